@@ -1,0 +1,1 @@
+// Keeps the logic library buildable while a subsystem folder is still empty.
