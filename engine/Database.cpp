@@ -368,6 +368,12 @@ void KxDatabase::removeChunk(KxChunk* chunk) {
     }
 }
 
+const KxChunk* KxDatabase::peekChunk(KxChunkTag tag) const {
+    for (std::size_t k = 1; k < schemaChunkCount(); ++k)
+        if (directory_[k].chunk->tag() == tag) return directory_[k].chunk.get();
+    return nullptr;
+}
+
 KxChunk* KxDatabase::findChunk(KxChunkTag tag) {
     for (std::size_t k = 1; k < schemaChunkCount(); ++k)
         if (directory_[k].chunk->tag() == tag) return directory_[k].chunk.get();

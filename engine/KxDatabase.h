@@ -89,6 +89,8 @@ public:
     void removeChunk(KxChunk* chunk);
     // The removal log by tag; the saved searches and the property map are created when missing.
     KxChunk* findChunk(KxChunkTag tag);
+    // The first schema chunk of a kind, or none; never creates one.
+    const KxChunk* peekChunk(KxChunkTag tag) const;
     KxDirEntry& entryOf(const KxChunk* chunk);
     KxRemovalLog& removalLog();        // created on demand when a file lacks one
     KxSearchChunk& searchChunk();
