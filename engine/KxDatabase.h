@@ -140,6 +140,7 @@ public:
 private:
     friend class KxRecordHandle;
     friend class KxSchemaEditor;
+    friend class KxItemListAccessor;
     friend class KxCategoryEditor;
 
     struct UndoCopy {
