@@ -81,6 +81,8 @@ public:
     void close(bool ignoreErrors);
     bool isOpen(std::uint16_t* flags = nullptr) const;
     void setProgress(KxProgressFn progress) { progress_ = std::move(progress); }
+    const KxProgressFn& progress() const { return progress_; }
+    void reportProgress(std::uint32_t done, std::uint32_t total) const { report(done, total); }
     const std::string& fileName() const { return path_; }
     const KxSaveTiming& lastSaveTiming() const { return saveTiming_; }
     std::uint32_t userId() const { return userId_; }
@@ -136,12 +138,15 @@ public:
     void setLiveAttributeBits(std::size_t liveIndex, std::uint8_t set, std::uint8_t clear);
     // Exchanges two records of the same list; O(1).
     void swapRecords(std::size_t a, std::size_t b, bool deletedList);
+    // Puts one list of records into the order of the keys (see Sort.h).
+    void sortRange(const std::vector<KxSortKey>& keys, bool deletedList);
 
 private:
     friend class KxRecordHandle;
     friend class KxSchemaEditor;
     friend class KxItemListAccessor;
     friend class KxCategoryEditor;
+    friend class KxSearchRunner;
 
     struct UndoCopy {
         std::unique_ptr<KxRecordChunk> chunk;

@@ -1,0 +1,57 @@
+#include "CliCommand.h"
+
+#include "KxDbError.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+#include <ostream>
+
+namespace {
+std::vector<CliCommand>& registry() {
+    static std::vector<CliCommand> commands;
+    return commands;
+}
+
+void printUsage(std::ostream& os) {
+    os << "Usage: rolva COMMAND [ARGUMENTS]\n\nCommands:\n";
+    auto commands = cliCommands();
+    std::sort(commands.begin(), commands.end(),
+              [](const CliCommand& a, const CliCommand& b) { return std::strcmp(a.name, b.name) < 0; });
+    for (const auto& c : commands) os << "  rolva " << c.name << " " << c.usage << "\n      " << c.summary << "\n";
+    os << "\nExit status: 0 success, 1 an error of the database, 2 a usage error.\n";
+}
+} // namespace
+
+CliRegistrar::CliRegistrar(const CliCommand& command) { registry().push_back(command); }
+
+const std::vector<CliCommand>& cliCommands() { return registry(); }
+
+int rolvaMain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        printUsage(args.empty() ? err : out);
+        return args.empty() ? 2 : 0;
+    }
+    const auto& commands = cliCommands();
+    auto it = std::find_if(commands.begin(), commands.end(),
+                           [&](const CliCommand& c) { return args[0] == c.name; });
+    if (it == commands.end()) {
+        err << "rolva: unknown command '" << args[0] << "'\n\n";
+        printUsage(err);
+        return 2;
+    }
+    CliContext context{std::vector<std::string>(args.begin() + 1, args.end()), out, err};
+    try {
+        return it->run(context);
+    } catch (const CliUsageError& e) {
+        err << "rolva " << it->name << ": " << e.what() << "\nUsage: rolva " << it->name << " "
+            << it->usage << "\n";
+        return 2;
+    } catch (KxDbError code) {
+        err << "error " << kxCode(code) << ": " << kxDbErrorMessage(code) << "\n";
+        return 1;
+    } catch (const std::bad_alloc&) {
+        err << "error 19: " << kxDbErrorMessage(KxDbError::OutOfMemory) << "\n";
+        return 1;
+    }
+}

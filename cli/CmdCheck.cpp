@@ -1,0 +1,19 @@
+// rolva check FILE: opens the database read-only and reports what it holds, or the error.
+
+#include "CliArgs.h"
+#include "CliSession.h"
+#include "KxDatabase.h"
+
+#include <ostream>
+
+namespace {
+int runCheck(CliContext& c) {
+    CliArgs args(c.args, {}, {});
+    args.expectPositional(1, 1);
+    auto db = cliOpenForReading(args.positional()[0]);
+    c.out << "ok: " << db->liveCount() << " records (" << db->deletedCount() << " deleted), "
+          << db->header().fields.size() << " fields\n";
+    return 0;
+}
+const CliRegistrar registrar({"check", "FILE", "Open a database read-only and report whether it is sound.", runCheck});
+} // namespace

@@ -1,0 +1,27 @@
+// rolva info FILE [--json]: everything the database file holds.
+
+#include "CliArgs.h"
+#include "CliSession.h"
+#include "DatabaseInfo.h"
+#include "KxDatabase.h"
+
+#include <ostream>
+
+namespace {
+int runInfo(CliContext& c) {
+    CliArgs args(c.args, {"json"}, {});
+    args.expectPositional(1, 1);
+    auto db = cliOpenForReading(args.positional()[0]);
+    const JsonValue info = describeDatabase(*db);
+    if (args.flag("json")) {
+        info.writeJson(c.out);
+        c.out << "\n";
+    } else {
+        info.writeText(c.out);
+    }
+    return 0;
+}
+const CliRegistrar registrar({"info", "FILE [--json]",
+                              "Show the schema, settings, categories, searches and counts of a database.",
+                              runInfo});
+} // namespace

@@ -1,0 +1,47 @@
+// rolva new FILE --field SPEC ...: creates a database the way a new database gets its schema.
+
+#include "CliArgs.h"
+#include "CliSession.h"
+#include "FieldSpecParser.h"
+#include "KxDatabase.h"
+#include "editors/SchemaBuilder.h"
+
+#include <cstdio>
+#include <ostream>
+#include <sys/stat.h>
+
+namespace {
+// The New Database defaults: check boxes editable in the list, a read-only record view mode.
+constexpr std::uint16_t kNewDatabaseAttributes = kAttrEditableCheckboxes | kAttrReadOnlyMode;
+
+int runNew(CliContext& c) {
+    CliArgs args(c.args, {"force"}, {"field"});
+    args.expectPositional(1, 1);
+    const std::string path = args.positional()[0];
+    const auto specs = parseFieldSpecs(args.all("field"));
+    struct stat st {};
+    if (stat(path.c_str(), &st) == 0) {
+        if (!args.flag("force")) throw CliUsageError(path + " exists (use --force to replace it)");
+        // As a new database does: the old file goes first; one that cannot go is an error.
+        if (std::remove(path.c_str()) != 0) throw KxDbError::CannotCreate;
+    }
+    KxDatabase db;
+    db.create(path, kRolvaTypeTag, kOpenDocument, cliUserId());
+    try {
+        db.header().setModificationStamp(cliFreshStamp());
+        kxBuildNewDatabaseSchema(db, specs, kNewDatabaseAttributes);
+        db.save();
+    } catch (...) {
+        db.close(true);
+        std::remove(path.c_str()); // never leave an empty, unreadable file behind
+        throw;
+    }
+    c.out << "created " << path << " with " << specs.size() << " fields\n";
+    return 0;
+}
+const CliRegistrar registrar({"new", "FILE --field Label:type[:option,...] ... [--force]",
+                              "Create a database. Types: text choice number calc date time checkbox label; "
+                              "options: decimals=N thousands currency noseconds hidelabel items=a|b|c "
+                              "op=add|subtract|multiply|divide|sum|average|grandtotal a=LABEL b=LABEL.",
+                              runNew});
+} // namespace

@@ -1,0 +1,22 @@
+// rolva save FILE [--as NEWFILE]: writes the database again, as Save or Save As does.
+
+#include "CliArgs.h"
+#include "CliSession.h"
+#include "KxDatabase.h"
+
+#include <ostream>
+
+namespace {
+int runSave(CliContext& c) {
+    CliArgs args(c.args, {}, {"as"});
+    args.expectPositional(1, 1);
+    auto db = cliOpenForWriting(args.positional()[0]);
+    const auto target = args.option("as");
+    db->save(target);
+    c.out << "saved " << db->fileName() << "\n";
+    return 0;
+}
+const CliRegistrar registrar({"save", "FILE [--as NEWFILE]",
+                              "Write a database again (an older file comes out as the current version).",
+                              runSave});
+} // namespace

@@ -1,0 +1,10 @@
+#include "CliCommand.h"
+
+#include <clocale>
+#include <iostream>
+
+int main(int argc, char** argv) {
+    std::setlocale(LC_ALL, "");
+    std::ios::sync_with_stdio(false);
+    return rolvaMain(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+}

@@ -1,0 +1,209 @@
+#include "Search.h"
+
+#include "Categories.h"
+#include "KxDatabase.h"
+#include "KxStrings.h"
+#include "RecordChunk.h"
+#include "SavedSearches.h"
+#include "SearchChunk.h"
+#include "TextCollation.h"
+#include "values/DateTime.h"
+#include "values/RawBytes.h"
+#include "values/RawValueText.h"
+#include "values/ValueCompare.h"
+
+#include <array>
+#include <cstring>
+
+namespace {
+
+using Op = KxSearchOperator;
+
+std::array<std::uint8_t, 10> padded(std::span<const std::uint8_t> raw) {
+    std::array<std::uint8_t, 10> b{};
+    std::memcpy(b.data(), raw.data(), std::min(raw.size(), b.size()));
+    return b;
+}
+
+// One criterion, with its value read and folded once for the whole run.
+struct PreparedCriterion {
+    std::uint8_t field = 0;
+    Op op = Op::Empty;
+    KxFieldType type = KxFieldType::LabelOnly;
+    bool hideSeconds = false;
+    std::string foldedText;          // text criteria, folded for case-insensitive matching
+    std::optional<FieldValue> value; // typed criteria
+};
+
+// The text rule shared by Text, Multiple Choice and the search over all fields.
+bool matchesText(Op op, const std::optional<std::string_view>& v, const std::string& foldedNeedle) {
+    if (op == Op::Empty) return !v;
+    if (!v) return false;
+    switch (op) {
+    case Op::NotEmpty: return true;
+    case Op::Contains: return kxFoldKey(*v).find(foldedNeedle) != std::string::npos;
+    case Op::BeginsWith: return kxFoldKey(v->substr(0, foldedNeedle.size())) == foldedNeedle;
+    default: return false;
+    }
+}
+
+bool matchesOrder(Op op, int d) {
+    switch (op) {
+    case Op::Equal: return d == 0;
+    case Op::NotEqual: return d != 0;
+    case Op::Less: return d < 0;
+    case Op::Greater: return d > 0;
+    default: return false;
+    }
+}
+
+class CriterionMatcher {
+public:
+    CriterionMatcher(KxDatabase& db, const KxStoredSearch& search, std::size_t searchIndex)
+        : db_(db), header_(db.header()) {
+        KxSavedSearches searches(db);
+        const KxFormLayout* form =
+            header_.currentLayout() < header_.layouts.size() ? &header_.layouts[header_.currentLayout()] : nullptr;
+        for (std::size_t c = 0; c < search.criteria.size(); ++c) {
+            PreparedCriterion p;
+            p.field = search.criteria[c].field;
+            p.op = static_cast<Op>(search.criteria[c].op);
+            p.value = searches.criterionValue(searchIndex, c);
+            if (p.field < header_.fields.size()) {
+                p.type = header_.fields[p.field].type;
+                if (form)
+                    for (const auto& item : form->items)
+                        if (item.field == p.field && (item.flags & kFlagHideSeconds)) p.hideSeconds = true;
+            }
+            if (p.value && p.value->type() <= 2) p.foldedText = kxFoldKey(p.value->text());
+            criteria_.push_back(std::move(p));
+        }
+    }
+
+    bool matches(std::size_t liveIndex) const {
+        const KxRecordChunk& record = db_.liveChunk(liveIndex);
+        for (const auto& c : criteria_)
+            if (!matchesOne(c, record, liveIndex)) return false;
+        return true;
+    }
+
+private:
+    bool matchesOne(const PreparedCriterion& c, const KxRecordChunk& record, std::size_t liveIndex) const {
+        if (c.field == kAnyField) return matchesAnyField(c, record);
+        if (c.field == kCategoryField) return matchesCategory(c, liveIndex);
+        if (c.field >= record.valueCount()) return false;
+        const auto raw = record.value(c.field);
+        const bool present = !raw.empty();
+        const auto b = padded(raw);
+        switch (c.type) {
+        case KxFieldType::Text:
+        case KxFieldType::MultipleChoice:
+            return matchesText(c.op, present ? std::optional(kxraw::text(raw)) : std::nullopt, c.foldedText);
+        case KxFieldType::Number:
+        case KxFieldType::Calculation:
+            if (!present) return c.op == Op::Empty;
+            if (c.op == Op::Empty) return false;
+            if (c.op == Op::NotEmpty) return true;
+            return c.value && matchesOrder(c.op, compareDoubles(kxraw::f64(b.data()), c.value->number()));
+        case KxFieldType::Integer: {
+            if (!present) return c.op == Op::Empty;
+            if (c.op == Op::Empty) return false;
+            if (c.op == Op::NotEmpty) return true;
+            const std::int32_t v = kxraw::i32(b.data());
+            const std::int32_t w = c.value ? c.value->integer() : 0;
+            return c.value && matchesOrder(c.op, v < w ? -1 : v > w ? 1 : 0);
+        }
+        case KxFieldType::Date: {
+            const int y = kxraw::i16(b.data()), m = b[2], d = b[3];
+            if (!present || !kxIsValidDate(y, m, d)) return c.op == Op::Empty;
+            if (c.op == Op::Empty || c.op == Op::NotEqual) return false;
+            if (c.op == Op::NotEmpty) return true;
+            if (!c.value) return false;
+            const long mine = (long{y} << 16) | (m << 8) | d;
+            const long theirs = (long{c.value->year()} << 16) | (c.value->month() << 8) | c.value->day();
+            return matchesOrder(c.op, mine < theirs ? -1 : mine > theirs ? 1 : 0);
+        }
+        case KxFieldType::Time: {
+            if (!present || !kxIsValidTime(b[0], b[1], b[2])) return c.op == Op::Empty;
+            if (c.op == Op::Empty || c.op == Op::NotEqual) return false;
+            if (c.op == Op::NotEmpty) return true;
+            if (!c.value) return false;
+            // With seconds hidden on the form, equal hour and minute are equal times.
+            const int mine = b[0] * 3600 + b[1] * 60 + (c.hideSeconds ? 0 : b[2]);
+            const int theirs = c.value->hour() * 3600 + c.value->minute() * 60 + (c.hideSeconds ? 0 : c.value->second());
+            return matchesOrder(c.op, mine < theirs ? -1 : mine > theirs ? 1 : 0);
+        }
+        case KxFieldType::Checkbox: {
+            if (!present) return c.op != Op::Checked; // an empty Checkbox is unchecked
+            const bool checked = kxraw::i16(b.data()) != 0;
+            if (c.op == Op::Checked) return checked;
+            if (c.op == Op::Unchecked) return !checked;
+            return false;
+        }
+        default:
+            return c.op == Op::Empty ? !present : false;
+        }
+    }
+
+    bool matchesAnyField(const PreparedCriterion& c, const KxRecordChunk& record) const {
+        for (std::size_t f = 0; f < header_.fields.size() && f < record.valueCount(); ++f) {
+            const KxFieldType t = header_.fields[f].type;
+            const auto raw = record.value(f);
+            std::optional<std::string_view> v;
+            std::string numberText;
+            if (t == KxFieldType::Text || t == KxFieldType::MultipleChoice) {
+                if (!raw.empty()) v = kxraw::text(raw);
+            } else if (t == KxFieldType::Number || t == KxFieldType::Calculation || t == KxFieldType::Integer) {
+                if (!raw.empty()) {
+                    numberText = rawValueText(static_cast<int>(t), raw);
+                    v = numberText;
+                }
+            } else {
+                continue; // Label Only, Date, Time and Checkbox fields are not searched here
+            }
+            if (matchesText(c.op, v, c.foldedText)) return true;
+        }
+        return false;
+    }
+
+    bool matchesCategory(const PreparedCriterion& c, std::size_t liveIndex) const {
+        const std::uint16_t slot = db_.liveCategory(liveIndex);
+        std::string name = db_.fileHeader().categoryName(slot);
+        if (slot == 0 && name.empty()) name = kxString(kxStrUnfiled);
+        const std::string wanted = c.value ? std::string(c.value->text()) : std::string();
+        const bool equal = kxEqualTextNoCase(name, wanted);
+        return c.op == Op::Equal ? equal : !equal;
+    }
+
+    KxDatabase& db_;
+    const KxHeaderChunk& header_;
+    std::vector<PreparedCriterion> criteria_;
+};
+
+} // namespace
+
+class KxSearchRunner {
+public:
+    static std::size_t run(KxDatabase& db, std::size_t index) {
+        KxSearchChunk& chunk = db.searchChunk();
+        if (index >= chunk.searches.size()) throw KxDbError::LimitReached;
+        const std::size_t n = db.liveCount();
+        for (std::size_t i = 0; i < n; ++i) db.setLiveAttributeBits(i, 0, kAttrFound);
+        const KxStoredSearch& search = chunk.searches[index];
+        if (search.criteria.empty()) return 0;
+        CriterionMatcher matcher(db, search, index);
+        std::size_t found = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            if (matcher.matches(i)) {
+                db.setLiveAttributeBits(i, kAttrFound, 0);
+                ++found;
+            }
+            db.report(static_cast<std::uint32_t>(i + 1), static_cast<std::uint32_t>(n));
+        }
+        return found;
+    }
+};
+
+std::size_t runSearch(KxDatabase& db, std::size_t index) { return KxSearchRunner::run(db, index); }
+
+std::size_t countMarked(const KxDatabase& db) { return db.countInCategory(kFoundRecords); }

@@ -1,0 +1,90 @@
+#include "SortKeyTable.h"
+
+#include "RecordChunk.h"
+#include "TextCollation.h"
+#include "values/RawBytes.h"
+#include "values/TypeCodes.h"
+#include "values/ValueCompare.h"
+
+#include <array>
+#include <cstring>
+
+namespace {
+// A short value reads as if the missing bytes were zero.
+std::array<std::uint8_t, 10> padded(std::span<const std::uint8_t> raw) {
+    std::array<std::uint8_t, 10> bytes{};
+    std::memcpy(bytes.data(), raw.data(), std::min(raw.size(), bytes.size()));
+    return bytes;
+}
+
+int sign(std::int64_t d) { return d < 0 ? -1 : d > 0 ? 1 : 0; }
+} // namespace
+
+KxSortKeyTable::KxSortKeyTable(const std::vector<KxFieldDef>& fields,
+                               const std::vector<KxSortKey>& keys)
+    : keys_(keys) {
+    for (const auto& key : keys) types_.push_back(static_cast<int>(fields.at(key.field).type));
+}
+
+KxSortKeyTable::Cell KxSortKeyTable::makeCell(int type, std::span<const std::uint8_t> raw,
+                                              std::vector<std::string>* texts) {
+    Cell cell;
+    // An empty Checkbox counts as unchecked: it sorts with the unchecked ones.
+    if (raw.empty() && type != kxtype::Checkbox) return cell;
+    cell.present = true;
+    const auto b = padded(raw);
+    switch (type) {
+    case kxtype::Text:
+    case kxtype::MultipleChoice:
+        cell.text = static_cast<std::uint32_t>(texts->size());
+        texts->push_back(kxFoldKey(kxraw::text(raw)));
+        break;
+    case kxtype::Integer: cell.number = kxraw::i32(b.data()); break;
+    case kxtype::Number:
+    case kxtype::Calculation: cell.real = kxraw::f64(b.data()); break;
+    case kxtype::Date: cell.number = (std::int64_t{kxraw::i16(b.data())} << 16) | (b[2] << 8) | b[3]; break;
+    case kxtype::Time: cell.number = (b[0] << 16) | (b[1] << 8) | b[2]; break;
+    case kxtype::Checkbox: cell.number = kxraw::i16(b.data()) != 0; break;
+    case kxtype::Unnamed: cell.number = kxraw::i32(b.data()) != 0; break;
+    default: break;
+    }
+    return cell;
+}
+
+int KxSortKeyTable::compareCells(int type, const Cell& a, const Cell& b,
+                                 const std::vector<std::string>& texts) {
+    if (a.present != b.present) return a.present ? 1 : -1;
+    if (!a.present) return 0;
+    switch (type) {
+    case kxtype::Text:
+    case kxtype::MultipleChoice: {
+        const int c = texts[a.text].compare(texts[b.text]);
+        return c < 0 ? -1 : c > 0 ? 1 : 0;
+    }
+    case kxtype::Number:
+    case kxtype::Calculation: return compareDoubles(a.real, b.real);
+    default: return sign(a.number - b.number);
+    }
+}
+
+void KxSortKeyTable::add(const KxRecordChunk& record) {
+    for (std::size_t k = 0; k < keys_.size(); ++k)
+        cells_.push_back(makeCell(types_[k], record.value(keys_[k].field), &texts_));
+    identities_.push_back({record.identity.created, record.identity.sequence, record.identity.userId});
+}
+
+int KxSortKeyTable::compare(std::size_t a, std::size_t b) const {
+    const std::size_t n = keys_.size();
+    for (std::size_t k = 0; k < n; ++k) {
+        const int c = compareCells(types_[k], cells_[a * n + k], cells_[b * n + k], texts_);
+        if (c != 0) return keys_[k].direction == KxSortDirection::Descending ? -c : c;
+    }
+    const Identity& x = identities_[a];
+    const Identity& y = identities_[b];
+    int c = 0;
+    if (x.created != y.created) c = x.created < y.created ? -1 : 1;
+    else if (x.sequence != y.sequence) c = x.sequence < y.sequence ? -1 : 1;
+    else if (x.userId != y.userId) c = x.userId < y.userId ? -1 : 1;
+    const bool descending = n > 0 && keys_[0].direction == KxSortDirection::Descending;
+    return descending ? -c : c;
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The sort keys of every record of a range, read once before a sort so that the comparisons
+// of the sort touch no locale tables and no raw bytes.
+
+#include "HeaderChunk.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+class KxRecordChunk;
+
+class KxSortKeyTable {
+public:
+    KxSortKeyTable(const std::vector<KxFieldDef>& fields, const std::vector<KxSortKey>& keys);
+
+    // Adds the keys of one record; records are numbered in the order they are added.
+    void add(const KxRecordChunk& record);
+    // compareRecords of records a and b, from the table.
+    int compare(std::size_t a, std::size_t b) const;
+
+    // The key of one value, as the table stores it.
+    struct Cell {
+        std::int64_t number = 0; // integers, dates, times, check marks
+        double real = 0;         // Number and Calculation
+        std::uint32_t text = 0;  // index into the folded texts
+        bool present = false;
+    };
+    static Cell makeCell(int type, std::span<const std::uint8_t> raw, std::vector<std::string>* texts);
+    static int compareCells(int type, const Cell& a, const Cell& b, const std::vector<std::string>& texts);
+
+private:
+    struct Identity {
+        std::uint32_t created;
+        std::uint16_t sequence;
+        std::uint32_t userId;
+    };
+    std::vector<int> types_;
+    std::vector<KxSortKey> keys_;
+    std::vector<Cell> cells_;  // keys_.size() cells per record
+    std::vector<Identity> identities_;
+    std::vector<std::string> texts_;
+};
