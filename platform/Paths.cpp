@@ -8,6 +8,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#ifndef ROLVA_INSTALL_PREFIX
+#define ROLVA_INSTALL_PREFIX "/usr/local"
+#endif
+
 namespace {
 
 std::string withSlash(std::string dir)
@@ -134,6 +138,8 @@ std::string kxSettingsPath()
     std::string program = kxProgramPath();
     return kxSettingsPath(KxPathEnvironment::fromProcess(), program, kxIsWritableDirectory(kxDirectoryOf(program)));
 }
+
+std::string_view kxInstallPrefix() { return ROLVA_INSTALL_PREFIX; }
 
 std::vector<std::string> kxTemplateDirectories(std::string_view programDir, std::string_view installPrefix)
 {

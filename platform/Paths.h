@@ -9,10 +9,6 @@
 #include <string_view>
 #include <vector>
 
-#ifndef ROLVA_INSTALL_PREFIX
-#define ROLVA_INSTALL_PREFIX "/usr/local"
-#endif
-
 struct KxPathEnvironment {
     std::string home;             // $HOME, else the home directory of the user's account
     std::string xdgConfigHome;    // $XDG_CONFIG_HOME
@@ -48,9 +44,14 @@ bool kxMakeDirectories(const std::string& path, unsigned mode = 0700);
 std::string kxSettingsPath(const KxPathEnvironment& env, std::string_view programPath, bool programDirWritable);
 std::string kxSettingsPath();
 
-// Where report templates are looked for, in order.
+// The prefix the program was built to be installed under (ROLVA_INSTALL_PREFIX when
+// compiling this library, else /usr/local).
+std::string_view kxInstallPrefix();
+
+// Where report templates are looked for, in order: <program dir>/templates/, then
+// <install prefix>/share/rolva/templates/.
 std::vector<std::string> kxTemplateDirectories(std::string_view programDir,
-                                               std::string_view installPrefix = ROLVA_INSTALL_PREFIX);
+                                               std::string_view installPrefix = kxInstallPrefix());
 
 // Where print output and the import error log go: the program directory when writable,
 // else $XDG_CACHE_HOME/rolva/ (default ~/.cache/rolva/). The caller creates it when needed.
