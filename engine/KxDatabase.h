@@ -138,6 +138,11 @@ public:
     void setLiveAttributeBits(std::size_t liveIndex, std::uint8_t set, std::uint8_t clear);
     // Exchanges two records of the same list; O(1).
     void swapRecords(std::size_t a, std::size_t b, bool deletedList);
+    // Moves a live record to its place in the current sort order; returns its new index.
+    std::size_t placeRecord(std::size_t liveIndex) {
+        if (liveIndex >= liveCount()) throw KxDbError::LimitReached;
+        return placeBySortKeys(liveBase() + liveIndex, false) - liveBase();
+    }
     // Puts one list of records into the order of the keys (see Sort.h).
     void sortRange(const std::vector<KxSortKey>& keys, bool deletedList);
 

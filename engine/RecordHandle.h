@@ -5,7 +5,10 @@
 #include "Chunk.h"
 
 #include <cstddef>
+#include <optional>
 #include <span>
+
+class FieldValue;
 
 class KxDatabase;
 class KxRecordChunk;
@@ -26,6 +29,10 @@ public:
     // beyond 65280 bytes.
     void setRawValue(std::size_t field, std::span<const std::uint8_t> bytes);
     void clearValue(std::size_t field);
+    // The value as an object of the field's type, or none for an empty field.
+    std::optional<FieldValue> value(std::size_t field) const;
+    // Stores the value's bytes; a value without bytes (no text, no time) empties the field.
+    void setValue(std::size_t field, const FieldValue& value);
     bool isEmpty() const;
 
     std::uint16_t category() const;

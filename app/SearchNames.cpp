@@ -1,0 +1,75 @@
+#include "app/SearchNames.h"
+
+#include "KxDatabase.h"
+#include "SavedSearches.h"
+#include "app/KxUi.h"
+
+std::vector<std::string> KxSearchNamesEditor::names() const {
+    KxSavedSearches searches(db_);
+    std::vector<std::string> list;
+    for (std::size_t i = 1; i < searches.count(); ++i) list.push_back(searches.name(i));
+    return list;
+}
+
+std::optional<std::string> KxSearchNamesEditor::askName(const std::string& title, const std::string& initial,
+                                                        std::optional<std::size_t> renaming) {
+    const auto name = ui_.askText(title, "&Enter a new search name:", initial, kMaxNameLength);
+    if (!name) return std::nullopt;
+    const std::string text = name->substr(0, kMaxNameLength);
+    if (text.empty()) {
+        ui_.inform("Please enter a search name.");
+        return std::nullopt;
+    }
+    const auto listed = names();
+    for (std::size_t i = 0; i < listed.size(); ++i) {
+        if (listed[i] == text && (!renaming || *renaming != i + 1)) {
+            ui_.message("'" + text + "' is already a search.", "Search Exists", KxButtons::Ok,
+                        KxIcon::Warning, KxAnswer::Ok);
+            return std::nullopt;
+        }
+    }
+    return text;
+}
+
+std::optional<std::size_t> KxSearchNamesEditor::addSearch() {
+    KxSavedSearches searches(db_);
+    if (names().size() >= kMaxNamedSearches) {
+        ui_.message("No more than " + std::to_string(kMaxNamedSearches) + " searches are allowed.",
+                    "New Search", KxButtons::Ok, KxIcon::Warning, KxAnswer::Ok);
+        return std::nullopt;
+    }
+    const auto name = askName("New Search", "", std::nullopt);
+    if (!name) return std::nullopt;
+    if (searches.count() == 0) searches.add(); // search 0, the unnamed working search
+    const std::size_t index = searches.add();
+    searches.setName(index, *name);
+    return index;
+}
+
+std::optional<std::size_t> KxSearchNamesEditor::renameSearch(std::optional<std::size_t> selected) {
+    KxSavedSearches searches(db_);
+    if (!selected || *selected == 0 || *selected >= searches.count()) {
+        ui_.inform("Please select a search before renaming.");
+        return std::nullopt;
+    }
+    const auto name = askName("Rename Search", searches.name(*selected), selected);
+    if (!name) return std::nullopt;
+    searches.setName(*selected, *name);
+    return selected;
+}
+
+std::optional<KxSearchNamesEditor::Deleted> KxSearchNamesEditor::deleteSearch(std::optional<std::size_t> selected) {
+    KxSavedSearches searches(db_);
+    if (!selected || *selected == 0 || *selected >= searches.count()) {
+        ui_.inform("Please select a search before deleting.");
+        return std::nullopt;
+    }
+    const std::string question = "Are you sure you want to delete search '" + searches.name(*selected) + "'?";
+    if (ui_.message(question, "Delete Search", KxButtons::YesNo, KxIcon::Question, KxAnswer::Yes) != KxAnswer::Yes)
+        return std::nullopt;
+    Deleted deleted{*selected, std::nullopt};
+    const std::uint8_t set = searches.listOptionsSet(*selected);
+    if (set != 255) deleted.listOptionsSet = set;
+    searches.remove(*selected);
+    return deleted;
+}
