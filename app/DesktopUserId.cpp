@@ -5,10 +5,11 @@
 
 #include <string_view>
 
-std::int64_t kxSystemNow() { return static_cast<std::int64_t>(std::time(nullptr)); }
+std::int64_t kxSystemNow() {
+    return static_cast<std::int64_t>(std::time(nullptr));
+}
 
-std::uint32_t kxFreshUserId(const KxHandheldUserSource& users, std::int64_t nowSeconds)
-{
+std::uint32_t kxFreshUserId(const KxHandheldUserSource& users, std::int64_t nowSeconds) {
     auto id = static_cast<std::uint32_t>(nowSeconds);
     if (std::optional<std::string> name = kxFirstHandheldUser(users)) {
         constexpr std::size_t kMaxNameBytes = 65535;
@@ -17,8 +18,8 @@ std::uint32_t kxFreshUserId(const KxHandheldUserSource& users, std::int64_t nowS
     return id;
 }
 
-std::uint32_t kxDesktopUserId(KxSettings& settings, const KxHandheldUserSource& users, const KxNowFunction& now)
-{
+std::uint32_t kxDesktopUserId(KxSettings& settings, const KxHandheldUserSource& users,
+                              const KxNowFunction& now) {
     std::uint32_t id = settings.read(kxSettingUserId);
     if (id != 0) return id;
     id = kxFreshUserId(users, now());

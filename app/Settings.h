@@ -29,12 +29,12 @@ struct KxDefaultFont {
 };
 
 class KxSettings {
-public:
+  public:
     // The settings file's path is fixed once at start-up for the whole process.
     static void setProcessFilePath(std::string path);
     static const std::string& processFilePath();
 
-    KxSettings();                         // on the process's settings file
+    KxSettings(); // on the process's settings file
     explicit KxSettings(std::string path);
 
     const std::string& path() const { return store_.path(); }
@@ -43,9 +43,11 @@ public:
     // Writes "Version" "1.0" when the file does not exist yet; true on that first run.
     bool initialiseIfMissing();
 
-    std::string readText(std::string_view section, std::string_view key, std::string_view fallback = {}) const;
+    std::string readText(std::string_view section, std::string_view key,
+                         std::string_view fallback = {}) const;
     // std::nullopt deletes the key.
-    bool writeText(std::string_view section, std::string_view key, std::optional<std::string_view> value);
+    bool writeText(std::string_view section, std::string_view key,
+                   std::optional<std::string_view> value);
     bool writeText(std::string_view, std::string_view, std::nullptr_t) = delete; // say std::nullopt
 
     // A missing or empty value gives the fallback; otherwise the leading decimal number
@@ -55,7 +57,8 @@ public:
 
     // A missing or empty value gives the fallback; otherwise the leading base-16 number
     // (an optional "0x" allowed; 0 when there is none), clamped to 32 bits.
-    std::uint32_t readHex(std::string_view section, std::string_view key, std::uint32_t fallback) const;
+    std::uint32_t readHex(std::string_view section, std::string_view key,
+                          std::uint32_t fallback) const;
     // Lower case, no prefix.
     bool writeHex(std::string_view section, std::string_view key, std::uint32_t value);
 
@@ -67,18 +70,28 @@ public:
     // All section names in file order.
     std::vector<std::string> sectionNames() const;
 
-    std::string read(const KxTextSetting& s) const { return readText(s.section, s.key, s.fallback); }
+    std::string read(const KxTextSetting& s) const {
+        return readText(s.section, s.key, s.fallback);
+    }
     int read(const KxIntSetting& s) const { return readInt(s.section, s.key, s.fallback); }
-    std::uint32_t read(const KxHexSetting& s) const { return readHex(s.section, s.key, s.fallback); }
+    std::uint32_t read(const KxHexSetting& s) const {
+        return readHex(s.section, s.key, s.fallback);
+    }
     std::string read(const KxDirSetting& s) const { return readDirectory(s.section, s.key); }
-    bool write(const KxTextSetting& s, std::string_view value) { return writeText(s.section, s.key, value); }
+    bool write(const KxTextSetting& s, std::string_view value) {
+        return writeText(s.section, s.key, value);
+    }
     bool write(const KxIntSetting& s, int value) { return writeInt(s.section, s.key, value); }
-    bool write(const KxHexSetting& s, std::uint32_t value) { return writeHex(s.section, s.key, value); }
-    bool write(const KxDirSetting& s, std::string_view value) { return writeDirectory(s.section, s.key, value); }
+    bool write(const KxHexSetting& s, std::uint32_t value) {
+        return writeHex(s.section, s.key, value);
+    }
+    bool write(const KxDirSetting& s, std::string_view value) {
+        return writeDirectory(s.section, s.key, value);
+    }
 
     // Section "DefaultFont".
     KxDefaultFont defaultFont() const;
 
-private:
+  private:
     KxIniStore store_;
 };

@@ -11,22 +11,21 @@
 
 namespace {
 
-void check(bool condition)
-{
+void check(bool condition) {
     if (!condition) std::abort();
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
     KxIniDocument doc = KxIniDocument::parse(bytes);
 
     // Every key listed reads back with the value listed for it.
     for (const std::string& section : doc.sectionNames()) {
         check(doc.hasSection(section));
-        for (const auto& [key, value] : doc.entries(section)) check(doc.value(section, key) == value);
+        for (const auto& [key, value] : doc.entries(section))
+            check(doc.value(section, key) == value);
     }
 
     // Writing out what was read is stable after one round.

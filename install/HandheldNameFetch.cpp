@@ -3,8 +3,7 @@
 #include <cstring>
 #include <new>
 
-std::optional<std::string> KxHandheldNameFetcher::fetch(std::int32_t index)
-{
+std::optional<std::string> KxHandheldNameFetcher::fetch(std::int32_t index) {
     try {
         if (buffer_.empty()) buffer_.resize(kFirstBufferSize);
         std::uint16_t size = bufferSize();
@@ -19,15 +18,16 @@ std::optional<std::string> KxHandheldNameFetcher::fetch(std::int32_t index)
         if (rc < 0) return std::nullopt;
         // Never trust the terminator to be there.
         const void* end = std::memchr(buffer_.data(), '\0', buffer_.size());
-        std::size_t length = end ? static_cast<std::size_t>(static_cast<const char*>(end) - buffer_.data()) : buffer_.size();
+        std::size_t length =
+            end ? static_cast<std::size_t>(static_cast<const char*>(end) - buffer_.data())
+                : buffer_.size();
         return std::string(buffer_.data(), length);
     } catch (const std::bad_alloc&) {
         return std::nullopt;
     }
 }
 
-std::vector<std::string> kxHandheldUserNames(const KxHandheldUserSource& source)
-{
+std::vector<std::string> kxHandheldUserNames(const KxHandheldUserSource& source) {
     std::vector<std::string> names;
     std::int32_t count = source.userCount();
     KxHandheldNameFetcher fetcher(source);
@@ -36,8 +36,7 @@ std::vector<std::string> kxHandheldUserNames(const KxHandheldUserSource& source)
     return names;
 }
 
-std::optional<std::string> kxFirstHandheldUser(const KxHandheldUserSource& source)
-{
+std::optional<std::string> kxFirstHandheldUser(const KxHandheldUserSource& source) {
     if (source.userCount() <= 0) return std::nullopt;
     KxHandheldNameFetcher fetcher(source);
     return fetcher.fetch(0);

@@ -12,7 +12,7 @@
 #include <vector>
 
 class KxHandheldNameFetcher {
-public:
+  public:
     static constexpr std::uint16_t kFirstBufferSize = 100;
 
     explicit KxHandheldNameFetcher(const KxHandheldUserSource& source) : source_(source) {}
@@ -23,7 +23,7 @@ public:
 
     std::uint16_t bufferSize() const { return static_cast<std::uint16_t>(buffer_.size()); }
 
-private:
+  private:
     const KxHandheldUserSource& source_;
     std::vector<char> buffer_;
 };

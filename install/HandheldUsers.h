@@ -11,7 +11,7 @@
 #include <vector>
 
 class KxHandheldUserSource {
-public:
+  public:
     // The buffer was too small; *size now holds the size needed.
     static constexpr std::int32_t kBufferTooSmall = -502;
     // No user with that index, or no buffer or size given.
@@ -30,7 +30,7 @@ public:
 
 // Users read once from a list file. A missing or unreadable file means no users.
 class KxHandheldUsersFile : public KxHandheldUserSource {
-public:
+  public:
     static constexpr std::string_view kFileName = "handheld-users.txt";
 
     explicit KxHandheldUsersFile(const std::string& path);
@@ -48,6 +48,6 @@ public:
     std::int32_t userCount() const override;
     std::int32_t userName(std::int32_t index, char* buffer, std::uint16_t* size) const override;
 
-private:
+  private:
     std::vector<std::string> names_;
 };

@@ -14,26 +14,24 @@ namespace {
 
 // Closes a descriptor on every way out.
 class Fd {
-public:
+  public:
     explicit Fd(int fd) : fd_(fd) {}
     ~Fd() { close(); }
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
     int get() const { return fd_; }
-    bool close()
-    {
+    bool close() {
         if (fd_ < 0) return true;
         int rc = ::close(fd_);
         fd_ = -1;
         return rc == 0;
     }
 
-private:
+  private:
     int fd_;
 };
 
-std::string parentOf(const std::string& path)
-{
+std::string parentOf(const std::string& path) {
     std::size_t slash = path.find_last_of('/');
     if (slash == std::string::npos) return ".";
     if (slash == 0) return "/";
@@ -41,8 +39,7 @@ std::string parentOf(const std::string& path)
 }
 
 // The file a path finally names: a symbolic link to the settings file is kept as a link.
-std::string resolveTarget(const std::string& path)
-{
+std::string resolveTarget(const std::string& path) {
     std::string target = path;
     for (int hops = 0; hops < 40; ++hops) {
         char buffer[PATH_MAX];
@@ -54,8 +51,7 @@ std::string resolveTarget(const std::string& path)
     return path;
 }
 
-bool writeAll(int fd, std::string_view bytes)
-{
+bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         ssize_t n = ::write(fd, bytes.data(), bytes.size());
         if (n < 0) {
@@ -69,8 +65,7 @@ bool writeAll(int fd, std::string_view bytes)
 
 } // namespace
 
-KxFileContent kxReadWholeFile(const std::string& path, std::size_t maxBytes)
-{
+KxFileContent kxReadWholeFile(const std::string& path, std::size_t maxBytes) {
     KxFileContent result;
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) {
@@ -105,8 +100,7 @@ KxFileContent kxReadWholeFile(const std::string& path, std::size_t maxBytes)
     return result;
 }
 
-bool kxWriteFileAtomically(const std::string& path, std::string_view bytes)
-{
+bool kxWriteFileAtomically(const std::string& path, std::string_view bytes) {
     if (path.empty()) return false;
     const std::string target = resolveTarget(path);
     const std::string directory = parentOf(target);

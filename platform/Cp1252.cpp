@@ -14,8 +14,7 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98..9F
 };
 
-constexpr char32_t codePointOf(unsigned char byte)
-{
+constexpr char32_t codePointOf(unsigned char byte) {
     return byte >= 0x80 && byte <= 0x9F ? kHighControls[byte - 0x80] : byte;
 }
 
@@ -25,8 +24,7 @@ struct Encoded {
     char bytes[3];
 };
 
-constexpr std::array<Encoded, 128> makeEncodings()
-{
+constexpr std::array<Encoded, 128> makeEncodings() {
     std::array<Encoded, 128> table{};
     for (unsigned b = 0x80; b <= 0xFF; ++b) {
         char32_t cp = codePointOf(static_cast<unsigned char>(b));
@@ -48,8 +46,7 @@ constexpr std::array<Encoded, 128> makeEncodings()
 constexpr std::array<Encoded, 128> kEncodings = makeEncodings();
 
 // The 1252 byte of a code point, or 0 when 1252 has none.
-unsigned char byteOf(char32_t cp)
-{
+unsigned char byteOf(char32_t cp) {
     if (cp < 0x80) return static_cast<unsigned char>(cp);
     if (cp >= 0xA0 && cp <= 0xFF) return static_cast<unsigned char>(cp);
     for (unsigned i = 0; i < kHighControls.size(); ++i)
@@ -58,8 +55,7 @@ unsigned char byteOf(char32_t cp)
 }
 
 // Length of the ASCII run at the start of [p, end), eight bytes at a time.
-std::size_t asciiRun(const char* p, const char* end)
-{
+std::size_t asciiRun(const char* p, const char* end) {
     const char* start = p;
     while (end - p >= 8) {
         std::uint64_t word;
@@ -67,15 +63,16 @@ std::size_t asciiRun(const char* p, const char* end)
         if (word & 0x8080808080808080ull) break;
         p += 8;
     }
-    while (p < end && static_cast<unsigned char>(*p) < 0x80) ++p;
+    while (p < end && static_cast<unsigned char>(*p) < 0x80)
+        ++p;
     return static_cast<std::size_t>(p - start);
 }
 
 enum class Decode { Ok, Invalid, Truncated };
 
 // Decodes one non-ASCII sequence at p; on Ok sets cp and length.
-Decode decodeOne(const unsigned char* p, const unsigned char* end, char32_t& cp, std::size_t& length)
-{
+Decode decodeOne(const unsigned char* p, const unsigned char* end, char32_t& cp,
+                 std::size_t& length) {
     unsigned char lead = p[0];
     std::size_t need;
     char32_t min;
@@ -108,8 +105,7 @@ Decode decodeOne(const unsigned char* p, const unsigned char* end, char32_t& cp,
 
 } // namespace
 
-std::string kxToUtf8(std::string_view cp1252)
-{
+std::string kxToUtf8(std::string_view cp1252) {
     std::string out;
     out.reserve(cp1252.size() + cp1252.size() / 8);
     const char* p = cp1252.data();
@@ -127,8 +123,7 @@ std::string kxToUtf8(std::string_view cp1252)
     return out;
 }
 
-std::string kxFromUtf8(std::string_view utf8, bool* lossy)
-{
+std::string kxFromUtf8(std::string_view utf8, bool* lossy) {
     std::string out;
     out.reserve(utf8.size());
     bool lost = false;
@@ -162,8 +157,7 @@ std::string kxFromUtf8(std::string_view utf8, bool* lossy)
     return out;
 }
 
-bool kxLooksLikeUtf8(std::string_view text, bool allowTruncatedTail)
-{
+bool kxLooksLikeUtf8(std::string_view text, bool allowTruncatedTail) {
     auto* p = reinterpret_cast<const unsigned char*>(text.data());
     auto* end = p + text.size();
     while (p < end) {
@@ -172,16 +166,20 @@ bool kxLooksLikeUtf8(std::string_view text, bool allowTruncatedTail)
         char32_t cp = 0;
         std::size_t length = 0;
         switch (decodeOne(p, end, cp, length)) {
-        case Decode::Ok: p += length; break;
-        case Decode::Truncated: return allowTruncatedTail;
-        case Decode::Invalid: return false;
+        case Decode::Ok:
+            p += length;
+            break;
+        case Decode::Truncated:
+            return allowTruncatedTail;
+        case Decode::Invalid:
+            return false;
         }
     }
     return true;
 }
 
-KxTextEncoding kxDetectEncoding(std::string_view sample, bool sampleIsWholeFile)
-{
+KxTextEncoding kxDetectEncoding(std::string_view sample, bool sampleIsWholeFile) {
     if (kxHasUtf8Bom(sample)) return KxTextEncoding::Utf8;
-    return kxLooksLikeUtf8(sample, !sampleIsWholeFile) ? KxTextEncoding::Utf8 : KxTextEncoding::Cp1252;
+    return kxLooksLikeUtf8(sample, !sampleIsWholeFile) ? KxTextEncoding::Utf8
+                                                       : KxTextEncoding::Cp1252;
 }

@@ -24,11 +24,12 @@ bool kxLooksLikeUtf8(std::string_view text, bool allowTruncatedTail = false);
 
 inline constexpr std::string_view kxUtf8Bom = "\xEF\xBB\xBF";
 
-inline bool kxHasUtf8Bom(std::string_view text) { return text.substr(0, 3) == kxUtf8Bom; }
+inline bool kxHasUtf8Bom(std::string_view text) {
+    return text.substr(0, 3) == kxUtf8Bom;
+}
 
 // The text without a leading UTF-8 byte order mark.
-inline std::string_view kxStripUtf8Bom(std::string_view text)
-{
+inline std::string_view kxStripUtf8Bom(std::string_view text) {
     return kxHasUtf8Bom(text) ? text.substr(kxUtf8Bom.size()) : text;
 }
 

@@ -8,18 +8,25 @@
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
-std::string_view trimBlanks(std::string_view s)
-{
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+std::string_view trimBlanks(std::string_view s) {
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
-bool isSingleLine(std::string_view s) { return s.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos; }
+bool isSingleLine(std::string_view s) {
+    return s.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+}
 
-std::string foldedName(std::string_view name) { return kxFoldCase(trimBlanks(name)); }
+std::string foldedName(std::string_view name) {
+    return kxFoldCase(trimBlanks(name));
+}
 
 enum class Kind { Header, Entry, Other };
 
@@ -31,16 +38,17 @@ struct Classified {
 
 // How a line reads. A line starting with '[' is a section header unless it holds an '=' that
 // is followed by more than the closing bracket: "[draft]=Installed=0 " is a key.
-Classified classify(std::string_view line)
-{
+Classified classify(std::string_view line) {
     std::size_t first = line.find_first_not_of(" \t");
     if (first == std::string_view::npos || line[first] == ';') return {};
     std::size_t equals = line.find('=');
     if (line[first] == '[') {
         std::size_t close = line.rfind(']');
         bool closed = close != std::string_view::npos && close > first;
-        if (equals == std::string_view::npos || (closed && trimBlanks(line.substr(close + 1)).empty())) {
-            std::string_view inner = closed ? line.substr(first + 1, close - first - 1) : line.substr(first + 1);
+        if (equals == std::string_view::npos ||
+            (closed && trimBlanks(line.substr(close + 1)).empty())) {
+            std::string_view inner =
+                closed ? line.substr(first + 1, close - first - 1) : line.substr(first + 1);
             return {Kind::Header, trimBlanks(inner), 0};
         }
     }
@@ -51,16 +59,14 @@ Classified classify(std::string_view line)
 }
 
 // Whether "key=value" reads back as exactly that key and value.
-bool entryReadsBack(std::string_view raw, std::string_view key, std::string_view value)
-{
+bool entryReadsBack(std::string_view raw, std::string_view key, std::string_view value) {
     Classified c = classify(raw);
     return c.kind == Kind::Entry && c.name == key && raw.substr(c.valueBegin) == value;
 }
 
 } // namespace
 
-KxIniDocument::Line KxIniDocument::makeLine(std::string raw)
-{
+KxIniDocument::Line KxIniDocument::makeLine(std::string raw) {
     Line line;
     line.raw = std::move(raw);
     Classified c = classify(line.raw);
@@ -73,8 +79,7 @@ KxIniDocument::Line KxIniDocument::makeLine(std::string raw)
     return line;
 }
 
-KxIniDocument KxIniDocument::parse(std::string_view bytes)
-{
+KxIniDocument KxIniDocument::parse(std::string_view bytes) {
     KxIniDocument doc;
     if (kxHasUtf8Bom(bytes)) {
         doc.byteOrderMark_ = true;
@@ -110,39 +115,38 @@ KxIniDocument KxIniDocument::parse(std::string_view bytes)
     return doc;
 }
 
-std::string KxIniDocument::serialize() const
-{
+std::string KxIniDocument::serialize() const {
     const std::string_view eol = crlf_ ? "\r\n" : "\n";
     std::string out;
     if (byteOrderMark_) out += kxUtf8Bom;
-    for (const std::string& line : preamble_) (out += line) += eol;
+    for (const std::string& line : preamble_)
+        (out += line) += eol;
     for (const Section& section : sections_) {
         (out += section.header) += eol;
-        for (const Line& line : section.lines) (out += line.raw) += eol;
+        for (const Line& line : section.lines)
+            (out += line.raw) += eol;
     }
     return out;
 }
 
-KxIniDocument::Section* KxIniDocument::find(std::string_view section)
-{
+KxIniDocument::Section* KxIniDocument::find(std::string_view section) {
     auto it = index_.find(foldedName(section));
     return it == index_.end() ? nullptr : &sections_[it->second];
 }
 
-const KxIniDocument::Section* KxIniDocument::find(std::string_view section) const
-{
+const KxIniDocument::Section* KxIniDocument::find(std::string_view section) const {
     auto it = index_.find(foldedName(section));
     return it == index_.end() ? nullptr : &sections_[it->second];
 }
 
-void KxIniDocument::rebuildIndex()
-{
+void KxIniDocument::rebuildIndex() {
     index_.clear();
-    for (std::size_t i = 0; i < sections_.size(); ++i) index_.emplace(kxFoldCase(sections_[i].name), i);
+    for (std::size_t i = 0; i < sections_.size(); ++i)
+        index_.emplace(kxFoldCase(sections_[i].name), i);
 }
 
-std::optional<std::string> KxIniDocument::value(std::string_view section, std::string_view key) const
-{
+std::optional<std::string> KxIniDocument::value(std::string_view section,
+                                                std::string_view key) const {
     const Section* s = find(section);
     if (!s) return std::nullopt;
     std::string folded = foldedName(key);
@@ -151,11 +155,12 @@ std::optional<std::string> KxIniDocument::value(std::string_view section, std::s
     return std::nullopt;
 }
 
-bool KxIniDocument::setValue(std::string_view section, std::string_view key, std::string_view value)
-{
+bool KxIniDocument::setValue(std::string_view section, std::string_view key,
+                             std::string_view value) {
     section = trimBlanks(section);
     key = trimBlanks(key);
-    if (key.empty() || !isSingleLine(section) || !isSingleLine(key) || !isSingleLine(value)) return false;
+    if (key.empty() || !isSingleLine(section) || !isSingleLine(key) || !isSingleLine(value))
+        return false;
 
     std::string folded = kxFoldCase(key);
     Section* s = find(section);
@@ -182,22 +187,22 @@ bool KxIniDocument::setValue(std::string_view section, std::string_view key, std
     }
     // After the section's last key, so comments and blank lines ahead of the next section
     // stay where they are.
-    auto lastEntry = std::find_if(s->lines.rbegin(), s->lines.rend(), [](const Line& l) { return l.isEntry(); });
+    auto lastEntry =
+        std::find_if(s->lines.rbegin(), s->lines.rend(), [](const Line& l) { return l.isEntry(); });
     s->lines.insert(lastEntry.base(), makeLine(std::move(raw)));
     return true;
 }
 
-bool KxIniDocument::removeKey(std::string_view section, std::string_view key)
-{
+bool KxIniDocument::removeKey(std::string_view section, std::string_view key) {
     Section* s = find(section);
     if (!s) return false;
     std::string folded = foldedName(key);
-    auto removed = std::erase_if(s->lines, [&](const Line& l) { return l.isEntry() && l.foldedKey == folded; });
+    auto removed = std::erase_if(
+        s->lines, [&](const Line& l) { return l.isEntry() && l.foldedKey == folded; });
     return removed > 0;
 }
 
-bool KxIniDocument::removeSection(std::string_view section)
-{
+bool KxIniDocument::removeSection(std::string_view section) {
     auto it = index_.find(foldedName(section));
     if (it == index_.end()) return false;
     sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(it->second));
@@ -205,18 +210,20 @@ bool KxIniDocument::removeSection(std::string_view section)
     return true;
 }
 
-bool KxIniDocument::hasSection(std::string_view section) const { return find(section) != nullptr; }
+bool KxIniDocument::hasSection(std::string_view section) const {
+    return find(section) != nullptr;
+}
 
-std::vector<std::string> KxIniDocument::sectionNames() const
-{
+std::vector<std::string> KxIniDocument::sectionNames() const {
     std::vector<std::string> names;
     names.reserve(sections_.size());
-    for (const Section& s : sections_) names.push_back(s.name);
+    for (const Section& s : sections_)
+        names.push_back(s.name);
     return names;
 }
 
-std::vector<std::pair<std::string, std::string>> KxIniDocument::entries(std::string_view section) const
-{
+std::vector<std::pair<std::string, std::string>>
+KxIniDocument::entries(std::string_view section) const {
     std::vector<std::pair<std::string, std::string>> out;
     const Section* s = find(section);
     if (!s) return out;

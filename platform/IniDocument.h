@@ -22,7 +22,7 @@
 #include <vector>
 
 class KxIniDocument {
-public:
+  public:
     static KxIniDocument parse(std::string_view bytes);
     std::string serialize() const;
 
@@ -43,10 +43,10 @@ public:
 
     bool empty() const { return preamble_.empty() && sections_.empty(); }
 
-private:
+  private:
     struct Line {
-        std::string raw;        // the line as in the file, without its line break
-        std::string foldedKey;  // empty when the line is not a key
+        std::string raw;       // the line as in the file, without its line break
+        std::string foldedKey; // empty when the line is not a key
         std::size_t keyBegin = 0, keyLength = 0, valueBegin = 0;
 
         bool isEntry() const { return !foldedKey.empty(); }
@@ -54,7 +54,7 @@ private:
         std::string_view value() const { return std::string_view(raw).substr(valueBegin); }
     };
     struct Section {
-        std::string header;     // raw header line
+        std::string header; // raw header line
         std::string name;
         std::vector<Line> lines;
     };

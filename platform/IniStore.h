@@ -15,7 +15,7 @@
 #include <vector>
 
 class KxIniStore {
-public:
+  public:
     // A settings file larger than this is not ours: it is neither read nor overwritten.
     static constexpr std::size_t kMaxFileSize = 16u << 20;
 
@@ -27,10 +27,13 @@ public:
     std::optional<std::string> read(std::string_view section, std::string_view key) const;
 
     // std::nullopt as the value deletes the key.
-    bool write(std::string_view section, std::string_view key, std::optional<std::string_view> value);
+    bool write(std::string_view section, std::string_view key,
+               std::optional<std::string_view> value);
     bool write(std::string_view, std::string_view, std::nullptr_t) = delete; // say std::nullopt
 
-    bool removeKey(std::string_view section, std::string_view key) { return write(section, key, std::nullopt); }
+    bool removeKey(std::string_view section, std::string_view key) {
+        return write(section, key, std::nullopt);
+    }
     bool removeSection(std::string_view section);
 
     std::vector<std::string> sectionNames() const;
@@ -44,6 +47,6 @@ public:
     // nothing is written when the text did not change.
     bool update(const std::function<bool(KxIniDocument&)>& change);
 
-private:
+  private:
     std::string path_;
 };

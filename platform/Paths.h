@@ -41,7 +41,8 @@ bool kxMakeDirectories(const std::string& path, unsigned mode = 0700);
 // The settings file: $ROLVA_SETTINGS when set; else the program's path with its extension
 // replaced by "ini" when the program directory is writable; else
 // $XDG_CONFIG_HOME/rolva/rolvadesk.ini (default ~/.config).
-std::string kxSettingsPath(const KxPathEnvironment& env, std::string_view programPath, bool programDirWritable);
+std::string kxSettingsPath(const KxPathEnvironment& env, std::string_view programPath,
+                           bool programDirWritable);
 std::string kxSettingsPath();
 
 // The prefix the program was built to be installed under (ROLVA_INSTALL_PREFIX when
@@ -55,5 +56,6 @@ std::vector<std::string> kxTemplateDirectories(std::string_view programDir,
 
 // Where print output and the import error log go: the program directory when writable,
 // else $XDG_CACHE_HOME/rolva/ (default ~/.cache/rolva/). The caller creates it when needed.
-std::string kxOutputDirectory(const KxPathEnvironment& env, std::string_view programDir, bool programDirWritable);
+std::string kxOutputDirectory(const KxPathEnvironment& env, std::string_view programDir,
+                              bool programDirWritable);
 std::string kxOutputDirectory();

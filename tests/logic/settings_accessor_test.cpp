@@ -7,7 +7,7 @@
 namespace {
 
 class SettingsTest : public ::testing::Test {
-protected:
+  protected:
     ScratchDir dir;
     std::string path = dir.file("rolvadesk.ini");
     KxSettings settings{path};
@@ -15,8 +15,7 @@ protected:
 
 } // namespace
 
-TEST_F(SettingsTest, FirstRunWritesTheVersionOnce)
-{
+TEST_F(SettingsTest, FirstRunWritesTheVersionOnce) {
     EXPECT_TRUE(settings.initialiseIfMissing());
     EXPECT_EQ(ScratchDir::readFile(path), "[Rolva]\nVersion=1.0\n");
     settings.write(kxSettingLastFile, "/d/a.rlv");
@@ -24,8 +23,7 @@ TEST_F(SettingsTest, FirstRunWritesTheVersionOnce)
     EXPECT_EQ(ScratchDir::readFile(path), "[Rolva]\nVersion=1.0\nLastFile=/d/a.rlv\n");
 }
 
-TEST_F(SettingsTest, DefaultsOfAFreshFile)
-{
+TEST_F(SettingsTest, DefaultsOfAFreshFile) {
     settings.initialiseIfMissing();
     // Window maximized, tool tips on, copying from the handheld shown as on, no database.
     EXPECT_EQ(settings.read(kxSettingLastAppSizeW), -1);
@@ -44,11 +42,10 @@ TEST_F(SettingsTest, DefaultsOfAFreshFile)
     EXPECT_EQ(font.pointSize, 8);
     EXPECT_FALSE(font.italic);
     EXPECT_EQ(font.weight(), 400);
-    EXPECT_EQ(font.pixelHeight(96), -11);  // 8 pt at 96 dpi is 10.67 pixels
+    EXPECT_EQ(font.pixelHeight(96), -11); // 8 pt at 96 dpi is 10.67 pixels
 }
 
-TEST_F(SettingsTest, TheDefaultFontFromTheFile)
-{
+TEST_F(SettingsTest, TheDefaultFontFromTheFile) {
     ScratchDir::writeFile(path, "[DefaultFont]\nFont = DejaVu Sans \nSize=12\nItalic=1\nBold=5\n");
     KxDefaultFont font = settings.defaultFont();
     EXPECT_EQ(font.face, "DejaVu Sans");
@@ -58,8 +55,7 @@ TEST_F(SettingsTest, TheDefaultFontFromTheFile)
     EXPECT_EQ(font.pixelHeight(96), -16);
 }
 
-TEST_F(SettingsTest, EqualsSignsInNamesBecomeUnderscores)
-{
+TEST_F(SettingsTest, EqualsSignsInNamesBecomeUnderscores) {
     ASSERT_TRUE(settings.writeText("DB:a=b", "x=y", "1"));
     EXPECT_EQ(ScratchDir::readFile(path), "[DB:a_b]\nx_y=1\n");
     EXPECT_EQ(settings.readText("DB:a=b", "x=y"), "1");
@@ -68,8 +64,7 @@ TEST_F(SettingsTest, EqualsSignsInNamesBecomeUnderscores)
     EXPECT_TRUE(settings.sectionNames().empty());
 }
 
-TEST_F(SettingsTest, NullDeletesButEmptyIsAValue)
-{
+TEST_F(SettingsTest, NullDeletesButEmptyIsAValue) {
     settings.writeText("Rolva", "LastFile", "/d/a.rlv");
     settings.writeText("Rolva", "LastFile", std::nullopt);
     EXPECT_EQ(settings.readText("Rolva", "LastFile", "gone"), "gone");
@@ -77,8 +72,7 @@ TEST_F(SettingsTest, NullDeletesButEmptyIsAValue)
     EXPECT_EQ(settings.readText("Rolva", "LastFile", "gone"), "");
 }
 
-TEST_F(SettingsTest, Integers)
-{
+TEST_F(SettingsTest, Integers) {
     settings.write(kxSettingLastAppSizeW, 1024);
     settings.write(kxSettingLastAppPosX, -8);
     EXPECT_EQ(settings.read(kxSettingLastAppSizeW), 1024);
@@ -86,15 +80,14 @@ TEST_F(SettingsTest, Integers)
 
     ScratchDir::writeFile(path, "[Rolva]\nShowToolTips=\nLastAppSizeW= 12px\nLastAppSizeH=junk\n"
                                 "LastAppPosX=99999999999\nLastAppPosY=-99999999999\n");
-    EXPECT_EQ(settings.read(kxSettingShowToolTips), -1);  // empty: the default
+    EXPECT_EQ(settings.read(kxSettingShowToolTips), -1); // empty: the default
     EXPECT_EQ(settings.read(kxSettingLastAppSizeW), 12);
-    EXPECT_EQ(settings.read(kxSettingLastAppSizeH), 0);   // no number: 0
+    EXPECT_EQ(settings.read(kxSettingLastAppSizeH), 0); // no number: 0
     EXPECT_EQ(settings.read(kxSettingLastAppPosX), INT_MAX);
     EXPECT_EQ(settings.read(kxSettingLastAppPosY), INT_MIN);
 }
 
-TEST_F(SettingsTest, Hexadecimal)
-{
+TEST_F(SettingsTest, Hexadecimal) {
     settings.write(kxSettingUserId, 0x5A0BC3FFu);
     EXPECT_EQ(ScratchDir::readFile(path), "[Rolva]\nUserId=5a0bc3ff\n");
     EXPECT_EQ(settings.read(kxSettingUserId), 0x5A0BC3FFu);
@@ -107,15 +100,13 @@ TEST_F(SettingsTest, Hexadecimal)
     EXPECT_EQ(settings.readHex("Rolva", "Missing", 7), 7u);
 }
 
-TEST_F(SettingsTest, DirectoriesAndLongValuesAreKeptWhole)
-{
+TEST_F(SettingsTest, DirectoriesAndLongValuesAreKeptWhole) {
     std::string longPath = "/" + std::string(3000, 'd') + "/";
     settings.write(kxSettingLastImportDir, longPath);
     EXPECT_EQ(settings.read(kxSettingLastImportDir), longPath);
 }
 
-TEST_F(SettingsTest, TheProcessWidePath)
-{
+TEST_F(SettingsTest, TheProcessWidePath) {
     KxSettings::setProcessFilePath(path);
     KxSettings onStack;
     EXPECT_EQ(onStack.path(), path);
@@ -124,8 +115,7 @@ TEST_F(SettingsTest, TheProcessWidePath)
     KxSettings::setProcessFilePath("");
 }
 
-TEST_F(SettingsTest, AMissingOrBrokenFileGivesDefaultsQuietly)
-{
+TEST_F(SettingsTest, AMissingOrBrokenFileGivesDefaultsQuietly) {
     KxSettings nowhere(dir.file("no/such/dir/x.ini"));
     EXPECT_EQ(nowhere.read(kxSettingLastAppSizeW), -1);
     EXPECT_FALSE(nowhere.fileExists());

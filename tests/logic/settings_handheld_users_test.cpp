@@ -7,9 +7,9 @@
 
 using Names = std::vector<std::string>;
 
-TEST(HandheldUsersFile, OneNamePerLine)
-{
-    EXPECT_EQ(KxHandheldUsersFile::parse("Ann\r\n\r\n  Bob Jones \nCarl"), (Names{"Ann", "Bob Jones", "Carl"}));
+TEST(HandheldUsersFile, OneNamePerLine) {
+    EXPECT_EQ(KxHandheldUsersFile::parse("Ann\r\n\r\n  Bob Jones \nCarl"),
+              (Names{"Ann", "Bob Jones", "Carl"}));
     EXPECT_EQ(KxHandheldUsersFile::parse("\xEF\xBB\xBFJ\u00FCrgen\n"), (Names{"J\u00FCrgen"}));
     // A file that is not UTF-8 is taken as Windows-1252.
     EXPECT_EQ(KxHandheldUsersFile::parse("J\xFCrgen\n"), (Names{"J\u00FCrgen"}));
@@ -18,8 +18,7 @@ TEST(HandheldUsersFile, OneNamePerLine)
     EXPECT_EQ(KxHandheldUsersFile::parse(std::string(70000, 'x') + "\nAnn"), (Names{"Ann"}));
 }
 
-TEST(HandheldUsersFile, CountAndNameIntoTheCallersBuffer)
-{
+TEST(HandheldUsersFile, CountAndNameIntoTheCallersBuffer) {
     ScratchDir dir;
     std::string list = dir.file(std::string(KxHandheldUsersFile::kFileName));
     ScratchDir::writeFile(list, "Ann\n" + std::string(120, 'L') + "\n");
@@ -43,8 +42,7 @@ TEST(HandheldUsersFile, CountAndNameIntoTheCallersBuffer)
     EXPECT_LT(users.userName(0, buffer, nullptr), 0);
 }
 
-TEST(HandheldUsersFile, NoFileMeansNoUsers)
-{
+TEST(HandheldUsersFile, NoFileMeansNoUsers) {
     ScratchDir dir;
     KxHandheldUsersFile users(dir.file("missing.txt"));
     EXPECT_EQ(users.userCount(), 0);
@@ -52,14 +50,13 @@ TEST(HandheldUsersFile, NoFileMeansNoUsers)
     EXPECT_FALSE(kxFirstHandheldUser(users));
 }
 
-TEST(HandheldUsersFile, WhereTheListLives)
-{
-    EXPECT_EQ(KxHandheldUsersFile::pathFor("/opt/rolva/rolvadesk.ini", ""), "/opt/rolva/handheld-users.txt");
+TEST(HandheldUsersFile, WhereTheListLives) {
+    EXPECT_EQ(KxHandheldUsersFile::pathFor("/opt/rolva/rolvadesk.ini", ""),
+              "/opt/rolva/handheld-users.txt");
     EXPECT_EQ(KxHandheldUsersFile::pathFor("/opt/rolva/rolvadesk.ini", "/tmp/u.txt"), "/tmp/u.txt");
 }
 
-TEST(HandheldNameFetcher, TheLargerBufferStaysInUse)
-{
+TEST(HandheldNameFetcher, TheLargerBufferStaysInUse) {
     ScratchDir dir;
     std::string list = dir.file("users.txt");
     ScratchDir::writeFile(list, "Ann\n" + std::string(150, 'x') + "\nBob\n");

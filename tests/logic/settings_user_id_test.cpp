@@ -1,7 +1,7 @@
 #include "app/DesktopUserId.h"
 
-#include "Crc32.h"
 #include "../platform/ScratchDir.h"
+#include "Crc32.h"
 
 #include <gtest/gtest.h>
 
@@ -11,14 +11,13 @@ namespace {
 
 // A user source that answers like the install-aide library and records every call.
 class ScriptedUsers : public KxHandheldUserSource {
-public:
+  public:
     std::vector<std::string> names;
-    std::int32_t failWith = 0;  // non-zero: every name call fails with this
+    std::int32_t failWith = 0; // non-zero: every name call fails with this
     mutable std::vector<std::uint16_t> sizesOffered;
 
     std::int32_t userCount() const override { return static_cast<std::int32_t>(names.size()); }
-    std::int32_t userName(std::int32_t index, char* buffer, std::uint16_t* size) const override
-    {
+    std::int32_t userName(std::int32_t index, char* buffer, std::uint16_t* size) const override {
         sizesOffered.push_back(*size);
         if (failWith) return failWith;
         const std::string& name = names.at(static_cast<std::size_t>(index));
@@ -35,24 +34,22 @@ constexpr std::int64_t kNow = 1700000000;
 
 } // namespace
 
-TEST(DesktopUserId, FreshIdIsTimePlusCrcOfTheFirstUser)
-{
+TEST(DesktopUserId, FreshIdIsTimePlusCrcOfTheFirstUser) {
     ScriptedUsers users;
     users.names = {"Ann Smith", "Bob"};
     EXPECT_EQ(kxFreshUserId(users, kNow), static_cast<std::uint32_t>(kNow) + kxCrc32("Ann Smith"));
     EXPECT_EQ(users.sizesOffered, std::vector<std::uint16_t>{100});
 }
 
-TEST(DesktopUserId, ALongNameIsFetchedAgainWithTheSizeAskedFor)
-{
+TEST(DesktopUserId, ALongNameIsFetchedAgainWithTheSizeAskedFor) {
     ScriptedUsers users;
     users.names = {std::string(150, 'n')};
-    EXPECT_EQ(kxFreshUserId(users, kNow), static_cast<std::uint32_t>(kNow) + kxCrc32(users.names[0]));
+    EXPECT_EQ(kxFreshUserId(users, kNow),
+              static_cast<std::uint32_t>(kNow) + kxCrc32(users.names[0]));
     EXPECT_EQ(users.sizesOffered, (std::vector<std::uint16_t>{100, 151}));
 }
 
-TEST(DesktopUserId, TimeAloneWithoutAUsableName)
-{
+TEST(DesktopUserId, TimeAloneWithoutAUsableName) {
     ScriptedUsers none;
     EXPECT_EQ(kxFreshUserId(none, kNow), static_cast<std::uint32_t>(kNow));
 
@@ -62,17 +59,15 @@ TEST(DesktopUserId, TimeAloneWithoutAUsableName)
     EXPECT_EQ(kxFreshUserId(failing, kNow), static_cast<std::uint32_t>(kNow));
 }
 
-TEST(DesktopUserId, TheTimeIsCutTo32Bits)
-{
+TEST(DesktopUserId, TheTimeIsCutTo32Bits) {
     ScriptedUsers none;
     EXPECT_EQ(kxFreshUserId(none, 0x1'0000'0005LL), 5u);
     ScriptedUsers one;
     one.names = {"x"};
-    EXPECT_EQ(kxFreshUserId(one, 0xFFFFFFFFLL), 0xFFFFFFFFu + kxCrc32("x"));  // wraps
+    EXPECT_EQ(kxFreshUserId(one, 0xFFFFFFFFLL), 0xFFFFFFFFu + kxCrc32("x")); // wraps
 }
 
-TEST(DesktopUserId, MadeOnceAndStored)
-{
+TEST(DesktopUserId, MadeOnceAndStored) {
     ScratchDir dir;
     KxSettings settings(dir.file("s.ini"));
     ScriptedUsers users;
@@ -86,12 +81,12 @@ TEST(DesktopUserId, MadeOnceAndStored)
     EXPECT_EQ(kxDesktopUserId(settings, users, [] { return kNow + 1000; }), expected);
 }
 
-TEST(DesktopUserId, AStoredZeroCountsAsMissing)
-{
+TEST(DesktopUserId, AStoredZeroCountsAsMissing) {
     ScratchDir dir;
     ScratchDir::writeFile(dir.file("s.ini"), "[Rolva]\nUserId=0\n");
     KxSettings settings(dir.file("s.ini"));
     ScriptedUsers none;
-    EXPECT_EQ(kxDesktopUserId(settings, none, [] { return kNow; }), static_cast<std::uint32_t>(kNow));
+    EXPECT_EQ(kxDesktopUserId(settings, none, [] { return kNow; }),
+              static_cast<std::uint32_t>(kNow));
     EXPECT_EQ(ScratchDir::readFile(dir.file("s.ini")), "[Rolva]\nUserId=6553f100\n");
 }

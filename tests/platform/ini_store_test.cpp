@@ -10,16 +10,15 @@
 
 namespace {
 
-std::vector<std::string> filesIn(const std::string& dir)
-{
+std::vector<std::string> filesIn(const std::string& dir) {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(dir)) names.push_back(entry.path().filename());
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
     return names;
 }
 
-ino_t inodeOf(const std::string& path)
-{
+ino_t inodeOf(const std::string& path) {
     struct stat st {};
     ::stat(path.c_str(), &st);
     return st.st_ino;
@@ -27,8 +26,7 @@ ino_t inodeOf(const std::string& path)
 
 } // namespace
 
-TEST(IniStore, WriteCreatesFileAndParentsAndLeavesNoTemporaryFiles)
-{
+TEST(IniStore, WriteCreatesFileAndParentsAndLeavesNoTemporaryFiles) {
     ScratchDir dir;
     KxIniStore store(dir.file("config/rolva/rolvadesk.ini"));
     EXPECT_FALSE(store.fileExists());
@@ -39,8 +37,7 @@ TEST(IniStore, WriteCreatesFileAndParentsAndLeavesNoTemporaryFiles)
     EXPECT_EQ(filesIn(dir.file("config/rolva")), std::vector<std::string>{"rolvadesk.ini"});
 }
 
-TEST(IniStore, DeletingFromAMissingFileDoesNotCreateIt)
-{
+TEST(IniStore, DeletingFromAMissingFileDoesNotCreateIt) {
     ScratchDir dir;
     KxIniStore store(dir.file("s.ini"));
     EXPECT_TRUE(store.removeKey("A", "k"));
@@ -48,8 +45,7 @@ TEST(IniStore, DeletingFromAMissingFileDoesNotCreateIt)
     EXPECT_FALSE(store.fileExists());
 }
 
-TEST(IniStore, NullValueDeletesTheKeyAndRefusedWritesLeaveTheFileAlone)
-{
+TEST(IniStore, NullValueDeletesTheKeyAndRefusedWritesLeaveTheFileAlone) {
     ScratchDir dir;
     KxIniStore store(dir.file("s.ini"));
     ASSERT_TRUE(store.write("A", "k", "v"));
@@ -62,8 +58,7 @@ TEST(IniStore, NullValueDeletesTheKeyAndRefusedWritesLeaveTheFileAlone)
     EXPECT_TRUE(store.sectionNames().empty());
 }
 
-TEST(IniStore, UnchangedContentIsNotRewritten)
-{
+TEST(IniStore, UnchangedContentIsNotRewritten) {
     ScratchDir dir;
     KxIniStore store(dir.file("s.ini"));
     ASSERT_TRUE(store.write("A", "k", "v"));
@@ -72,8 +67,7 @@ TEST(IniStore, UnchangedContentIsNotRewritten)
     EXPECT_EQ(inodeOf(store.path()), before);
 }
 
-TEST(IniStore, ReplacingKeepsPermissionsAndSymbolicLinks)
-{
+TEST(IniStore, ReplacingKeepsPermissionsAndSymbolicLinks) {
     ScratchDir dir;
     std::string real = dir.file("real.ini");
     ScratchDir::writeFile(real, "[A]\nk=1\n");
@@ -91,8 +85,7 @@ TEST(IniStore, ReplacingKeepsPermissionsAndSymbolicLinks)
     EXPECT_EQ(ScratchDir::readFile(real), "[A]\nk=2\n");
 }
 
-TEST(IniStore, UnreadableOrOversizedFilesAreNeverOverwritten)
-{
+TEST(IniStore, UnreadableOrOversizedFilesAreNeverOverwritten) {
     ScratchDir dir;
     std::string asDirectory = dir.file("dir.ini");
     std::filesystem::create_directory(asDirectory);
@@ -109,8 +102,7 @@ TEST(IniStore, UnreadableOrOversizedFilesAreNeverOverwritten)
     EXPECT_EQ(std::filesystem::file_size(big), content.size());
 }
 
-TEST(IniStore, AFailedWriteKeepsTheOldFile)
-{
+TEST(IniStore, AFailedWriteKeepsTheOldFile) {
     ScratchDir dir;
     KxIniStore store(dir.file("s.ini"));
     ASSERT_TRUE(store.write("A", "k", "old"));
@@ -131,12 +123,12 @@ TEST(IniStore, AFailedWriteKeepsTheOldFile)
     EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"s.ini"});
 }
 
-TEST(IniStore, UpdateWritesSeveralChangesAtOnceOrNothing)
-{
+TEST(IniStore, UpdateWritesSeveralChangesAtOnceOrNothing) {
     ScratchDir dir;
     KxIniStore store(dir.file("s.ini"));
     ASSERT_TRUE(store.update([](KxIniDocument& doc) {
-        return doc.setValue("User:Ann", "Sales", "Installed=0 ") && doc.setValue("DB:Sales", "File", "/d/Sales.rlv");
+        return doc.setValue("User:Ann", "Sales", "Installed=0 ") &&
+               doc.setValue("DB:Sales", "File", "/d/Sales.rlv");
     }));
     EXPECT_EQ(store.sectionNames(), (std::vector<std::string>{"User:Ann", "DB:Sales"}));
     EXPECT_FALSE(store.update([](KxIniDocument& doc) {

@@ -4,8 +4,7 @@
 
 namespace {
 
-KxPathEnvironment homeOnly()
-{
+KxPathEnvironment homeOnly() {
     KxPathEnvironment env;
     env.home = "/home/ann";
     env.currentDir = "/work/here";
@@ -14,27 +13,26 @@ KxPathEnvironment homeOnly()
 
 } // namespace
 
-TEST(Paths, SettingsBesideAWritableProgram)
-{
+TEST(Paths, SettingsBesideAWritableProgram) {
     KxPathEnvironment env = homeOnly();
     EXPECT_EQ(kxSettingsPath(env, "/opt/rolva/rolvadesk", true), "/opt/rolva/rolvadesk.ini");
     EXPECT_EQ(kxSettingsPath(env, "/opt/rolva/rolvadesk.bin", true), "/opt/rolva/rolvadesk.ini");
     EXPECT_EQ(kxSettingsPath(env, "/opt/ro.lva/rolvadesk", true), "/opt/ro.lva/rolvadesk.ini");
 }
 
-TEST(Paths, SettingsInTheUsersConfigDirectoryOtherwise)
-{
+TEST(Paths, SettingsInTheUsersConfigDirectoryOtherwise) {
     KxPathEnvironment env = homeOnly();
-    EXPECT_EQ(kxSettingsPath(env, "/usr/bin/rolvadesk", false), "/home/ann/.config/rolva/rolvadesk.ini");
+    EXPECT_EQ(kxSettingsPath(env, "/usr/bin/rolvadesk", false),
+              "/home/ann/.config/rolva/rolvadesk.ini");
     env.xdgConfigHome = "/cfg/";
     EXPECT_EQ(kxSettingsPath(env, "/usr/bin/rolvadesk", false), "/cfg/rolva/rolvadesk.ini");
-    env.xdgConfigHome = "relative/cfg";  // not absolute: ignored
-    EXPECT_EQ(kxSettingsPath(env, "/usr/bin/rolvadesk", false), "/home/ann/.config/rolva/rolvadesk.ini");
+    env.xdgConfigHome = "relative/cfg"; // not absolute: ignored
+    EXPECT_EQ(kxSettingsPath(env, "/usr/bin/rolvadesk", false),
+              "/home/ann/.config/rolva/rolvadesk.ini");
     EXPECT_EQ(kxSettingsPath(env, "", true), "/home/ann/.config/rolva/rolvadesk.ini");
 }
 
-TEST(Paths, TheEnvironmentOverridesTheSettingsFile)
-{
+TEST(Paths, TheEnvironmentOverridesTheSettingsFile) {
     KxPathEnvironment env = homeOnly();
     env.settingsOverride = "/tmp/test.ini";
     EXPECT_EQ(kxSettingsPath(env, "/opt/rolva/rolvadesk", true), "/tmp/test.ini");
@@ -43,12 +41,12 @@ TEST(Paths, TheEnvironmentOverridesTheSettingsFile)
     EXPECT_EQ(kxSettingsPath(env, "/usr/bin/rolvadesk", false), "/work/here/sub/test.ini");
 }
 
-TEST(Paths, TemplatesAndOutput)
-{
+TEST(Paths, TemplatesAndOutput) {
     EXPECT_EQ(kxTemplateDirectories("/opt/rolva/", "/usr"),
               (std::vector<std::string>{"/opt/rolva/templates/", "/usr/share/rolva/templates/"}));
-    EXPECT_EQ(kxTemplateDirectories("/opt/rolva", ""),
-              (std::vector<std::string>{"/opt/rolva/templates/", "/usr/local/share/rolva/templates/"}));
+    EXPECT_EQ(
+        kxTemplateDirectories("/opt/rolva", ""),
+        (std::vector<std::string>{"/opt/rolva/templates/", "/usr/local/share/rolva/templates/"}));
 
     KxPathEnvironment env = homeOnly();
     EXPECT_EQ(kxOutputDirectory(env, "/opt/rolva", true), "/opt/rolva/");
@@ -57,8 +55,7 @@ TEST(Paths, TemplatesAndOutput)
     EXPECT_EQ(kxOutputDirectory(env, "/usr/bin/", false), "/var/cache/ann/rolva/");
 }
 
-TEST(Paths, PathPieces)
-{
+TEST(Paths, PathPieces) {
     EXPECT_EQ(kxDirectoryOf("/a/b/c.ini"), "/a/b/");
     EXPECT_EQ(kxDirectoryOf("c.ini"), "");
     EXPECT_EQ(kxFileNameOf("/a/b/c.ini"), "c.ini");
@@ -69,8 +66,7 @@ TEST(Paths, PathPieces)
     EXPECT_EQ(kxAbsolutePath("x", "/base/"), "/base/x");
 }
 
-TEST(Paths, TheRunningProgram)
-{
+TEST(Paths, TheRunningProgram) {
     std::string program = kxProgramPath();
     ASSERT_FALSE(program.empty());
     EXPECT_EQ(program.front(), '/');
