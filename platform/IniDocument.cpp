@@ -36,8 +36,8 @@ struct Classified {
     std::size_t valueBegin = 0; // entries only
 };
 
-// How a line reads. A line starting with '[' is a section header unless it holds an '=' that
-// is followed by more than the closing bracket: "[draft]=Installed=0 " is a key.
+// How a line reads. A line starting with '[' is a section header when it holds no '=' or when
+// only blanks follow its last ']'; otherwise "[draft]=Installed=0 " could never be a key.
 Classified classify(std::string_view line) {
     std::size_t first = line.find_first_not_of(" \t");
     if (first == std::string_view::npos || line[first] == ';') return {};
