@@ -59,8 +59,10 @@ std::vector<KxReportToken> kxParseReportTemplate(std::string_view text) {
 
 std::string kxReportTemplateText(std::string_view bytes) {
     bytes = bytes.substr(0, bytes.find('\0'));
-    if (kxDetectEncoding(bytes, true) == KxTextEncoding::Utf8) return std::string(bytes);
-    return kxToUtf8(bytes);
+    // Only text that is wholly valid UTF-8 is copied as it is: a byte order mark in front of
+    // malformed text would otherwise put malformed text into the report.
+    if (kxLooksLikeUtf8(bytes)) return std::string(bytes);
+    return kxToUtf8(kxStripUtf8Bom(bytes));
 }
 
 bool kxReadReportTemplate(const std::string& path, std::string& text) {

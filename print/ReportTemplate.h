@@ -44,7 +44,8 @@ KxReportTag kxReportTagOf(std::string_view name);
 std::vector<KxReportToken> kxParseReportTemplate(std::string_view text);
 
 // The template text of a file's bytes: it ends at the first zero byte, and a template that
-// is not UTF-8 is taken as Windows-1252 and converted, since reports are written in UTF-8.
+// is not valid UTF-8 is taken as Windows-1252 and converted, since reports are written in
+// UTF-8.
 std::string kxReportTemplateText(std::string_view bytes);
 
 // Reads a template file whole and returns its text as kxReportTemplateText gives it; false

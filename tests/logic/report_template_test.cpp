@@ -141,6 +141,12 @@ TEST(ReportTemplate, TemplateTextEndsAtZeroByteAndBecomesUtf8) {
     EXPECT_EQ(kxReportTemplateText(std::string("ab\0<%TITLE%>", 12)), "ab");
     EXPECT_EQ(kxReportTemplateText("caf\xC3\xA9"), "caf\xC3\xA9");
     EXPECT_EQ(kxReportTemplateText("caf\xE9 \x80"), "caf\xC3\xA9 \xE2\x82\xAC");
+    EXPECT_EQ(kxReportTemplateText("\xEF\xBB\xBF"
+                                   "caf\xC3\xA9"),
+              "\xEF\xBB\xBF"
+              "caf\xC3\xA9");
+    // A byte order mark does not make malformed text UTF-8.
+    EXPECT_EQ(kxReportTemplateText("\xEF\xBB\xBF\xE9t\xE9"), "\xC3\xA9t\xC3\xA9");
 }
 
 TEST(ReportValue, EscapingFollowsTheTableOrder) {
