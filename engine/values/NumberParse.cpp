@@ -1,0 +1,116 @@
+#include "NumberParse.h"
+
+#include "TextCollation.h"
+
+#include <charconv>
+#include <limits>
+
+namespace {
+
+constexpr int kMaxCountedDigits = 15;
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+bool isNumberText(std::string_view text, const KxLocale& locale) {
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    for (std::size_t j = 0;
+         i < text.size() && j < locale.currencySymbol.size() && text[i] == locale.currencySymbol[j];
+         ++i, ++j) {
+    }
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (!isDigit(c) && c != locale.decimalSeparator && c != locale.thousandsSeparator)
+            return false;
+    }
+    return true;
+}
+
+double parseNumber(std::string_view text, const KxLocale& locale) {
+    const std::string_view currency = locale.currencySymbol;
+    std::size_t i = 0;
+    auto skipFiller = [&] {
+        for (;;) {
+            if (i < text.size() && text[i] == ' ')
+                ++i;
+            else if (!currency.empty() && text.substr(i).starts_with(currency))
+                i += currency.size();
+            else
+                break;
+        }
+    };
+    skipFiller();
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+        skipFiller();
+    }
+
+    // The counted digits, then "e-<fraction digits>": a C-locale text for from_chars.
+    char buf[kMaxCountedDigits + 8];
+    int counted = 0;
+    int fraction = 0;
+    bool inFraction = false;
+    for (; i < text.size() && counted < kMaxCountedDigits; ++i) {
+        const char c = text[i];
+        if (isDigit(c)) {
+            buf[counted++] = c;
+            if (inFraction) ++fraction;
+        } else if (c == locale.decimalSeparator) {
+            if (inFraction) break;
+            if (text.find_first_not_of('0', i + 1) == std::string_view::npos) break;
+            inFraction = true;
+            bool zeroSoFar = true;
+            for (int k = 0; k < counted; ++k)
+                zeroSoFar = zeroSoFar && buf[k] == '0';
+            if (zeroSoFar) counted = 0;
+        } else if (c != locale.thousandsSeparator) {
+            break;
+        }
+    }
+    if (counted == 0) return 0.0;
+    int length = counted;
+    buf[length++] = 'e';
+    buf[length++] = '-';
+    const char* end = std::to_chars(buf + length, buf + sizeof buf, fraction).ptr;
+    double value = 0;
+    std::from_chars(buf, end, value);
+    if (value == 0) return 0.0;
+    return negative ? -value : value;
+}
+
+bool isIntegerText(std::string_view text) {
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    for (; i < text.size(); ++i)
+        if (!isDigit(text[i])) return false;
+    return true;
+}
+
+std::int32_t parseInteger(std::string_view text) {
+    if (!isIntegerText(text)) return 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    const std::int64_t limit =
+        negative ? -static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::min())
+                 : std::numeric_limits<std::int32_t>::max();
+    std::int64_t value = 0;
+    for (char c : text) {
+        if (!isDigit(c)) continue;
+        value = value * 10 + (c - '0');
+        if (value >= limit) {
+            value = limit;
+            break;
+        }
+    }
+    return static_cast<std::int32_t>(negative ? -value : value);
+}
+
+bool isCheckedText(std::string_view text) {
+    return kxEqualTextNoCase(text, "yes") || kxEqualTextNoCase(text, "true") ||
+           kxEqualTextNoCase(text, "1");
+}
