@@ -40,22 +40,22 @@ std::string readWholeFile(const std::string& path) {
     if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
         throw KxDbError::AccessDenied;
 
+    // Room for the whole file at once; a file that grows while it is read gets more.
     constexpr std::size_t kBlock = 1 << 20;
     std::string bytes;
     try {
-        bytes.reserve(static_cast<std::size_t>(info.st_size) + 1);
+        bytes.resize(static_cast<std::size_t>(info.st_size) + kBlock);
+        std::size_t used = 0;
         for (;;) {
-            std::size_t used = bytes.size();
-            bytes.resize(used + kBlock);
-            ssize_t got = ::read(file.get(), bytes.data() + used, kBlock);
-            if (got < 0 && errno == EINTR) {
-                bytes.resize(used);
-                continue;
-            }
+            if (used == bytes.size()) bytes.resize(used + kBlock);
+            const std::size_t want = std::min(kBlock, bytes.size() - used);
+            const ssize_t got = ::read(file.get(), bytes.data() + used, want);
+            if (got < 0 && errno == EINTR) continue;
             if (got < 0) throw KxDbError::CannotOpenOther;
-            bytes.resize(used + static_cast<std::size_t>(got));
             if (got == 0) break;
+            used += static_cast<std::size_t>(got);
         }
+        bytes.resize(used);
     } catch (const std::bad_alloc&) {
         throw KxDbError::OutOfMemory;
     }

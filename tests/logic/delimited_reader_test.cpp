@@ -76,7 +76,8 @@ TEST(DelimitedReader, QuoteInsideUnquotedValueIsText) {
     EXPECT_EQ(readAll("ab\"c,d'e"), (Rows{{"ab\"c", "d'e"}}));
 }
 
-TEST(DelimitedReader, LineEndsInsideQuotesStayInTheValue) {
+TEST(DelimitedReader, LineEndsEndRowsButStayInsideQuotes) {
+    EXPECT_EQ(readAll("a,b\r\nc\rd\ne"), (Rows{{"a", "b"}, {"c"}, {"d"}, {"e"}}));
     // A CR LF pair reads as one line feed, inside a value as everywhere.
     EXPECT_EQ(readAll("\"a\r\nb\",c\r\nd"), (Rows{{"a\nb", "c"}, {"d"}}));
     EXPECT_EQ(readAll("'a\rb\nc',d"), (Rows{{"a\rb\nc", "d"}}));
@@ -95,24 +96,19 @@ TEST(DelimitedReader, LoneQuoteValueLosesItsFirstQuote) {
     EXPECT_EQ(readAll("x,\"\"\"a\""), (Rows{{"x", "\"a"}}));
 }
 
-TEST(DelimitedReader, EveryLineEndEndsARow) {
-    EXPECT_EQ(readAll("a,b\r\nc\rd\ne"), (Rows{{"a", "b"}, {"c"}, {"d"}, {"e"}}));
-}
-
-TEST(DelimitedReader, BlankRowsAreSkippedAndTrailingSeparatorCounts) {
+TEST(DelimitedReader, BlankRowsAreSkippedAndColumnsCounted) {
     KxDelimitedReader reader =
         KxDelimitedReader::fromMemory("a\n\n , ,\n   \n,,\n\"\"\nb,c,\n", ',');
     EXPECT_EQ(readAll(reader), (Rows{{"a"}, {"b", "c", ""}}));
     EXPECT_EQ(reader.columnCount(), 3u);
 
+    // Rows keep their own length; the column count is the longest.
+    KxDelimitedReader ragged = KxDelimitedReader::fromMemory("a\nb,c,d,e\nf,g", ',');
+    EXPECT_EQ(readAll(ragged), (Rows{{"a"}, {"b", "c", "d", "e"}, {"f", "g"}}));
+    EXPECT_EQ(ragged.columnCount(), 4u);
+
     EXPECT_TRUE(readAll("").empty());
     EXPECT_TRUE(readAll("\r\n\n  \n").empty());
-}
-
-TEST(DelimitedReader, RowsKeepTheirOwnLengthAndColumnCountIsTheLongest) {
-    KxDelimitedReader reader = KxDelimitedReader::fromMemory("a\nb,c,d,e\nf,g", ',');
-    EXPECT_EQ(readAll(reader), (Rows{{"a"}, {"b", "c", "d", "e"}, {"f", "g"}}));
-    EXPECT_EQ(reader.columnCount(), 4u);
 }
 
 TEST(DelimitedReader, TabSeparated) {

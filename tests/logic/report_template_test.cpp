@@ -158,15 +158,6 @@ TEST(ReportValue, EscapingFollowsTheTableOrder) {
     EXPECT_EQ(kxEscapeReportValue(""), "");
 }
 
-TEST(ReportValue, PreparationOfLabelOnlyAndCheckbox) {
-    EXPECT_EQ(kxPrepareReportValue("", KxReportEntryKind::LabelOnly), " ");
-    EXPECT_EQ(kxPrepareReportValue("x", KxReportEntryKind::LabelOnly), "x");
-    EXPECT_EQ(kxPrepareReportValue("1", KxReportEntryKind::Checkbox), "[CB1]");
-    EXPECT_EQ(kxPrepareReportValue("0", KxReportEntryKind::Checkbox), "[CB0]");
-    EXPECT_EQ(kxPrepareReportValue("", KxReportEntryKind::Checkbox), "[CB0]");
-    EXPECT_EQ(kxPrepareReportValue("", KxReportEntryKind::Value), "");
-}
-
 TEST(HtmlReport, RecordAndFieldLoops) {
     FakeSource source = people();
     EXPECT_EQ(render(source, "<%BEGIN_RECORDS%><%PRIMARY_LABEL%>=<%PRIMARY_FIELD%>"
