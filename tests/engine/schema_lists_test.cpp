@@ -150,14 +150,6 @@ TEST_F(SchemaListsTest, DeletedLayoutsAndSortDefinitionsLeaveNoIndexPastTheEnd) 
     EXPECT_NO_THROW(reopen());
 }
 
-TEST_F(SchemaListsTest, NamesKeepTwentyCharacters) {
-    schema.setSortDefName(schema.addSortDef(), "Twenty-five characters ok");
-    schema.setListSetName(schema.addListSet(), "Short");
-    reopen();
-    EXPECT_EQ(schema.sortDefName(0), "Twenty-five characte");
-    EXPECT_EQ(schema.listSetName(0), "Short");
-}
-
 // --- item lists ---
 
 class ItemListTest : public SchemaListsTest {
