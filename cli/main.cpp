@@ -1,10 +1,13 @@
 #include "CliCommand.h"
+#include "Locale.h"
+#include "ProcessLocale.h"
 
 #include <clocale>
 #include <iostream>
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
+    kxSetLocale(kxReadProcessLocale());
     std::ios::sync_with_stdio(false);
     return rolvaMain(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
 }

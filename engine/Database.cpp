@@ -76,6 +76,7 @@ void KxDatabase::resetState() {
     busyRecords_ = 0;
     busySchemaChunks_ = 0;
     undo_.reset();
+    newestStamp_.reset();
 }
 
 void KxDatabase::close(bool ignoreErrors) {

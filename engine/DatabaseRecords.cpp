@@ -43,8 +43,25 @@ void KxDatabase::stampNewRecord(KxRecordChunk& record) {
     }
     lastCreationSecond_ = t;
     ++sameSecondCount_;
+    // Another program run may have added records to this file within this very second (the
+    // command-line tool does); carry on after their sequence numbers so identities stay unique.
+    if (!newestStamp_ || newestStamp_->first != t) newestStamp_ = {t, newestSequenceAt(t)};
+    if (newestStamp_->second && static_cast<std::uint16_t>(g_sequence - *newestStamp_->second - 1) > 0x7FFF)
+        g_sequence = static_cast<std::uint16_t>(*newestStamp_->second + 1);
+    newestStamp_->second = g_sequence;
     record.identity = {userId_, t, g_sequence++};
     record.modified = t;
+}
+
+std::optional<std::uint16_t> KxDatabase::newestSequenceAt(std::uint32_t second) const {
+    std::optional<std::uint16_t> newest;
+    const std::size_t base = liveBase();
+    for (std::size_t k = 0; k < liveCount() + deletedCount(); ++k) {
+        const KxRecordIdentity& id = recordAt(base + k).identity;
+        if (id.created != second || id.userId != userId_) continue;
+        if (!newest || static_cast<std::uint16_t>(id.sequence - *newest) < 0x8000) newest = id.sequence;
+    }
+    return newest;
 }
 
 KxRecordHandle KxDatabase::newRecord(std::size_t& position, bool keepLocked) {

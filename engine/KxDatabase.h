@@ -173,6 +173,7 @@ private:
     KxRecordHandle makeHandle(std::size_t dirIndex, bool lock);
     void checkRecordLimit() const;
     void stampNewRecord(KxRecordChunk& record);
+    std::optional<std::uint16_t> newestSequenceAt(std::uint32_t second) const;
     void moveEntry(std::size_t from, std::size_t to);
     std::size_t placeBySortKeys(std::size_t dirIndex, bool deletedList);
     void eraseRecordEntry(std::size_t dirIndex, bool deletedList, bool logRemoval);
@@ -189,6 +190,8 @@ private:
 
     std::uint32_t lastCreationSecond_ = 0;
     std::uint32_t sameSecondCount_ = 0;
+    // The creation second last stamped and the newest sequence number seen in it.
+    std::optional<std::pair<std::uint32_t, std::optional<std::uint16_t>>> newestStamp_;
     std::size_t busyRecords_ = 0;
     std::size_t busySchemaChunks_ = 0;
     std::optional<UndoCopy> undo_;

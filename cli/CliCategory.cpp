@@ -1,0 +1,32 @@
+#include "CliCategory.h"
+
+#include "CliArgs.h"
+#include "Categories.h"
+#include "KxDatabase.h"
+#include "KxStrings.h"
+#include "TextCollation.h"
+#include "editors/CategoryEditing.h"
+
+std::uint16_t cliCategoryFilter(const KxDatabase& db, const std::string& name) {
+    if (name == "all") return 255;
+    const std::string text = cliToDatabaseText(name);
+    if (kxEqualTextNoCase(text, kxString(kxStrUnfiled))) return 0;
+    for (std::uint16_t slot = 1; slot < 16; ++slot)
+        if (db.fileHeader().categoryName(slot) == text) return slot;
+    throw CliUsageError("no category named '" + name + "'");
+}
+
+std::optional<std::uint16_t> cliCategoryForNewRecord(KxDatabase& db, KxUi& ui, const std::string& name) {
+    const std::string text = cliToDatabaseText(name);
+    if (text.empty() || kxEqualTextNoCase(text, kxString(kxStrUnfiled))) return 0;
+    const std::uint8_t slot = KxCategoryEditor(db).findCategory(text);
+    if (slot != KxCategoryEditor::kNotFound) return slot;
+    const auto added = KxCategoryEditing(db, ui).add(text);
+    if (!added) return std::nullopt;
+    return static_cast<std::uint16_t>(*added);
+}
+
+void cliSaveChanged(KxDatabase& db) {
+    db.header().setAttributes(static_cast<std::uint16_t>(db.header().attributes() | kAttrModified));
+    db.save();
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Categories named on the command line.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class KxDatabase;
+class KxUi;
+
+// "all" is 255, "Unfiled" (in any letter case) 0, else the slot with that name; a usage
+// error when none has it.
+std::uint16_t cliCategoryFilter(const KxDatabase& db, const std::string& name);
+// The slot of the named category, made in the lowest free slot when it is new; none when
+// the category cannot be made (the refusal has been shown).
+std::optional<std::uint16_t> cliCategoryForNewRecord(KxDatabase& db, KxUi& ui, const std::string& name);
+// Marks the database modified, as the desktop program does, and saves it.
+void cliSaveChanged(KxDatabase& db);

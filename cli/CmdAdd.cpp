@@ -1,0 +1,66 @@
+// rolva add FILE [--category NAME] FIELD=VALUE ...: a new record, placed in sort order.
+
+#include "CliArgs.h"
+#include "CliCategory.h"
+#include "CliSession.h"
+#include "CliUi.h"
+#include "FieldRef.h"
+#include "Calculation.h"
+#include "KxDatabase.h"
+#include "RecordHandle.h"
+#include "values/FieldValue.h"
+
+#include <ostream>
+
+namespace {
+int runAdd(CliContext& c) {
+    CliArgs args(c.args, {}, {"category"});
+    if (args.positional().size() < 2) throw CliUsageError("give the file and at least one FIELD=VALUE");
+    auto db = cliOpenForWriting(args.positional()[0]);
+    const KxHeaderChunk& h = db->header();
+
+    std::vector<std::pair<std::size_t, FieldValue>> values;
+    for (std::size_t i = 1; i < args.positional().size(); ++i) {
+        const std::string& assignment = args.positional()[i];
+        const auto eq = assignment.find('=');
+        if (eq == std::string::npos) throw CliUsageError("'" + assignment + "' is not FIELD=VALUE");
+        const std::size_t field = cliResolveField(h, assignment.substr(0, eq));
+        const KxFieldType type = h.fields[field].type;
+        if (type == KxFieldType::LabelOnly || type == KxFieldType::Calculation || type == KxFieldType::Unnamed)
+            throw CliUsageError("field '" + assignment.substr(0, eq) + "' takes no value");
+        FieldValue value = FieldValue::newValue(static_cast<int>(type));
+        value.parseText(cliToDatabaseText(assignment.substr(eq + 1)));
+        values.emplace_back(field, std::move(value));
+    }
+
+    bool anyValue = false;
+    for (const auto& [field, value] : values) anyValue = anyValue || value.rawSize() > 0;
+    if (!anyValue) {
+        // A record without any value is not kept, as on the form.
+        c.err << "the record has no values; nothing was added\n";
+        return 1;
+    }
+
+    CliUi ui(c.err);
+    std::uint16_t category = 0;
+    if (auto name = args.option("category")) {
+        const auto slot = cliCategoryForNewRecord(*db, ui, *name);
+        if (!slot) return 1;
+        category = *slot;
+    }
+    std::size_t position = db->liveCount();
+    KxRecordHandle record = db->newRecord(position, true);
+    for (const auto& [field, value] : values) record.setValue(field, value);
+    record.setCategory(category);
+    recalculateRecord(*db, record, [&](KxDbError e) { ui.inform(kxDbErrorMessage(e)); });
+    const KxRecordIdentity id = record.identity();
+    record.release();
+    db->placeRecord(position);
+    cliSaveChanged(*db);
+    c.out << id.userId << "-" << id.created << "-" << id.sequence << "\n";
+    return 0;
+}
+const CliRegistrar registrar({"add", "FILE [--category NAME] FIELD=VALUE ...",
+                              "Add a record (FIELD is a label or #n; values are read as the field's type reads text).",
+                              runAdd});
+} // namespace

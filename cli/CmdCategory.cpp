@@ -1,0 +1,54 @@
+// rolva category FILE --list | --add NAME | --rename OLD NEW | --delete NAME [--records]
+
+#include "CliArgs.h"
+#include "CliCategory.h"
+#include "CliSession.h"
+#include "CliUi.h"
+#include "KxDatabase.h"
+#include "editors/CategoryEditing.h"
+
+#include <ostream>
+
+namespace {
+std::size_t namedSlot(const KxDatabase& db, const std::string& name) {
+    const std::uint16_t slot = cliCategoryFilter(db, name);
+    if (slot == 0 || slot == 255) throw CliUsageError("'" + name + "' is not a named category");
+    return slot;
+}
+
+int runCategory(CliContext& c) {
+    CliArgs args(c.args, {"list", "records", "yes"}, {"add", "rename", "delete"});
+    const int actions = args.flag("list") + args.option("add").has_value() + args.option("rename").has_value() +
+                        args.option("delete").has_value();
+    if (actions != 1) throw CliUsageError("give exactly one of --list, --add, --rename, --delete");
+    if (args.flag("list")) {
+        args.expectPositional(1, 1);
+        auto db = cliOpenForReading(args.positional()[0]);
+        CliUi ui(c.err);
+        for (const auto& [slot, name] : KxCategoryEditing(*db, ui).list()) {
+            std::size_t count = 0;
+            for (std::size_t i = 0; i < db->liveCount(); ++i) count += db->liveCategory(i) == slot;
+            c.out << slot << "\t" << cliFromDatabaseText(name) << "\t" << count << "\n";
+        }
+        return 0;
+    }
+    args.expectPositional(1, args.option("rename") ? 2 : 1);
+    auto db = cliOpenForWriting(args.positional()[0]);
+    CliUi ui(c.err, args.flag("yes"));
+    KxCategoryEditing editing(*db, ui);
+    bool done = false;
+    if (auto name = args.option("add")) {
+        done = editing.add(cliToDatabaseText(*name)).has_value();
+    } else if (auto old = args.option("rename")) {
+        if (args.positional().size() != 2) throw CliUsageError("--rename OLD NEW");
+        done = editing.rename(namedSlot(*db, *old), cliToDatabaseText(args.positional()[1])).has_value();
+    } else if (auto name = args.option("delete")) {
+        done = editing.remove(namedSlot(*db, *name), args.flag("records"));
+    }
+    if (!done) return 1;
+    cliSaveChanged(*db);
+    return 0;
+}
+const CliRegistrar registrar({"category", "FILE --list | --add NAME | --rename OLD NEW [--yes] | --delete NAME [--records] [--yes]",
+                              "List, add, rename (merging with --yes) or delete categories.", runCategory});
+} // namespace

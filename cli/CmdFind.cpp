@@ -1,0 +1,108 @@
+// rolva find FILE --where 'FIELD OP VALUE' ... [--save NAME] [--json]: stores the criteria as
+// search 0 (or the named search), runs it, saves the marks and prints the matches.
+
+#include "CliArgs.h"
+#include "CliCategory.h"
+#include "CliSession.h"
+#include "FieldRef.h"
+#include "KxDatabase.h"
+#include "RecordTable.h"
+#include "SavedSearches.h"
+#include "Search.h"
+#include "app/SearchRequest.h"
+
+#include <algorithm>
+#include <map>
+#include <ostream>
+#include <sstream>
+
+namespace {
+constexpr std::size_t kMaxCriteria = 3; // the advanced search's three rows
+
+const std::map<std::string, KxSearchOperator>& operatorWords() {
+    using Op = KxSearchOperator;
+    static const std::map<std::string, KxSearchOperator> words = {
+        {"contains", Op::Contains}, {"begins", Op::BeginsWith}, {"eq", Op::Equal},
+        {"ne", Op::NotEqual},       {"lt", Op::Less},           {"gt", Op::Greater},
+        {"empty", Op::Empty},       {"nonempty", Op::NotEmpty}, {"checked", Op::Checked},
+        {"unchecked", Op::Unchecked},
+    };
+    return words;
+}
+
+KxSearchRow parseWhere(const KxHeaderChunk& h, const std::string& where) {
+    // FIELD may hold blanks: the operator is the first word after it that names one.
+    std::istringstream words(where);
+    std::vector<std::string> tokens;
+    for (std::string w; words >> w;) tokens.push_back(w);
+    for (std::size_t i = 1; i < tokens.size(); ++i) {
+        auto op = operatorWords().find(tokens[i]);
+        if (op == operatorWords().end()) continue;
+        std::string field = tokens[0];
+        for (std::size_t k = 1; k < i; ++k) field += " " + tokens[k];
+        std::string value;
+        for (std::size_t k = i + 1; k < tokens.size(); ++k) value += (value.empty() ? "" : " ") + tokens[k];
+        KxSearchRow row;
+        row.op = op->second;
+        if (field == "*")
+            row.field = kAnyField;
+        else if (field == "category")
+            row.field = kCategoryField;
+        else
+            row.field = static_cast<std::uint8_t>(cliResolveField(h, field));
+        const auto allowed = kxOperatorsFor(h, row.field);
+        if (std::find(allowed.begin(), allowed.end(), row.op) == allowed.end())
+            throw CliUsageError("'" + tokens[i] + "' does not apply to " + field);
+        if (const int type = kxCriterionValueType(h, row.field); type != 0 && !value.empty()) {
+            FieldValue v = FieldValue::newValue(type);
+            v.parseText(cliToDatabaseText(value));
+            row.value = std::move(v);
+        }
+        return row;
+    }
+    throw CliUsageError("'" + where + "' is not FIELD OP VALUE");
+}
+
+int runFind(CliContext& c) {
+    CliArgs args(c.args, {"json"}, {"where", "save"});
+    args.expectPositional(1, 1);
+    const auto wheres = args.all("where");
+    if (wheres.empty() || wheres.size() > kMaxCriteria) throw CliUsageError("give one to three --where");
+    auto db = cliOpenForWriting(args.positional()[0]);
+
+    KxSearchRequest request;
+    request.advanced = true;
+    for (const auto& w : wheres) request.rows.push_back(parseWhere(db->header(), w));
+    KxSavedSearches searches(*db);
+    if (searches.count() == 0) searches.add();
+    if (auto name = args.option("save")) {
+        const std::string text = cliToDatabaseText(*name).substr(0, KxSavedSearches::kMaxNameLength);
+        std::size_t index = 1;
+        while (index < searches.count() && searches.name(index) != text) ++index;
+        if (index == searches.count()) {
+            index = searches.add();
+            searches.setName(index, text);
+        }
+        request.chosenSearch = index;
+    }
+    const std::size_t target = kxStoreSearchRequest(*db, request);
+    const std::size_t found = runSearch(*db, target);
+    auto attributes = db->header().attributes();
+    attributes = found > 0 ? (attributes | kAttrSearchResults) : (attributes & ~kAttrSearchResults);
+    db->header().setAttributes(static_cast<std::uint16_t>(attributes));
+    cliSaveChanged(*db);
+    if (found == 0) {
+        c.out << "The program found no records that match your search criteria.\n";
+        return 0;
+    }
+    CliRecordSelection selection;
+    selection.foundOnly = true;
+    cliPrintRecords(*db, selection, args.flag("json"), c.out);
+    return 0;
+}
+const CliRegistrar registrar(
+    {"find", "FILE --where 'FIELD OP VALUE' ... [--save NAME] [--json]",
+     "Search (up to three criteria joined by AND). FIELD: a label, #n, * (all text and numeric fields) or "
+     "category; OP: contains begins eq ne lt gt empty nonempty checked unchecked.",
+     runFind});
+} // namespace

@@ -1,0 +1,25 @@
+// rolva list FILE [--category NAME|all] [--deleted] [--found] [--all-fields] [--json]
+
+#include "CliArgs.h"
+#include "CliCategory.h"
+#include "CliSession.h"
+#include "KxDatabase.h"
+#include "RecordTable.h"
+
+namespace {
+int runList(CliContext& c) {
+    CliArgs args(c.args, {"deleted", "found", "all-fields", "json"}, {"category"});
+    args.expectPositional(1, 1);
+    auto db = cliOpenForReading(args.positional()[0]);
+    CliRecordSelection selection;
+    selection.deleted = args.flag("deleted");
+    selection.foundOnly = args.flag("found");
+    selection.allFields = args.flag("all-fields");
+    if (auto name = args.option("category")) selection.category = cliCategoryFilter(*db, *name);
+    cliPrintRecords(*db, selection, args.flag("json"), c.out);
+    return 0;
+}
+const CliRegistrar registrar({"list", "FILE [--category NAME|all] [--deleted] [--found] [--all-fields] [--json]",
+                              "List records as the list shows them: the list's columns, tab-separated.",
+                              runList});
+} // namespace

@@ -1,0 +1,47 @@
+// rolva sort FILE --by FIELD[:asc|:desc] ...: the List Options dialog's sort, then saved.
+
+#include "CliArgs.h"
+#include "CliCategory.h"
+#include "CliSession.h"
+#include "FieldRef.h"
+#include "KxDatabase.h"
+#include "Sort.h"
+
+#include <ostream>
+
+namespace {
+constexpr std::size_t kMaxColumns = 5; // the List Options dialog's five columns
+
+int runSort(CliContext& c) {
+    CliArgs args(c.args, {}, {"by"});
+    args.expectPositional(1, 1);
+    const auto by = args.all("by");
+    if (by.empty()) throw CliUsageError("give at least one --by FIELD[:asc|:desc]");
+    if (by.size() > kMaxColumns) throw CliUsageError("at most five sort columns");
+    auto db = cliOpenForWriting(args.positional()[0]);
+    std::vector<KxListOptionsColumn> columns;
+    for (const auto& spec : by) {
+        std::string field = spec;
+        KxSortDirection direction = KxSortDirection::Ascending;
+        if (const auto colon = spec.rfind(':'); colon != std::string::npos) {
+            const std::string suffix = spec.substr(colon + 1);
+            if (suffix == "asc" || suffix == "desc") {
+                direction = suffix == "asc" ? KxSortDirection::Ascending : KxSortDirection::Descending;
+                field = spec.substr(0, colon);
+            }
+        }
+        const std::size_t position = cliResolveField(db->header(), field);
+        if (db->header().fields[position].type == KxFieldType::LabelOnly)
+            throw CliUsageError("a Label Only field cannot be sorted on");
+        columns.push_back({static_cast<std::uint8_t>(position), direction});
+    }
+    if (db->header().listSets.empty()) throw CliUsageError("the database has no list options");
+    kxApplyListOptions(*db, columns, false);
+    sortRecords(*db);
+    cliSaveChanged(*db);
+    c.out << "sorted " << db->liveCount() << " records\n";
+    return 0;
+}
+const CliRegistrar registrar({"sort", "FILE --by FIELD[:asc|:desc] ...",
+                              "Set the list's sort columns (up to five) and sort the records.", runSort});
+} // namespace

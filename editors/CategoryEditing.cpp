@@ -1,0 +1,109 @@
+#include "editors/CategoryEditing.h"
+
+#include "Categories.h"
+#include "KxDatabase.h"
+#include "KxStrings.h"
+#include "TextCollation.h"
+#include "app/KxUi.h"
+
+#include <algorithm>
+
+namespace {
+const std::string kAll = "All";
+}
+
+std::vector<std::pair<std::size_t, std::string>> KxCategoryEditing::list() const {
+    KxCategoryEditor categories(db_);
+    std::vector<std::pair<std::size_t, std::string>> named;
+    for (std::size_t slot = 1; slot < KxCategoryEditor::kSlots; ++slot)
+        if (auto name = categories.categoryName(slot); !name.empty()) named.emplace_back(slot, name);
+    std::stable_sort(named.begin(), named.end(), [](const auto& a, const auto& b) {
+        return kxCompareTextNoCase(a.second, b.second) < 0;
+    });
+    return named;
+}
+
+bool KxCategoryEditing::isReserved(const std::string& name) const {
+    return name == kxString(kxStrUnfiled) || name == kAll;
+}
+
+void KxCategoryEditing::showExists(const std::string& name) {
+    ui_.message("'" + name + "' is already a category.", "Category Exists", KxButtons::Ok,
+                KxIcon::Warning, KxAnswer::Ok);
+}
+
+bool KxCategoryEditing::canAdd() {
+    if (list().size() < kMaxNamed) return true;
+    ui_.message("No more than " + std::to_string(kMaxNamed) + " categories are allowed.", "New Category",
+                KxButtons::Ok, KxIcon::Warning, KxAnswer::Ok);
+    return false;
+}
+
+std::optional<std::size_t> KxCategoryEditing::add(const std::string& name) {
+    if (!canAdd()) return std::nullopt;
+    KxCategoryEditor categories(db_);
+    std::size_t slot = 1;
+    while (slot < KxCategoryEditor::kSlots && !categories.categoryName(slot).empty()) ++slot;
+    try {
+        if (isReserved(name)) throw KxDbError::NameExists;
+        categories.setCategoryName(slot, name);
+    } catch (KxDbError e) {
+        if (e == KxDbError::NameExists)
+            showExists(name);
+        else
+            ui_.inform(kxDbErrorMessage(e));
+        return std::nullopt;
+    }
+    categoriesChanged_ = true;
+    return slot;
+}
+
+std::optional<std::size_t> KxCategoryEditing::rename(std::size_t slot, const std::string& name) {
+    KxCategoryEditor categories(db_);
+    const std::string old = categories.categoryName(slot);
+    try {
+        if (isReserved(name)) throw KxDbError::NameExists;
+        categories.setCategoryName(slot, name);
+        categoriesChanged_ = true;
+        return slot;
+    } catch (KxDbError e) {
+        if (e != KxDbError::NameExists) {
+            ui_.inform(kxDbErrorMessage(e));
+            return std::nullopt;
+        }
+    }
+    if (name == old) {
+        showExists(name);
+        return std::nullopt;
+    }
+    const std::string question = "You have renamed the category to one that already exists. This will merge "
+                                 "those two categories. Do you wish to continue?";
+    if (ui_.message(question, "Merge Category", KxButtons::OkCancel, KxIcon::Warning, KxAnswer::Cancel) != KxAnswer::Ok)
+        return std::nullopt;
+    std::size_t target = 0;
+    if (name != kxString(kxStrUnfiled)) {
+        target = categories.findCategory(name);
+        if (target == 0 || target == KxCategoryEditor::kNotFound) {
+            ui_.inform(kxDbErrorMessage(KxDbError::CannotOpenOther)); // "All" names no category
+            return std::nullopt;
+        }
+    }
+    categories.recategorise(slot, target, true);
+    categories.setCategoryName(slot, std::nullopt);
+    categoriesChanged_ = true;
+    return target;
+}
+
+bool KxCategoryEditing::remove(std::size_t slot, bool deleteItems) {
+    if (deleteItems) {
+        if (ui_.message("Are you sure you want to delete all the items in the category?", "Delete Category",
+                        KxButtons::YesNo, KxIcon::Warning, KxAnswer::No) != KxAnswer::Yes)
+            return false;
+        for (std::size_t i = db_.liveCount(); i-- > 0;)
+            if (db_.liveCategory(i) == slot) db_.deleteRecord(i);
+    }
+    KxCategoryEditor(db_).setCategoryName(slot, std::nullopt);
+    categoriesChanged_ = true;
+    recordsDeleted_ = true;
+    return true;
+}
