@@ -403,10 +403,11 @@ KxPropertyChunk& KxDatabase::propertyChunk() {
 }
 
 KxItemListChunk& KxDatabase::itemListOf(std::size_t field) {
-    KxFieldDef& def = header_->fields.at(field);
+    if (field >= header_->fields.size()) throw KxDbError::LimitReached;
+    KxFieldDef& def = header_->fields[field];
     if (def.itemList) return *def.itemList;
     if (def.type != KxFieldType::Text && def.type != KxFieldType::MultipleChoice)
-        throw KxDbError::Damaged;
+        throw KxDbError::LimitReached;
     const KxChunkTag tag =
         def.type == KxFieldType::Text ? KxChunkTag::TextList : KxChunkTag::ChoiceList;
     def.itemList = static_cast<KxItemListChunk*>(

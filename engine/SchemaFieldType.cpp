@@ -26,9 +26,10 @@ void convertStored(KxRecordChunk& record, std::size_t field, KxFieldType from, K
 
 void KxSchemaEditor::setFieldType(std::size_t position, KxFieldType type) {
     KxHeaderChunk& h = header();
-    KxFieldDef& field = h.fields.at(position);
+    KxFieldDef& field = fieldAt(position);
     const KxFieldType old = field.type;
     if (old == type) return;
+    refuseWhileHeld(position); // its list may go, and so may records whose only value it holds
     if (type == KxFieldType::Calculation && !field.calc) requireRoom(8);
 
     // The new type's extra data first, so that a refusal leaves everything as it was.
