@@ -1,0 +1,58 @@
+#pragma once
+// The dialogs the document's commands run, each seen as the plain result it hands back. The
+// front end implements KxDocDialogs with its widgets; the defaults answer as Cancel would,
+// except the New Database wizard, whose stand-in asks for a file name only.
+
+#include "Sort.h"
+#include "app/SearchRequest.h"
+#include "editors/SchemaBuilder.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+class KxDbDoc;
+
+// What the New Database wizard decided.
+struct KxNewDatabaseRequest {
+    std::string path;                  // the new file (file system path)
+    bool checkboxesEditable = true;    // "&Check Boxes Editable in List View"     (0x40)
+    bool readOnlyMode = true;          // "Record &View Has Read-only Mode"        (0x80)
+    bool handheldReadOnly = false;     // "&Database is Read Only on Handheld"     (0x02)
+    std::vector<KxFieldSpec> fields;   // in wizard order
+    std::vector<std::string> handheldUsers; // to install the new database on
+};
+
+// What the Search Records dialog hands back. Its Edit Names and List Options buttons change
+// the database while the dialog is up; the flags report that even when it was cancelled.
+struct KxSearchDialogResult {
+    std::optional<KxSearchRequest> request;    // OK: the rows and the target search
+    bool searchesEdited = false;               // the Edit Names dialog changed the searches
+    std::optional<std::uint8_t> deleteListSet; // a list options set to delete afterwards
+};
+
+// The Record Information dialog's content.
+struct KxRecordInfo {
+    std::string created;  // "%s  %s": locale date and time
+    std::string modified;
+    std::string recordId; // "%08X  %08X  %04X"
+};
+
+class KxDocDialogs {
+public:
+    virtual ~KxDocDialogs() = default;
+
+    // None when cancelled. The stand-in asks for a file name and makes a database without
+    // fields.
+    virtual std::optional<KxNewDatabaseRequest> runNewDatabaseWizard(KxDbDoc& doc);
+    // Opens on `search`; a cancelled dialog hands back no request.
+    virtual KxSearchDialogResult runSearchDialog(KxDbDoc&, std::size_t /*search*/) { return {}; }
+    // The columns chosen for the list options set in force; none when cancelled.
+    virtual std::optional<std::vector<KxListOptionsColumn>> runListOptionsDialog(KxDbDoc&) {
+        return std::nullopt;
+    }
+    virtual void runRecordInfoDialog(const KxRecordInfo&) {}
+    // True when a record was imported.
+    virtual bool runImportClipboardDialog(KxDbDoc&) { return false; }
+};
