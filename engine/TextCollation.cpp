@@ -71,7 +71,8 @@ static_assert(kWeights['A'] == kWeights['a'] && kWeights['a'] < kWeights[0xE0] &
 
 constexpr std::array<bool, 256> buildLetters() {
     std::array<bool, 256> letters{};
-    for (unsigned c = 0; c < 256; ++c) letters[c] = isLetterByte(c);
+    for (unsigned c = 0; c < 256; ++c)
+        letters[c] = isLetterByte(c);
     return letters;
 }
 
@@ -102,5 +103,5 @@ std::string kxFoldKey(std::string_view text) {
 }
 
 bool kxIsLetter1252(unsigned char c) {
-    return isLetterByte(c);
+    return kLetters[c];
 }

@@ -11,6 +11,7 @@
 // An empty field has no bytes and no value object; a value whose raw size is 0 (a text
 // without text, a Time without a valid time) empties the field it is stored into.
 
+#include "KxDbError.h"
 #include "Locale.h"
 
 #include <array>

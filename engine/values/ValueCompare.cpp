@@ -11,14 +11,22 @@
 
 namespace {
 
-// A fixed-size value with any missing bytes as 0, so damaged records cannot read past
-// their end.
-struct Fixed {
-    std::array<std::uint8_t, 10> bytes{};
-    explicit Fixed(std::span<const std::uint8_t> raw) {
-        if (!raw.empty()) std::memcpy(bytes.data(), raw.data(), std::min(raw.size(), bytes.size()));
+// The bytes of a fixed-size value in place; a short one (from a damaged record) is copied
+// with its missing bytes as 0, so nothing reads past its end.
+class Fixed {
+  public:
+    Fixed(std::span<const std::uint8_t> raw, std::size_t need) : bytes_(raw.data()) {
+        if (raw.size() >= need) return;
+        padded_.fill(0);
+        if (!raw.empty()) std::memcpy(padded_.data(), raw.data(), raw.size());
+        bytes_ = padded_.data();
     }
-    const std::uint8_t* data() const { return bytes.data(); }
+    const std::uint8_t* data() const { return bytes_; }
+    std::uint8_t operator[](std::size_t i) const { return bytes_[i]; }
+
+  private:
+    const std::uint8_t* bytes_;
+    std::array<std::uint8_t, 10> padded_; // filled only for a short value
 };
 
 template <class T> int order(T a, T b) {
@@ -47,26 +55,26 @@ int compareRaw(int type, std::span<const std::uint8_t> a, std::span<const std::u
     case kxtype::MultipleChoice:
         return kxCompareTextNoCase(kxraw::text(a), kxraw::text(b));
     case kxtype::Integer:
-        return order(kxraw::i32(Fixed(a).data()), kxraw::i32(Fixed(b).data()));
+        return order(kxraw::i32(Fixed(a, 4).data()), kxraw::i32(Fixed(b, 4).data()));
     case kxtype::Number:
     case kxtype::Calculation:
-        return compareDoubles(kxraw::f64(Fixed(a).data()), kxraw::f64(Fixed(b).data()));
+        return compareDoubles(kxraw::f64(Fixed(a, 8).data()), kxraw::f64(Fixed(b, 8).data()));
     case kxtype::Date: {
-        const Fixed x(a), y(b);
+        const Fixed x(a, 4), y(b, 4);
         if (int c = order(kxraw::i16(x.data()), kxraw::i16(y.data()))) return c;
-        if (int c = order(x.bytes[2], y.bytes[2])) return c;
-        return order(x.bytes[3], y.bytes[3]);
+        if (int c = order(x[2], y[2])) return c;
+        return order(x[3], y[3]);
     }
     case kxtype::Time: {
-        const Fixed x(a), y(b);
+        const Fixed x(a, 3), y(b, 3);
         for (int k = 0; k < 3; ++k)
-            if (int c = order(x.bytes[k], y.bytes[k])) return c;
+            if (int c = order(x[k], y[k])) return c;
         return 0;
     }
     case kxtype::Checkbox:
-        return order(kxraw::i16(Fixed(a).data()) != 0, kxraw::i16(Fixed(b).data()) != 0);
+        return order(kxraw::i16(Fixed(a, 2).data()) != 0, kxraw::i16(Fixed(b, 2).data()) != 0);
     case kxtype::Unnamed:
-        return order(kxraw::i32(Fixed(a).data()) != 0, kxraw::i32(Fixed(b).data()) != 0);
+        return order(kxraw::i32(Fixed(a, 4).data()) != 0, kxraw::i32(Fixed(b, 4).data()) != 0);
     default:
         return compareBytes(a, b);
     }
