@@ -6,7 +6,6 @@
 #include "Picture.h"
 #include "TextCollation.h"
 
-#include <cctype>
 
 namespace {
 
