@@ -5,6 +5,8 @@
 #include "RecordChunk.h"
 #include "ValueBytes.h"
 
+#include <algorithm>
+
 KxRecordHandle::KxRecordHandle(KxDatabase& db, std::size_t dirIndex, KxRecordChunk& chunk,
                                bool lock)
     : db_(&db), hint_(dirIndex), chunk_(&chunk) {
@@ -20,10 +22,11 @@ KxRecordHandle::~KxRecordHandle() { release(); }
 
 KxRecordHandle::KxRecordHandle(KxRecordHandle&& other) noexcept
     : db_(other.db_), hint_(other.hint_), chunk_(other.chunk_), locked_(other.locked_),
-      modified_(other.modified_) {
+      modified_(other.modified_), dirtyPending_(other.dirtyPending_) {
     other.db_ = nullptr;
     other.locked_ = false;
     other.modified_ = false;
+    other.dirtyPending_ = false;
 }
 
 KxRecordHandle& KxRecordHandle::operator=(KxRecordHandle&& other) noexcept {
@@ -34,38 +37,50 @@ KxRecordHandle& KxRecordHandle::operator=(KxRecordHandle&& other) noexcept {
         chunk_ = other.chunk_;
         locked_ = other.locked_;
         modified_ = other.modified_;
+        dirtyPending_ = other.dirtyPending_;
         other.db_ = nullptr;
         other.locked_ = false;
         other.modified_ = false;
+        other.dirtyPending_ = false;
     }
     return *this;
 }
 
-std::size_t KxRecordHandle::locate() const {
+std::size_t KxRecordHandle::find() const {
     const auto& dir = db_->directory_;
-    if (hint_ < dir.size() && dir[hint_].chunk.get() == chunk_) return hint_;
-    // Search outward from the hint: a record that moved usually moved a short way.
     const std::size_t n = dir.size();
-    for (std::size_t d = 1; d < n; ++d) {
-        if (hint_ + d < n && dir[hint_ + d].chunk.get() == chunk_) return hint_ = hint_ + d;
-        if (d <= hint_ && hint_ - d < n && dir[hint_ - d].chunk.get() == chunk_)
-            return hint_ = hint_ - d;
+    if (n == 0) return kGone;
+    // Search outward from the hint: a record that moved usually moved a short way. The hint
+    // may lie past the end when records before it were removed.
+    const std::size_t hint = std::min(hint_, n - 1);
+    for (std::size_t d = 0; d < n; ++d) {
+        if (hint + d < n && dir[hint + d].chunk.get() == chunk_) return hint_ = hint + d;
+        if (d > 0 && d <= hint && dir[hint - d].chunk.get() == chunk_) return hint_ = hint - d;
     }
-    throw KxDbError::Damaged;
+    return kGone;
 }
 
+std::size_t KxRecordHandle::locate() const {
+    const std::size_t at = find();
+    if (at == kGone) throw KxDbError::Damaged;
+    return at;
+}
+
+// Unlocks the record and marks it dirty when it was changed. The handle stays usable,
+// unlocked. Never throws: it also runs from the destructor, perhaps after the record is gone.
 void KxRecordHandle::release() {
-    if (!db_) return;
-    if (locked_ || modified_) {
-        KxDirEntry& entry = db_->directory_[locate()];
-        if (locked_) {
-            entry.attributes &= static_cast<std::uint8_t>(~kAttrBusy);
+    if (!db_ || (!locked_ && !dirtyPending_)) return;
+    const std::size_t at = find();
+    KxDirEntry* entry = at == kGone ? nullptr : &db_->directory_[at];
+    if (locked_) {
+        locked_ = false;
+        if (entry) {
+            entry->attributes &= static_cast<std::uint8_t>(~kAttrBusy);
             --db_->busyRecords_;
-            locked_ = false;
         }
-        if (modified_) entry.attributes |= kAttrDirty;
     }
-    db_ = nullptr;
+    if (dirtyPending_ && entry) entry->attributes |= kAttrDirty;
+    dirtyPending_ = false;
 }
 
 std::span<const std::uint8_t> KxRecordHandle::rawValue(std::size_t field) const {
@@ -90,7 +105,7 @@ void KxRecordHandle::setRawValue(std::size_t field, std::span<const std::uint8_t
     beforeChange();
     chunk_->setValue(field, bytes);
     chunk_->modified = kxClock().now();
-    modified_ = true;
+    modified_ = dirtyPending_ = true;
 }
 
 void KxRecordHandle::clearValue(std::size_t field) { setRawValue(field, {}); }
@@ -104,7 +119,7 @@ void KxRecordHandle::setCategory(std::uint16_t category) {
     beforeChange();
     db_->directory_[locate()].category = category;
     chunk_->modified = kxClock().now();
-    modified_ = true;
+    modified_ = dirtyPending_ = true;
 }
 
 KxRecordIdentity KxRecordHandle::identity() const { return chunk_->identity; }
@@ -150,5 +165,5 @@ void KxRecordHandle::undo() {
     chunk_->copyContentFrom(*copy->chunk);
     chunk_->flags = static_cast<std::uint8_t>((chunk_->flags & ~KxRecordChunk::kFlagDeleted) | deletedFlag);
     db_->directory_[locate()].category = copy->category;
-    modified_ = copy->modified;
+    modified_ = dirtyPending_ = copy->modified;
 }

@@ -56,11 +56,14 @@ public:
     // Puts back the copy taken before this record's first change; 38 when the copy belongs
     // to another record or there is none.
     void undo();
+    // Unlocks; the handle can still be used, unlocked. Also done when the handle is destroyed.
     void release();
 
     const KxRecordChunk& chunk() const { return *chunk_; }
 
 private:
+    static constexpr std::size_t kGone = static_cast<std::size_t>(-1);
+    std::size_t find() const; // the record's directory index, kGone when it is no more
     std::size_t locate() const;
     void beforeChange();
 
@@ -69,4 +72,5 @@ private:
     KxRecordChunk* chunk_;
     bool locked_ = false;
     bool modified_ = false;
+    bool dirtyPending_ = false; // changed since the last release, which marks the record dirty
 };
