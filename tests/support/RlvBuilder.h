@@ -53,6 +53,12 @@ class Out {
     Bytes bytes;
 };
 
+// The little-endian 32-bit number at `at`.
+inline std::uint32_t get32(const Bytes& b, std::size_t at) {
+    return b.at(at) | b.at(at + 1) << 8 | b.at(at + 2) << 16 |
+           static_cast<std::uint32_t>(b.at(at + 3)) << 24;
+}
+
 // --- value bytes of a record, one function per field type ---
 
 // The text, a NUL, and one more zero byte when the text's length is even.
@@ -337,10 +343,7 @@ struct Image {
     Image& put32(std::size_t at, std::uint32_t v) {
         return put16(at, v & 0xFFFF).put16(at + 2, v >> 16);
     }
-    std::uint32_t get32(std::size_t at) const {
-        return bytes.at(at) | bytes.at(at + 1) << 8 | bytes.at(at + 2) << 16 |
-               static_cast<std::uint32_t>(bytes.at(at + 3)) << 24;
-    }
+    std::uint32_t get32(std::size_t at) const { return rlv::get32(bytes, at); }
 };
 
 struct DirEntry {
