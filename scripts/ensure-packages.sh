@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, when any is missing. Safe to run again.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev
           libgtest-dev libbenchmark-dev xvfb xauth sqlite3 "$@")
 missing=()
 for p in "${packages[@]}"; do

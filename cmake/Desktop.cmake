@@ -1,0 +1,29 @@
+# The desktop program: the widget files of every subsystem folder as one library (so widget
+# tests can link it), and a thin executable.
+find_package(Qt6 6.2 REQUIRED COMPONENTS Widgets PrintSupport Test)
+set(CMAKE_AUTOMOC ON)
+set(CMAKE_AUTORCC ON)
+
+set(ROLVA_WIDGET_LIB_SOURCES ${ROLVA_WIDGET_SOURCES})
+list(FILTER ROLVA_WIDGET_LIB_SOURCES EXCLUDE REGEX "/main\\.cpp$")
+file(GLOB_RECURSE ROLVA_WIDGET_HEADERS CONFIGURE_DEPENDS
+     ${CMAKE_SOURCE_DIR}/app/*.h ${CMAKE_SOURCE_DIR}/views/*.h ${CMAKE_SOURCE_DIR}/editors/*.h
+     ${CMAKE_SOURCE_DIR}/transfer/*.h ${CMAKE_SOURCE_DIR}/print/*.h ${CMAKE_SOURCE_DIR}/install/*.h)
+file(GLOB ROLVA_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.qrc)
+
+add_library(rolva_widgets STATIC ${ROLVA_WIDGET_LIB_SOURCES} ${ROLVA_WIDGET_HEADERS} ${ROLVA_RESOURCES}
+            ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
+target_link_libraries(rolva_widgets PUBLIC rolva_logic Qt6::Widgets Qt6::PrintSupport)
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/app/main.cpp)
+  add_executable(rolvadesk ${CMAKE_SOURCE_DIR}/app/main.cpp)
+  target_link_libraries(rolvadesk PRIVATE rolva_widgets)
+  install(TARGETS rolvadesk RUNTIME DESTINATION bin)
+endif()
+
+# Desktop integration: double-clicking a database opens it.
+if(EXISTS ${CMAKE_SOURCE_DIR}/resources/rolvadesk.desktop)
+  install(FILES ${CMAKE_SOURCE_DIR}/resources/rolvadesk.desktop DESTINATION share/applications)
+  install(FILES ${CMAKE_SOURCE_DIR}/resources/rolva-database.xml DESTINATION share/mime/packages)
+  install(FILES ${CMAKE_SOURCE_DIR}/resources/rolvadesk.svg DESTINATION share/icons/hicolor/scalable/apps)
+endif()
