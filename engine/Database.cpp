@@ -173,6 +173,10 @@ void KxDatabase::loadChunks(KxChunkLoader& loader, const std::vector<std::uint32
             if (tag != KxChunkTag::Record) throw KxDbError::Damaged;
             directory_[k].chunk = KxRecordChunk::load(in, header_->fields.size());
         }
+        // A chunk is written back in its regular form, which can be larger than a loose one
+        // (overlapping sections, texts without their terminator). One that would then pass
+        // the limit could be saved only as a file that no longer opens.
+        if (directory_[k].chunk->byteSize() > kMaxChunkSize) throw KxDbError::Damaged;
         report(k + 2, n + 1);
     }
 }
@@ -231,8 +235,11 @@ std::vector<std::uint8_t> KxDatabase::serializeDirectory(std::vector<std::uint32
     positions.resize(n);
     std::uint64_t at = KxFileHeader::kSize + kDirEntrySize * n;
     for (std::size_t k = 0; k < n; ++k) {
+        // Never write what open would refuse; the previous file stays as it is.
+        const std::uint32_t size = directory_[k].chunk->byteSize();
+        if (size > kMaxChunkSize) throw KxDbError::TooLarge;
         positions[k] = static_cast<std::uint32_t>(at);
-        at += directory_[k].chunk->byteSize();
+        at += size;
     }
     // Each list reference becomes the new position of its chunk.
     for (auto& field : header_->fields) {

@@ -103,7 +103,8 @@ INSTANTIATE_TEST_SUITE_P(
                    k11},
         DamageCase{"directory cut short", [](Image& i) { i.bytes.resize(i.entry(8) + 11); }, k11},
         DamageCase{"directory category above 15", [](Image& i) { i.put16(i.entry(6) + 8, 16); },
-                   k11}));
+                   k11}),
+    NameFromDescription());
 
 // Where chunks lie and how large they are.
 INSTANTIATE_TEST_SUITE_P(
@@ -141,7 +142,8 @@ INSTANTIATE_TEST_SUITE_P(
                    k11},
         DamageCase{"property map below 12", [](Image& i) { i.put32(i.chunk(kProperties), 11); },
                    k11},
-        DamageCase{"record below 30", [](Image& i) { i.put32(i.chunk(kFirstRecord), 29); }, k11}));
+        DamageCase{"record below 30", [](Image& i) { i.put32(i.chunk(kFirstRecord), 29); }, k11}),
+    NameFromDescription());
 
 // The directory against the header chunk's counts.
 INSTANTIATE_TEST_SUITE_P(
@@ -162,7 +164,8 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"record among the schema chunks",
                    [](Image& i) { i.put16(i.chunk(kLog) + 4, 0x4441); }, k11},
         DamageCase{"schema chunk among the records",
-                   [](Image& i) { i.put16(i.chunk(kFirstRecord) + 4, 0x444C); }, k11}));
+                   [](Image& i) { i.put16(i.chunk(kFirstRecord) + 4, 0x444C); }, k11}),
+    NameFromDescription());
 
 // The header chunk's counts, sections and entries.
 INSTANTIATE_TEST_SUITE_P(
@@ -199,7 +202,8 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"251 columns",
                    [](Image& i) { i.put8(i.chunk(0) + i.header.listSets[0] + 26, 251); }, k11},
         DamageCase{"columns past the set",
-                   [](Image& i) { i.put32(i.chunk(0) + i.header.listSets[0] + 28, 33); }, k11}));
+                   [](Image& i) { i.put32(i.chunk(0) + i.header.listSets[0] + 28, 33); }, k11}),
+    NameFromDescription());
 
 // Records, item lists, the removal log, the property map and the saved searches.
 INSTANTIATE_TEST_SUITE_P(
@@ -246,7 +250,8 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"criterion below 10",
                    [](Image& i) { i.put32(i.chunk(kSearches) + kFirstCriterion, 9); }, k11},
         DamageCase{"criterion value past the criterion",
-                   [](Image& i) { i.put32(i.chunk(kSearches) + kFirstCriterion + 6, 13); }, k11}));
+                   [](Image& i) { i.put32(i.chunk(kSearches) + kFirstCriterion + 6, 13); }, k11}),
+    NameFromDescription());
 
 // List references of Text and Multiple Choice fields.
 INSTANTIATE_TEST_SUITE_P(
@@ -261,7 +266,8 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"choice field naming a text list",
                    [](Image& i) { i.put32(i.field(1) + 6, i.chunk(kTextList)); }, k11},
         DamageCase{"list carrying another field's position",
-                   [](Image& i) { i.put8(i.chunk(kTextList) + 6, 1); }, k11}));
+                   [](Image& i) { i.put8(i.chunk(kTextList) + 6, 1); }, k11}),
+    NameFromDescription());
 
 // References from one part of the schema to another.
 INSTANTIATE_TEST_SUITE_P(
@@ -282,7 +288,38 @@ INSTANTIATE_TEST_SUITE_P(
                    [](Image& i) { i.put8(i.chunk(0) + i.header.listSets[0] + 32, kFields); }, k11},
         DamageCase{"criterion field",
                    [](Image& i) { i.put8(i.chunk(kSearches) + kFirstCriterion + 4, kFields); },
-                   k11}));
+                   k11}),
+    NameFromDescription());
+
+// Sections that overlap are read once each and written one after another. A header chunk
+// whose sort definition reuses its form layout's bytes is written back 530 bytes larger:
+// at 65280 bytes that would be a file that no longer opens, so it is refused when read.
+TEST(ContainerDamageBase, ChunkThatCouldNotBeWrittenBackIsDamage) {
+    for (const std::size_t label : {61560u, 62160u}) {
+        rlv::File file;
+        file.header.fields = {{1, std::string(label, 'L')}};
+        file.header.layouts = {
+            {"Form", std::vector<rlv::FormItem>(250, rlv::FormItem{0, 0, 0, 0})}};
+        Image image = file.build();
+        const std::uint32_t header = image.chunk(0);
+        image.put8(header + 23, 1).put32(header + 48, image.get32(header + 44));
+
+        TempDir dir;
+        writeFileBytes(dir.file("db.rlv"), image.bytes);
+        KxDatabase db;
+        const KxDbError code = thrownBy([&] { db.open(dir.file("db.rlv"), kOpenDocument, 0); });
+        if (image.get32(header) + 530 <= 65280) {
+            ASSERT_EQ(code, KxDbError::None);
+            ASSERT_EQ(db.header().sortDefs.size(), 1u);
+            db.save();
+            EXPECT_EQ(rlv::get32(readFileBytes(dir.file("db.rlv")), header),
+                      image.get32(header) + 530);
+        } else {
+            EXPECT_EQ(image.get32(header), 65280u);
+            EXPECT_EQ(code, KxDbError::Damaged);
+        }
+    }
+}
 
 TEST(ContainerDamageBase, NothingIsReadAfterAFirstChunkThatIsNoHeaderChunk) {
     TempDir dir;

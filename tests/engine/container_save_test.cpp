@@ -7,6 +7,7 @@
 #include "TestFiles.h"
 
 #include "RecordHandle.h"
+#include "SearchChunk.h"
 
 #include <gtest/gtest.h>
 
@@ -136,7 +137,31 @@ INSTANTIATE_TEST_SUITE_P(
         SaveFailure{"bad file handle", [] { kx::testing::failWritesAfter(0, EBADF); },
                     KxDbError::FileHandle},
         SaveFailure{"directory not writable", [] { kx::testing::failTempCreation(EACCES); },
-                    KxDbError::AccessDenied}));
+                    KxDbError::AccessDenied}),
+    NameFromDescription());
+
+// Nothing the engine writes may be refused when it is read back: a chunk past 65280 bytes
+// stops the save before the file is touched.
+TEST(ContainerSave, ChunkPastItsLimitIsRefusedBeforeAnythingIsWritten) {
+    TempDir dir;
+    const std::string path = dir.file("db.rlv");
+    makeFiveChunkFile(path);
+    const auto before = readFileBytes(path);
+    KxDatabase db;
+    db.open(path, kOpenDocument, 1);
+    KxStoredSearch search;
+    search.criteria = {{0, 1, std::string(65280 - 12 - 32 - 10 + 1, 'v')}};
+    db.searchChunk().searches = {search};
+    EXPECT_EQ(thrownBy([&] { db.save(); }), KxDbError::TooLarge);
+    EXPECT_EQ(readFileBytes(path), before);
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"db.rlv"});
+
+    db.searchChunk().searches[0].criteria[0].value.pop_back();
+    db.save();
+    db.close(true);
+    db.open(path, kOpenReadShared, 0);
+    EXPECT_EQ(db.searchChunk().byteSize(), 65280u);
+}
 
 TEST(ContainerSave, SecondWriterIsRefusedWhileTheFirstHoldsTheFile) {
     TempDir dir;

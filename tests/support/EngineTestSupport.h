@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -77,6 +78,17 @@ inline ::testing::AssertionResult sameBytes(const std::vector<std::uint8_t>& act
                << actual.size() << " bytes instead of " << expected.size();
     return ::testing::AssertionSuccess();
 }
+
+// The name of a parameterised case, from its description: "chunk below 30" -> chunk_below_30.
+struct NameFromDescription {
+    template <typename Param>
+    std::string operator()(const ::testing::TestParamInfo<Param>& info) const {
+        std::string name = info.param.name;
+        for (char& c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+        return name;
+    }
+};
 
 inline std::ostream& operator<<(std::ostream& out, KxDbError e) {
     return out << "KxDbError(" << kxCode(e) << ")";
