@@ -144,11 +144,10 @@ std::size_t KxDatabase::placeBySortKeys(std::size_t dirIndex, bool deletedList) 
     return to;
 }
 
-std::size_t kxApplyListOptions(KxDatabase& db, const std::vector<KxListOptionsColumn>& columns,
-                               bool forSearch) {
-    std::vector<KxListOptionsColumn> used;
-    for (const auto& c : columns)
-        if (c.field != kNoField) used.push_back(c);
+namespace {
+
+std::size_t applyListOptions(KxDatabase& db, const std::vector<KxListOptionsColumn>& used,
+                             bool forSearch) {
     KxSchemaEditor schema(db);
     std::size_t set = schema.currentListSet();
     std::size_t def;
@@ -180,4 +179,49 @@ std::size_t kxApplyListOptions(KxDatabase& db, const std::vector<KxListOptionsCo
         }
     }
     return set;
+}
+
+} // namespace
+
+std::size_t KxDatabase::placeRecord(std::size_t liveIndex) {
+    if (liveIndex >= liveCount()) throw KxDbError::LimitReached;
+    return placeBySortKeys(liveBase() + liveIndex, false) - liveBase();
+}
+
+void KxDatabase::placeRecords(std::size_t first) {
+    const std::size_t count = liveCount();
+    if (first >= count) return;
+    const auto keys = kxSortKeys(*this);
+    if (keys.empty()) return;
+    const std::size_t base = liveBase();
+    KxSortKeyTable table(header_->fields, keys);
+    for (std::size_t i = 0; i < count; ++i) table.add(recordAt(base + i));
+    auto before = [&](std::uint32_t a, std::uint32_t b) { return table.compare(a, b) < 0; };
+    std::vector<std::uint32_t> old(first), added(count - first), order(count);
+    std::iota(old.begin(), old.end(), 0u);
+    std::iota(added.begin(), added.end(), static_cast<std::uint32_t>(first));
+    std::sort(added.begin(), added.end(), before);
+    std::merge(old.begin(), old.end(), added.begin(), added.end(), order.begin(), before);
+    std::vector<KxDirEntry> placed(count);
+    for (std::size_t i = 0; i < count; ++i) placed[i] = std::move(directory_[base + order[i]]);
+    std::move(placed.begin(), placed.end(), directory_.begin() + static_cast<std::ptrdiff_t>(base));
+}
+
+std::size_t kxApplyListOptions(KxDatabase& db, const std::vector<KxListOptionsColumn>& columns,
+                               bool forSearch) {
+    std::vector<KxListOptionsColumn> used;
+    for (const auto& c : columns)
+        if (c.field != kNoField) used.push_back(c);
+    // The change takes several steps, any of which may be refused (13, 25): a refusal puts
+    // the sort definitions and sets back as they were, so no half-made set is left behind.
+    KxHeaderChunk& h = db.header();
+    auto sortDefs = h.sortDefs;
+    auto listSets = h.listSets;
+    try {
+        return applyListOptions(db, used, forSearch);
+    } catch (...) {
+        h.sortDefs = std::move(sortDefs);
+        h.listSets = std::move(listSets);
+        throw;
+    }
 }
