@@ -2,11 +2,37 @@
 
 #include "KxDatabase.h"
 #include "SearchChunk.h"
+#include "values/Conversion.h"
 #include "values/RawBytes.h"
+#include "values/TypeCodes.h"
 
 namespace {
 // A criterion on any field or on the category holds its text with a terminating NUL.
 bool holdsPlainText(std::uint8_t field) { return field == kAnyField || field == kCategoryField; }
+
+std::string bytesOf(const FieldValue& value) {
+    const auto raw = value.raw();
+    return {reinterpret_cast<const char*>(raw.data()), raw.size()};
+}
+
+// The bytes a criterion of value type `type` keeps for a value. A value box may hand over a
+// value of another type (a double typed into an integer field, a calculation's result): it
+// is kept as the criterion's own type, so that it reads back as what was meant.
+std::string criterionBytes(const FieldValue& value, int type, bool plainText) {
+    if (plainText) {
+        std::string text(value.type() <= 2 ? std::string(value.text()) : value.plainText());
+        text.push_back('\0');
+        return text;
+    }
+    if (value.type() == type) return bytesOf(value);
+    if (kxtype::isDouble(value.type()) && kxtype::isDouble(type)) {
+        FieldValue number = FieldValue::newValue(type);
+        number.setNumber(value.calcFailed() ? 0 : value.number());
+        return bytesOf(number);
+    }
+    const auto converted = convertValue(value, type);
+    return converted ? bytesOf(*converted) : std::string();
+}
 } // namespace
 
 int kxCriterionValueType(const KxHeaderChunk& header, std::uint8_t field) {
@@ -105,19 +131,11 @@ void KxSavedSearches::setCriterionOperator(std::size_t search, std::size_t crite
 
 void KxSavedSearches::setCriterionValue(std::size_t search, std::size_t criterion, const FieldValue* value) {
     KxStoredCriterion& c = chunk_.searches.at(search).criteria.at(criterion);
-    std::string bytes;
-    if (value && kxCriterionValueType(header_, c.field) != 0) {
-        if (holdsPlainText(c.field)) {
-            bytes = std::string(value->type() <= 2 ? value->text() : std::string_view(value->plainText()));
-            bytes.push_back('\0');
-        } else {
-            const auto raw = value->raw();
-            bytes.assign(reinterpret_cast<const char*>(raw.data()), raw.size());
-        }
-    }
+    const int type = kxCriterionValueType(header_, c.field);
+    const std::string bytes = value && type != 0 ? criterionBytes(*value, type, holdsPlainText(c.field)) : std::string();
     if (std::size_t{chunk_.byteSize()} - c.value.size() + bytes.size() > kMaxChunkSize)
         throw KxDbError::TooLarge;
-    c.value = std::move(bytes);
+    c.value = bytes;
 }
 
 std::optional<FieldValue> KxSavedSearches::criterionValue(std::size_t search, std::size_t criterion) const {
