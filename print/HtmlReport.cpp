@@ -3,25 +3,12 @@
 #include "print/ReportValue.h"
 
 #include "Cp1252.h"
+#include "KxStrings.h"
 
 #include <filesystem>
 #include <optional>
 
 namespace {
-
-const std::string kCannotOpenTemplate = "Could not open the print template file %s.";
-const std::string kCannotCreateOutput = "Could not create the temporary print output file %s.";
-const std::string kTooLarge =
-    "Your printout is too large to print.  \n\nAn intermediate step in the printing process "
-    "is the creation of an HTML file, _KxPrintTempOutput.htm, located in your Rolva program "
-    "directory.  This file was created successfully.  You can attempt to print this file by "
-    "loading it into your browser, but we recommend closing all other programs first.";
-
-std::string withPath(const std::string& message, const std::string& path) {
-    std::string text = message;
-    text.replace(text.find("%s"), 2, path);
-    return text;
-}
 
 void tell(const KxReportHooks& hooks, const std::string& text) {
     if (hooks.message) hooks.message(text);
@@ -222,7 +209,7 @@ int Fill::run() {
     }
     releaseRecord();
     if (tooLarge_) {
-        tell(hooks_, kTooLarge);
+        tell(hooks_, kxString(kxStrPrintoutTooLarge));
         return kxReportNotPrintable;
     }
     return kxReportDone;
@@ -243,7 +230,7 @@ int KxHtmlReport::generate(const KxReportHooks& hooks, const std::string& templa
 
     std::string text;
     if (!kxReadReportTemplate(templatePath, text)) {
-        tell(hooks, withPath(kCannotOpenTemplate, templatePath));
+        tell(hooks, kxString(kxStrCannotOpenTemplate, templatePath));
         return kxReportNotPrintable;
     }
     values_[static_cast<std::size_t>(KxReportTag::Title)] = title;
@@ -252,13 +239,13 @@ int KxHtmlReport::generate(const KxReportHooks& hooks, const std::string& templa
 
     KxFileSink output(outputPath);
     if (!output.isOpen()) {
-        tell(hooks, withPath(kCannotCreateOutput, outputPath));
+        tell(hooks, kxString(kxStrCannotCreatePrintOutput, outputPath));
         return kxReportNotPrintable;
     }
     const int result = fill(hooks, output);
     // A short write leaves a file the browser would print truncated.
     if (!output.close()) {
-        tell(hooks, withPath(kCannotCreateOutput, outputPath));
+        tell(hooks, kxString(kxStrCannotCreatePrintOutput, outputPath));
         return kxReportNotPrintable;
     }
     return result;

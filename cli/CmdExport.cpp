@@ -1,0 +1,97 @@
+// rolva export FILE OUT [...]: writes the database, or part of it, to a comma- or
+// tab-separated file or to a new database file, as the Export Wizard does.
+
+#include "CliArgs.h"
+#include "CliEntryChoice.h"
+#include "CliSession.h"
+#include "CliUi.h"
+#include "KxDatabase.h"
+#include "NoCase.h"
+#include "Paths.h"
+#include "transfer/ExportPath.h"
+#include "transfer/Exporter.h"
+
+#include <ostream>
+
+namespace {
+
+KxExportFileType fileType(const std::optional<std::string>& option, std::string_view out) {
+    if (option) {
+        if (*option == "csv") return KxExportFileType::Comma;
+        if (*option == "tab") return KxExportFileType::Tab;
+        if (*option == "rlv") return KxExportFileType::Database;
+        throw CliUsageError("--type must be csv, tab or rlv");
+    }
+    const std::string_view name = kxFileNameOf(out);
+    const std::string_view stem = kxStripExtension(name);
+    const std::string_view extension = name.substr(std::min(name.size(), stem.size() + 1));
+    if (kxEqualNoCase(extension, "tab") || kxEqualNoCase(extension, "tsv")) return KxExportFileType::Tab;
+    if (kxEqualNoCase(extension, "rlv")) return KxExportFileType::Database;
+    return KxExportFileType::Comma;
+}
+
+KxExportWhat what(const std::optional<std::string>& option, KxExportView& view) {
+    const std::string range = option.value_or("all");
+    if (range == "all") return KxExportWhat::Entire;
+    if (range == "category") return KxExportWhat::CategoryOrSearch;
+    if (range == "found") {
+        view.searchResults = true;
+        return KxExportWhat::CategoryOrSearch;
+    }
+    if (range == "selected") return KxExportWhat::Selected;
+    if (range == "structure") return KxExportWhat::StructureOnly;
+    throw CliUsageError("--range must be all, category, found, selected or structure");
+}
+
+KxTextEncoding encoding(const std::optional<std::string>& option) {
+    const std::string name = option.value_or("utf-8");
+    if (kxEqualNoCase(name, "utf-8") || kxEqualNoCase(name, "utf8")) return KxTextEncoding::Utf8;
+    if (kxEqualNoCase(name, "cp1252") || kxEqualNoCase(name, "windows-1252")) return KxTextEncoding::Cp1252;
+    throw CliUsageError("--encoding must be utf-8 or cp1252");
+}
+
+int runExport(CliContext& c) {
+    CliArgs args(c.args, {"no-labels", "deleted", "yes"}, {"type", "range", "fields", "encoding"});
+    args.expectPositional(2, 2);
+    const std::string path = args.positional()[0];
+    const std::string out = args.positional()[1];
+
+    KxExportOptions options;
+    options.type = fileType(args.option("type"), out);
+    options.fieldLabels = !args.flag("no-labels");
+    options.encoding = encoding(args.option("encoding"));
+    KxExportView view;
+    options.what = what(args.option("range"), view);
+    view.deletedRecords = args.flag("deleted");
+
+    auto db = cliOpenForReading(path);
+    view.currentRecord = db->header().currentRecord();
+    view.category = db->header().currentCategory();
+    KxExportSelections selections(*db);
+    selections.plain.setOrder(cliChooseEntries(selections.named, args.all("fields")));
+
+    CliUi ui(c.err, args.flag("yes"));
+    const auto target = kxConfirmExportTarget(ui, out, options.type, path);
+    if (!target) return 1;
+    options.path = *target;
+
+    KxExporter exporter(*db, ui);
+    if (options.type == KxExportFileType::Database) exporter.setNewDatabaseIdentity(cliUserId(), cliFreshStamp());
+    if (!exporter.run(options, selections, view)) return 1;
+    c.out << "exported " << exporter.recordCount() << " records to " << options.path << "\n";
+    return 0;
+}
+
+const CliRegistrar registrar(
+    {"export",
+     "FILE OUT [--type csv|tab|rlv] [--range all|category|found|selected|structure] "
+     "[--fields LABEL,...|--fields all] [--no-labels] [--encoding utf-8|cp1252] [--deleted] [--yes]",
+     "Write the records to a comma- or tab-separated file (every value quoted, CR LF line ends, "
+     "UTF-8 unless --encoding cp1252) or to a new database file with the chosen fields. The type "
+     "follows OUT's extension unless --type is given; a new file gets the type's extension. "
+     "category and selected use the category and record stored as current; found the records "
+     "of the last search; --deleted walks the deleted records. --fields takes labels or #n "
+     "(entry numbers from 1; Category is an entry). An existing OUT is replaced only with --yes.",
+     runExport});
+
+} // namespace

@@ -1,0 +1,47 @@
+#pragma once
+// Writes records as comma- or tab-separated text: every label and every value in double
+// quotes, each double quote inside doubled, one record per line, lines ending in CR LF.
+// Values keep their own line ends.
+
+#include "transfer/ExportTarget.h"
+
+#include "Cp1252.h"
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class KxFieldSelection;
+
+// Appends the value in double quotes, its own double quotes doubled.
+void kxAppendQuoted(std::string& line, std::string_view value);
+
+class KxDelimitedExport final : public KxExportTarget {
+public:
+    // Creates (or empties) the file; KxDbError::CannotCreate when that fails. The selection's
+    // order names the columns; it outlives this object.
+    KxDelimitedExport(const std::string& path, const KxFieldSelection& selection, char separator,
+                      KxTextEncoding encoding);
+
+    // The labels of the chosen entries as one line.
+    void writeHeader();
+    void writeRecord(const KxRecordChunk& record, std::uint16_t category) override;
+    // KxDbError::DiskFull when any write failed.
+    void finish() override;
+    void discard() override;
+
+private:
+    struct Closer {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+
+    void writeLine();
+
+    std::string path_;
+    const KxFieldSelection& selection_;
+    char separator_;
+    KxTextEncoding encoding_;
+    std::unique_ptr<std::FILE, Closer> file_;
+    std::string line_; // the line being built, in database text
+};
