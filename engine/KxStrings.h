@@ -21,6 +21,45 @@ inline constexpr int kxStrCannotCreatePrintOutput = 6102; // %s: the output path
 inline constexpr int kxStrPrintoutTooLarge = 6103;
 inline constexpr int kxStrGeneratingPrintout = 6104;
 
+// The document: open, save, close and the display modes.
+inline constexpr int kxStrFileNotFound = 2201;        // %s: the path
+inline constexpr int kxStrInvalidOpenName = 2202;     // %s: the longest name allowed
+inline constexpr int kxStrRevertQuestion = 2203;      // %s: the document's title
+inline constexpr int kxStrRevertCaption = 2204;
+inline constexpr int kxStrSaveChanges = 2205;         // %s: the document's title
+inline constexpr int kxStrOpeningDatabase = 2206;
+inline constexpr int kxStrLoadingDatabase = 2207;
+inline constexpr int kxStrSavingDatabase = 2208;
+inline constexpr int kxStrStatusDeleted = 2209;
+inline constexpr int kxStrStatusSearch = 2210;        // %s: the search's name
+inline constexpr int kxStrSearchResults = 2211;
+inline constexpr int kxStrTitleDeleted = 2212;
+inline constexpr int kxStrTitleNamedSearch = 2213;    // %s: the search's name
+inline constexpr int kxStrTitleSearch = 2214;
+inline constexpr int kxStrOpenTitle = 2215;
+inline constexpr int kxStrSaveAsTitle = 2216;
+inline constexpr int kxStrSaveCopyAsTitle = 2217;
+inline constexpr int kxStrDatabaseFilter = 2218;
+inline constexpr int kxStrCancelOperation = 2219;
+inline constexpr int kxStrNewDatabaseTitle = 2220;
+inline constexpr int kxStrAllFilesFilter = 2221;
+// Record commands.
+inline constexpr int kxStrRecordLimit = 2401;         // %s: the record limit
+inline constexpr int kxStrConfirmDelete = 2402;
+inline constexpr int kxStrConfirmPermanentDelete = 2403;
+inline constexpr int kxStrConfirmDeleteCaption = 2404;
+inline constexpr int kxStrConfirmDeleteRecords = 2405;
+inline constexpr int kxStrConfirmDisposeAll = 2406;
+inline constexpr int kxStrDeletingRecords = 2407;
+inline constexpr int kxStrOnlyLabelFields = 2408;
+inline constexpr int kxStrSearchingDatabase = 2409;
+inline constexpr int kxStrNoMatches = 2410;
+inline constexpr int kxStrSortingDatabase = 2411;
+inline constexpr int kxStrCopyRecordFailed = 2412;
+inline constexpr int kxStrMenuDeleteCategory = 2413;
+inline constexpr int kxStrMenuDisposeDeleted = 2414;
+inline constexpr int kxStrMenuDeleteSearchResults = 2415;
+
 // The text with the given number; an empty text for a number that has none.
 const std::string& kxString(int id);
 // The text with its first "%s" replaced by the argument.
