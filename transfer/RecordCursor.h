@@ -29,6 +29,8 @@ public:
 
 private:
     bool seek();
+    bool matches(std::size_t liveIndex) const;
+    std::size_t listSize() const;
 
     const KxDatabase& db_;
     std::int32_t currentRecord_;

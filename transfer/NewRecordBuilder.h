@@ -1,0 +1,43 @@
+#pragma once
+// Builds a new record's values away from the database and adds the record only once it is
+// complete, so that a row that comes to nothing never becomes a record (and never leaves its
+// identity in the removal log), and a value that does not fit leaves no half-made record.
+
+#include "Calculation.h"
+#include "RecordChunk.h"
+#include "transfer/Importer.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+class KxDatabase;
+
+class KxNewRecordBuilder {
+public:
+    explicit KxNewRecordBuilder(const KxDatabase& db);
+
+    // Every field empty again.
+    void reset();
+    // Stores the value's bytes (a value without bytes empties the field). KxDbError::TooLarge
+    // when the record would grow beyond 65280 bytes; the field then keeps what it had.
+    void store(std::size_t field, const FieldValue& value);
+    std::span<const std::uint8_t> raw(std::size_t field) const { return record_.value(field); }
+    bool isEmpty() const { return record_.isEmpty(); }
+
+    // Recomputes every Calculation field in form order, as the record form does: a result is
+    // stored, no result empties the field, a result that does not fit is reported and skipped.
+    void recalculate(const KxCalcStoreError& onError);
+
+    // Appends the record to the live records (KxDbError::LimitReached when the database is
+    // full) with the category and, when given, the identity and times of its source record.
+    // Returns its live index; the caller moves it to its sorted place.
+    std::size_t addTo(KxDatabase& db, std::uint16_t category, const KxRecordInfo* sourceInfo) const;
+
+private:
+    void storeBytes(std::size_t field, std::span<const std::uint8_t> bytes);
+
+    const KxDatabase& db_;
+    KxRecordChunk record_;
+    std::vector<std::size_t> calculations_;
+};
