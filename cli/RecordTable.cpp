@@ -60,7 +60,12 @@ void cliPrintRecords(const KxDatabase& db, const CliRecordSelection& sel, bool j
         if (sel.category != 255 && entry.category != sel.category) continue;
         const auto& record = static_cast<const KxRecordChunk&>(*entry.chunk);
         std::vector<std::string> texts;
-        for (std::size_t f : fields) texts.push_back(cliFromDatabaseText(kxDisplayText(h, f, record.value(f))));
+        for (std::size_t f : fields) {
+            const auto raw = record.value(f);
+            // An empty Checkbox is an unchecked one.
+            const bool emptyCheckbox = raw.empty() && h.fields[f].type == KxFieldType::Checkbox;
+            texts.push_back(cliFromDatabaseText(emptyCheckbox ? kxString(kxStrNo) : kxDisplayText(h, f, raw)));
+        }
         const std::string category = cliFromDatabaseText(categoryText(db, entry.category));
         if (json) {
             JsonValue r = JsonValue::object();

@@ -67,6 +67,7 @@ inline constexpr int kxStrDatabaseFilter = 2218;
 inline constexpr int kxStrCancelOperation = 2219;
 inline constexpr int kxStrNewDatabaseTitle = 2220;
 inline constexpr int kxStrAllFilesFilter = 2221;
+inline constexpr int kxStrNoFormFields = 2222;
 // Record commands.
 inline constexpr int kxStrRecordLimit = 2401;         // %s: the record limit
 inline constexpr int kxStrConfirmDelete = 2402;
