@@ -4,9 +4,18 @@
 #include <thread>
 
 std::uint32_t kxSystemLocalStandardTime() {
-    tzset();
-    // `timezone` is the standard offset west of UTC; daylight saving is deliberately ignored.
-    return static_cast<std::uint32_t>(static_cast<std::int64_t>(std::time(nullptr)) - timezone);
+    // tzset() reads the zone settings again (a look at the zone file included) on every call,
+    // which made stamping thousands of records in a row slow; once a second is enough to
+    // follow a change of zone. The program has one user-interface thread.
+    static std::time_t checkedAt = -1;
+    static long offset = 0;
+    const std::time_t now = std::time(nullptr);
+    if (now != checkedAt) {
+        tzset();
+        offset = timezone; // the standard offset west of UTC; daylight saving is ignored
+        checkedAt = now;
+    }
+    return static_cast<std::uint32_t>(static_cast<std::int64_t>(now) - offset);
 }
 
 namespace {
