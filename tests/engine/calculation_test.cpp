@@ -306,4 +306,28 @@ TEST(Recalculation, AllRecordsLiveAndDeletedWithProgress) {
     EXPECT_EQ(calls.back(), std::make_pair(6u, 6u));
 }
 
+// Recomputing after a schema change that leaves a record's results as they were does not
+// mark the record changed.
+TEST(Recalculation, RecordsWhoseResultsStayAreNotMarked) {
+    FixedClock clock(5000);
+    TestDatabase t({{KxFieldType::Number, "A"}, {KxFieldType::Number, "B"},
+                    {KxFieldType::Calculation, "Sum"}});
+    define(t, 2, Calc::Add, 0, 1);
+    t.addRecord({"2", "0"});
+    t.addRecord({"3", "1"});
+    recalculateAllRecords(t.db, {});
+    for (std::size_t i = 0; i < 2; ++i) {
+        KxRecordHandle h = t.db.record(i, false);
+        h.setAttributes(static_cast<std::uint8_t>(h.attributes() & ~kAttrDirty));
+    }
+    clock.set(6000);
+    define(t, 2, Calc::Subtract, 0, 1); // 2 - 0 stays 2; 3 - 1 becomes 2
+    recalculateAllRecords(t.db, {});
+    EXPECT_EQ(t.column(2), (std::vector<std::string>{"2", "2"}));
+    EXPECT_EQ(t.db.liveAttributes(0) & kAttrDirty, 0);
+    EXPECT_EQ(t.db.liveChunk(0).modified, 5000u);
+    EXPECT_NE(t.db.liveAttributes(1) & kAttrDirty, 0);
+    EXPECT_EQ(t.db.liveChunk(1).modified, 6000u);
+}
+
 } // namespace
