@@ -12,6 +12,7 @@
 #include "values/RawValueText.h"
 #include "values/ValueCompare.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -32,19 +33,55 @@ struct PreparedCriterion {
     KxFieldType type = KxFieldType::LabelOnly;
     bool hideSeconds = false;
     std::string foldedText;          // text criteria, folded for case-insensitive matching
+    bool numberTextMayMatch = true;  // the text could occur in the text of a number
     std::optional<FieldValue> value; // typed criteria
 };
 
+// Folds texts to their collation weights (kxFoldKey) into one buffer that every value of a
+// run reuses, so matching allocates nothing.
+class TextFolder {
+public:
+    TextFolder() {
+        std::string bytes(256, '\0');
+        for (std::size_t b = 0; b < bytes.size(); ++b) bytes[b] = static_cast<char>(b);
+        const std::string weights = kxFoldKey(bytes);
+        std::copy(weights.begin(), weights.end(), weights_.begin());
+    }
+    std::string_view fold(std::string_view text) const {
+        buffer_.resize(text.size());
+        for (std::size_t k = 0; k < text.size(); ++k)
+            buffer_[k] = weights_[static_cast<unsigned char>(text[k])];
+        return buffer_;
+    }
+
+private:
+    std::array<char, 256> weights_{};
+    mutable std::string buffer_;
+};
+
+bool isTextSearch(Op op) { return op == Op::Contains || op == Op::BeginsWith; }
+
 // The text rule shared by Text, Multiple Choice and the search over all fields.
-bool matchesText(Op op, const std::optional<std::string_view>& v, const std::string& foldedNeedle) {
+bool matchesText(Op op, const std::optional<std::string_view>& v, const std::string& foldedNeedle,
+                 const TextFolder& folder) {
     if (op == Op::Empty) return !v;
     if (!v) return false;
     switch (op) {
     case Op::NotEmpty: return true;
-    case Op::Contains: return kxFoldKey(*v).find(foldedNeedle) != std::string::npos;
-    case Op::BeginsWith: return kxFoldKey(v->substr(0, foldedNeedle.size())) == foldedNeedle;
+    case Op::Contains: return folder.fold(*v).find(foldedNeedle) != std::string_view::npos;
+    case Op::BeginsWith:
+        return v->size() >= foldedNeedle.size() && folder.fold(v->substr(0, foldedNeedle.size())) == foldedNeedle;
     default: return false;
     }
+}
+
+// The text of a number in the search over all fields holds only a minus sign, digits and
+// the decimal separator; a text with any other character is never found in it.
+bool mayOccurInNumberText(std::string_view text) {
+    const char decimal = kxLocale().decimalSeparator;
+    return std::all_of(text.begin(), text.end(), [&](char ch) {
+        return (ch >= '0' && ch <= '9') || ch == '-' || ch == decimal;
+    });
 }
 
 bool matchesOrder(Op op, int d) {
@@ -75,7 +112,10 @@ public:
                     for (const auto& item : form->items)
                         if (item.field == p.field && (item.flags & kFlagHideSeconds)) p.hideSeconds = true;
             }
-            if (p.value && p.value->type() <= 2) p.foldedText = kxFoldKey(p.value->text());
+            if (p.value && p.value->type() <= 2) {
+                p.foldedText = kxFoldKey(p.value->text());
+                p.numberTextMayMatch = mayOccurInNumberText(p.value->text());
+            }
             criteria_.push_back(std::move(p));
         }
     }
@@ -98,7 +138,8 @@ private:
         switch (c.type) {
         case KxFieldType::Text:
         case KxFieldType::MultipleChoice:
-            return matchesText(c.op, present ? std::optional(kxraw::text(raw)) : std::nullopt, c.foldedText);
+            return matchesText(c.op, present ? std::optional(kxraw::text(raw)) : std::nullopt, c.foldedText,
+                               folder_);
         case KxFieldType::Number:
         case KxFieldType::Calculation:
             if (!present) return c.op == Op::Empty;
@@ -155,13 +196,16 @@ private:
                 if (!raw.empty()) v = kxraw::text(raw);
             } else if (t == KxFieldType::Number || t == KxFieldType::Calculation || t == KxFieldType::Integer) {
                 if (!raw.empty()) {
-                    numberText = rawValueText(static_cast<int>(t), raw);
+                    // Only the text searches look at the number's text; it is made only when
+                    // the searched text could be in it.
+                    if (isTextSearch(c.op) && !c.numberTextMayMatch) continue;
+                    if (isTextSearch(c.op)) numberText = rawValueText(static_cast<int>(t), raw);
                     v = numberText;
                 }
             } else {
                 continue; // Label Only, Date, Time and Checkbox fields are not searched here
             }
-            if (matchesText(c.op, v, c.foldedText)) return true;
+            if (matchesText(c.op, v, c.foldedText, folder_)) return true;
         }
         return false;
     }
@@ -178,6 +222,7 @@ private:
     KxDatabase& db_;
     const KxHeaderChunk& header_;
     std::vector<PreparedCriterion> criteria_;
+    TextFolder folder_;
 };
 
 } // namespace

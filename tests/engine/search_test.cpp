@@ -175,6 +175,12 @@ TEST_F(Search, AllFieldsSearchTextsAndNumbersWithFifteenDecimals) {
     EXPECT_EQ(find(kAnyField, Op::BeginsWith, "-5"), (Hits{3}));
     EXPECT_EQ(find(kAnyField, Op::Contains, "smi"), (Hits{0, 1, 4}));
     EXPECT_EQ(find(kAnyField, Op::Contains, "blue"), (Hits{2}));
+    // A text with anything but digits, a minus sign and the decimal separator is never in a
+    // number's text.
+    EXPECT_EQ(find(kAnyField, Op::Contains, "12.5 "), Hits{});
+    EXPECT_EQ(find(kAnyField, Op::BeginsWith, "120x"), Hits{});
+    EXPECT_EQ(find(kAnyField, Op::Contains, "-"), (Hits{3}));
+    EXPECT_EQ(find(kAnyField, Op::Contains, "."), (Hits{0, 2, 3, 4}));
     // Dates, times and check boxes are not looked at.
     EXPECT_EQ(find(kAnyField, Op::Contains, "2000"), Hits{});
     EXPECT_EQ(find(kAnyField, Op::Contains, "10:30"), Hits{});
