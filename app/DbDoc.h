@@ -125,6 +125,8 @@ public:
     void setPathName(const std::string& path);
 
     // --- shared steps ---
+    // How every record command starts: the look-up text cleared quietly, then commit.
+    void beginCommand();
     void commitEdits();
     // Removes the current record when it is empty; true when it was removed.
     bool dropEmptyRecord();

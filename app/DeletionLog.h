@@ -10,8 +10,9 @@ class KxDatabase;
 // The log file of a settings file: its extension replaced by "Delete.dmp" (no dot).
 std::string kxDeletionLogPath(const std::string& settingsPath);
 
-// The text appended for one database at local time `now`.
+// The text appended for one database at time `now`, shown as local time.
 std::string kxDeletionLogText(const KxDatabase& db, std::time_t now);
+std::string kxDeletionLogText(const KxDatabase& db, const std::tm& localTime);
 
 // Appends the text to the file; false when it cannot be written.
 bool kxAppendDeletionLog(const std::string& path, const std::string& text);

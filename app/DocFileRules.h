@@ -12,6 +12,12 @@ inline constexpr std::size_t kxMaxBaseNameLength = 31;
 // at most 31 characters and none of * \ ? < > ".
 bool kxIsValidDatabasePath(const std::string& path);
 
+// The path with ".rlv" appended unless its extension is already "rlv" (in any case).
+std::string kxWithDatabaseExtension(const std::string& path);
+
+// The message for a database file name that breaks the rule.
+std::string kxInvalidDatabaseNameMessage();
+
 // Refuses, with its message, a path whose directory does not exist or whose file exists
 // and is read-only. True when the path may be written.
 bool kxCheckPathForWriting(KxUi& ui, const std::string& path);

@@ -1,0 +1,288 @@
+#include "app/DisplayModes.h"
+
+#include "KxDatabase.h"
+#include "KxStrings.h"
+#include "RecordHandle.h"
+#include "SavedSearches.h"
+#include "SchemaEditor.h"
+#include "Search.h"
+#include "app/CommandState.h"
+#include "app/DbDoc.h"
+
+#include <algorithm>
+
+namespace {
+void setSearchAttribute(KxDatabase& db, bool on) {
+    KxHeaderChunk& header = db.header();
+    const std::uint16_t attributes = header.attributes();
+    header.setAttributes(on ? static_cast<std::uint16_t>(attributes | kAttrSearchResults)
+                            : static_cast<std::uint16_t>(attributes & ~kAttrSearchResults));
+}
+
+// The current record must be one the list shows: commands act on it without the user
+// seeing it otherwise. The first record in view takes its place when it is not.
+void keepCurrentInView(KxDbDoc& doc) {
+    if (doc.deletedMode()) return;
+    const KxDatabase& db = doc.database();
+    const std::uint16_t filter = doc.viewFilter();
+    if (doc.hasCurrentRecord()) {
+        std::size_t position = static_cast<std::size_t>(doc.currentRecord());
+        if (db.stepInCategory(position, 0, true, filter) && position == static_cast<std::size_t>(doc.currentRecord()))
+            return;
+    }
+    std::size_t first = 0;
+    const bool found = db.liveCount() > 0 && db.stepInCategory(first, 0, true, filter);
+    doc.setCurrentRecord(found ? static_cast<std::int32_t>(first) : KxDbDoc::kNoRecord);
+}
+} // namespace
+
+void KxDisplayModes::begin() { doc_.beginCommand(); }
+
+bool KxDisplayModes::refuseWithoutFields() {
+    std::size_t count = 0;
+    if (!doc_.hasFields(&count)) {
+        doc_.ui().inform(kxString(kxStrNoFormFields));
+        return true;
+    }
+    if (count == 0) {
+        doc_.ui().inform(kxString(kxStrOnlyLabelFields));
+        return true;
+    }
+    return false;
+}
+
+std::uint8_t KxDisplayModes::listSetInForce() const {
+    return doc_.database().header().currentListSet();
+}
+
+void KxDisplayModes::showDeletedRecords() {
+    begin();
+    if (!doc_.isOpen()) return;
+    doc_.dropEmptyRecord();
+    doc_.setDisplayModes(true, false, false);
+    setSearchAttribute(doc_.database(), false);
+    doc_.refreshStatus();
+    doc_.setCurrentRecord(KxDbDoc::kNoRecord);
+    doc_.setModified();
+    applyListSet(doc_.mainListSet(), false);
+}
+
+void KxDisplayModes::showAllRecords() {
+    begin();
+    if (!doc_.isOpen()) return;
+    doc_.dropEmptyRecord();
+    if (doc_.deletedMode())
+        doc_.setCurrentRecord(doc_.database().liveCount() > 0 ? 0 : KxDbDoc::kNoRecord);
+    leaveModes();
+    doc_.setCategoryFilter(kAllCategories);
+    doc_.setModified();
+    applyListSet(doc_.mainListSet(), false);
+}
+
+void KxDisplayModes::leaveModes() {
+    doc_.setDisplayModes(false, false, false);
+    setSearchAttribute(doc_.database(), false);
+    doc_.refreshStatus();
+}
+
+void KxDisplayModes::searchRecords() {
+    begin();
+    if (!doc_.isOpen() || doc_.deletedMode() || refuseWithoutFields()) return;
+    doc_.dropEmptyRecord();
+    const KxSearchDialogStart start = kxSearchDialogStart(doc_.database());
+    const KxSearchDialogResult result = doc_.dialogs().runSearchDialog(doc_, start.search);
+    finishSearchDialog(result, false);
+}
+
+void KxDisplayModes::runSavedSearchEntry(std::size_t k) {
+    begin();
+    if (!doc_.isOpen() || doc_.deletedMode() || refuseWithoutFields()) return;
+    doc_.dropEmptyRecord();
+    const auto entries = kxSavedSearchMenu(doc_.database());
+    if (k >= 1 && k <= entries.size()) {
+        const std::size_t search = entries[k - 1].first;
+        // A search without criteria would mark nothing: the dialog lets the user give some.
+        if (KxSavedSearches(doc_.database()).criterionCount(search) > 0) {
+            runSearch(search);
+            return;
+        }
+        finishSearchDialog(doc_.dialogs().runSearchDialog(doc_, search), false);
+        return;
+    }
+    const KxSearchDialogStart start = kxSearchDialogStart(doc_.database());
+    finishSearchDialog(doc_.dialogs().runSearchDialog(doc_, start.search), false);
+}
+
+// What follows the Search Records dialog: the searches it edited, the search it asked for,
+// and the list options set it left to delete.
+void KxDisplayModes::finishSearchDialog(const KxSearchDialogResult& result, bool ran) {
+    if (result.searchesEdited) doc_.setModified();
+    if (result.request) {
+        const std::size_t target = kxStoreSearchRequest(doc_.database(), *result.request);
+        doc_.setModified();
+        runSearch(target);
+        ran = true;
+    }
+    if (!result.deleteListSet) return;
+    const std::uint8_t set = *result.deleteListSet;
+    KxSchemaEditor schema(doc_.database());
+    if (set >= schema.listSetCount()) return;
+    if (!ran && doc_.searchMode() && doc_.searchUsesOwnListOptions()) {
+        leaveModes();
+        applyListSet(doc_.mainListSet(), false);
+    }
+    schema.deleteListSet(set);
+    // The main set is renumbered like every other reference to a set.
+    const std::uint8_t main = doc_.mainListSet();
+    if (main == set)
+        doc_.setMainListSet(0);
+    else if (main > set)
+        doc_.setMainListSet(static_cast<std::uint8_t>(main - 1));
+    doc_.setModified();
+}
+
+bool KxDisplayModes::runSearch(std::size_t s) {
+    KxDatabase& db = doc_.database();
+    doc_.showProgress(kxString(kxStrSearchingDatabase));
+    std::size_t matched = 0;
+    std::uint8_t ownSet = 255;
+    try {
+        KxSavedSearches searches(db);
+        searches.setCurrent(s);
+        ownSet = searches.listOptionsSet(s);
+        matched = ::runSearch(db, s);
+    } catch (...) {
+        doc_.closeProgress();
+        throw;
+    }
+    if (matched > 0) {
+        const bool own = ownSet < db.header().listSets.size();
+        doc_.setDisplayModes(false, true, own);
+        setSearchAttribute(db, true);
+        doc_.refreshStatus();
+        doc_.setCategoryFilter(kAllCategories);
+        doc_.setModified();
+        keepCurrentInView(doc_);
+        const std::uint8_t set = own ? ownSet : doc_.mainListSet();
+        try {
+            applyListSet(set, set != doc_.mainListSet());
+        } catch (...) {
+            doc_.closeProgress();
+            throw;
+        }
+        doc_.closeProgress();
+        return true;
+    }
+    doc_.closeProgress();
+    doc_.ui().inform(kxString(kxStrNoMatches), KxIcon::Information);
+    leaveModes();
+    doc_.setCategoryFilter(kAllCategories);
+    doc_.setModified();
+    applyListSet(doc_.mainListSet(), false);
+    return false;
+}
+
+void KxDisplayModes::applyListSet(std::uint8_t x, bool forced) {
+    KxDatabase& db = doc_.database();
+    KxDocPanes& panes = doc_.panes();
+    if (x >= db.header().listSets.size()) x = 0;
+    panes.setWaitCursor(true);
+    if (!forced && x == listSetInForce()) {
+        doc_.updateAllViews(KxViewHint::RecordSetChanged);
+        panes.setWaitCursor(false);
+        return;
+    }
+    panes.freezeList(true);
+    try {
+        db.header().setCurrentListSet(x);
+        doc_.showProgress(kxString(kxStrSortingDatabase));
+        doc_.setModified();
+        doc_.sendToViews(KxViewMessage::ReleaseRecord);
+        // The current record is found again by its identity once the order has changed.
+        std::optional<KxRecordIdentity> current;
+        if (doc_.hasCurrentRecord()) {
+            const auto index = static_cast<std::size_t>(doc_.currentRecord());
+            current = doc_.deletedMode() ? db.identityOfDeleted(index) : db.identityOf(index);
+        }
+        sortRecords(db);
+        if (current) {
+            const auto handle = doc_.deletedMode() ? db.findDeletedRecord(*current, false)
+                                                   : db.findRecord(*current, false);
+            if (handle)
+                doc_.setCurrentRecord(static_cast<std::int32_t>(
+                    doc_.deletedMode() ? handle->deletedIndex() : handle->liveIndex()));
+        }
+    } catch (...) {
+        panes.freezeList(false);
+        doc_.closeProgress();
+        panes.setWaitCursor(false);
+        throw;
+    }
+    panes.freezeList(false);
+    doc_.updateAllViews(KxViewHint::All);
+    doc_.closeProgress();
+    panes.setWaitCursor(false);
+}
+
+void KxDisplayModes::listOptions() {
+    begin();
+    if (!doc_.isOpen() || refuseWithoutFields()) return;
+    doc_.dropEmptyRecord();
+    const auto columns = doc_.dialogs().runListOptionsDialog(doc_);
+    if (columns && applyListOptionsColumns(*columns)) applyListSet(listSetInForce(), true);
+}
+
+namespace {
+std::vector<KxListOptionsColumn> withoutNone(const std::vector<KxListOptionsColumn>& columns) {
+    std::vector<KxListOptionsColumn> used;
+    for (const auto& column : columns)
+        if (column.field != kNoField) used.push_back(column);
+    return used;
+}
+
+bool sameColumns(const std::vector<KxListOptionsColumn>& a, const std::vector<KxListOptionsColumn>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+        return x.field == y.field && x.direction == y.direction;
+    });
+}
+} // namespace
+
+bool KxDisplayModes::applyListOptionsColumns(const std::vector<KxListOptionsColumn>& columns) {
+    KxDatabase& db = doc_.database();
+    const auto chosen = withoutNone(columns);
+    if (chosen.empty()) return false; // column 1 always names a field
+    if (sameColumns(chosen, kxListOptionsColumnsOf(db, listSetInForce()))) return false;
+    kxApplyListOptions(db, chosen, false);
+    doc_.setModified();
+    return true;
+}
+
+std::vector<KxListOptionsColumn> kxListOptionsColumnsOf(const KxDatabase& db, std::size_t set) {
+    std::vector<KxListOptionsColumn> columns;
+    const KxHeaderChunk& header = db.header();
+    if (set >= header.listSets.size()) return columns;
+    const KxListOptionsSet& options = header.listSets[set];
+    const KxSortDef* def = options.sortDef < header.sortDefs.size() ? &header.sortDefs[options.sortDef] : nullptr;
+    for (std::size_t k = 0; k < options.columns.size(); ++k) {
+        const std::uint8_t field = options.columns[k].field;
+        // The n-th column on a field takes the n-th key on that field.
+        std::size_t nth = 0;
+        for (std::size_t j = 0; j < k; ++j)
+            if (options.columns[j].field == field) ++nth;
+        KxListOptionsColumn column;
+        column.field = field;
+        column.direction = KxSortDirection::None;
+        if (def) {
+            for (const KxSortKey& key : def->keys) {
+                if (key.field != field) continue;
+                if (nth == 0) {
+                    column.direction = key.direction;
+                    break;
+                }
+                --nth;
+            }
+        }
+        columns.push_back(column);
+    }
+    return columns;
+}

@@ -1,0 +1,260 @@
+// Opening, creating and closing the document's database file.
+
+#include "app/DbDoc.h"
+
+#include "Cp1252.h"
+#include "KxStrings.h"
+#include "NoCase.h"
+#include "Paths.h"
+#include "PosixFile.h"
+#include "SchemaEditor.h"
+#include "app/DocFileRules.h"
+#include "app/RememberedFolder.h"
+#include "editors/SchemaBuilder.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+constexpr std::string_view kTypeTag = "bdXk";
+
+bool fileExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+// The name of the directory entry that is `name` ignoring case, or none. An exact match wins.
+std::optional<std::string> nameOnDisk(const std::string& directory, std::string_view name) {
+    DIR* dir = ::opendir(directory.empty() ? "." : directory.c_str());
+    if (!dir) return std::nullopt;
+    std::optional<std::string> found;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view candidate = entry->d_name;
+        if (candidate == name) {
+            found = std::string(candidate);
+            break;
+        }
+        if (!found && kxEqualNoCase(candidate, name)) found = std::string(candidate);
+    }
+    ::closedir(dir);
+    return found;
+}
+
+std::string titleOf(std::string_view path) {
+    return kxFromUtf8(kxStripExtension(kxFileNameOf(path)));
+}
+
+class WaitCursor {
+public:
+    explicit WaitCursor(KxDocPanes& panes) : panes_(panes) { panes_.setWaitCursor(true); }
+    ~WaitCursor() { panes_.setWaitCursor(false); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    KxDocPanes& panes_;
+};
+} // namespace
+
+// Lets go of the open database and tells the views that nothing is open.
+void KxDbDoc::releaseDatabase() {
+    resetModes();
+    panes_->clearLookupText(true);
+    sendToViews(KxViewMessage::ReleaseRecord);
+    db_.close(true);
+    pathName_.clear();
+    title_.clear();
+    modified_ = false;
+    updateAllViews(KxViewHint::All);
+    refreshStatus();
+}
+
+void KxDbDoc::afterOpenFailure() {
+    db_.close(true);
+    pathName_.clear();
+    title_.clear();
+    modified_ = false;
+    updateAllViews(KxViewHint::All);
+    closeProgress();
+    refreshStatus();
+}
+
+bool KxDbDoc::upgradeSchema() {
+    bool upgraded = false;
+    KxSchemaEditor schema(db_);
+    if (schema.layoutCount() == 0) {
+        KxSchemaBuilder(db_).ensureFormLayout();
+        upgraded = true;
+    }
+    if (schema.sortDefCount() == 0) {
+        schema.addSortDef();
+        upgraded = true;
+    }
+    if (schema.listSetCount() == 0) {
+        schema.setListSetSortDef(schema.addListSet(), 0);
+        db_.fileHeader().setListPaneShare(50);
+        upgraded = true;
+    }
+    return upgraded;
+}
+
+bool KxDbDoc::openDocument(const std::string& path) {
+    installScheduled_ = false;
+    releaseDatabase();
+    try {
+        const std::uint32_t userId = storedUserId();
+        if (!kxIsValidDatabasePath(path)) throw KxDbError::InvalidName;
+        db_.open(path, kOpenDocument, userId);
+        modified_ = false;
+        const bool upgraded = upgradeSchema();
+
+        mainListSet_ = 0;
+        // Search results survive a save and reopen through the attribute.
+        if (db_.header().attributes() & kAttrSearchResults) {
+            searchMode_ = true;
+            searchOwnListOptions_ = db_.header().currentListSet() != mainListSet_;
+        }
+        if (upgraded) {
+            db_.header().setModificationStamp(freshStamp());
+            modified_ = true;
+        }
+        writeLastFile(path);
+        setProgressText(kxString(kxStrLoadingDatabase));
+        setPathName(path);
+        tellViewsAboutAttributes();
+        panes_->activateListView();
+        refreshStatus();
+        return true;
+    } catch (const KxDbError& e) {
+        afterOpenFailure();
+        if (e == KxDbError::CannotOpen) {
+            ui_.message(kxString(kxStrFileNotFound, kxFromUtf8(path)), KxUi::kCaption, KxButtons::Ok,
+                        KxIcon::Warning, KxAnswer::Ok);
+            return false;
+        }
+        if (e == KxDbError::InvalidName) {
+            ui_.message(kxString(kxStrInvalidOpenName, std::to_string(kxMaxBaseNameLength)),
+                        KxUi::kCaption, KxButtons::Ok, KxIcon::Warning, KxAnswer::Ok);
+            return false;
+        }
+        throw;
+    }
+}
+
+bool KxDbDoc::openDocumentFile(const std::string& path) {
+    if (!pathName_.empty() && kxSamePathIgnoringCase(pathName_, path)) {
+        const KxAnswer answer =
+            ui_.message(kxString(kxStrRevertQuestion, kxFromUtf8(pathName_)),
+                        kxString(kxStrRevertCaption), KxButtons::YesNo, KxIcon::Warning, KxAnswer::No);
+        if (answer != KxAnswer::Yes) return true; // the open document stays as it is
+        modified_ = false;                        // so that Close asks nothing
+    }
+    close();
+    if (!pathName_.empty()) return false; // the user cancelled the save question
+    showProgress(kxString(kxStrOpeningDatabase));
+    try {
+        const bool opened = openDocument(path);
+        closeProgress();
+        return opened;
+    } catch (...) {
+        closeProgress();
+        throw;
+    }
+}
+
+bool KxDbDoc::fileOpen() {
+    const auto path = kxAskDatabaseFile(ui_, settings_, kxSettingLastOpenDir,
+                                        kxString(kxStrOpenTitle), true);
+    if (!path) return false;
+    return openDocumentFile(*path);
+}
+
+bool KxDbDoc::newDocument() {
+    if (!saveModified()) return false;
+    panes_->clearLookupText(false);
+    commitEdits();
+    if (isOpen()) dropEmptyRecord();
+    // The framework makes an empty document at start-up, before there is a window to ask in.
+    if (!panes_->mainWindowVisible()) return true;
+    const auto request = dialogs_->runNewDatabaseWizard(*this);
+    if (!request) return false;
+    return createDatabase(*request);
+}
+
+bool KxDbDoc::createDatabase(const KxNewDatabaseRequest& request) {
+    WaitCursor wait(*panes_);
+    installScheduled_ = false;
+    releaseDatabase();
+
+    const std::string& path = request.path;
+    if (!kxIsValidDatabasePath(path)) throw KxDbError::InvalidName;
+    if (fileExists(path)) {
+        ::chmod(path.c_str(), 0644);
+        if (::unlink(path.c_str()) != 0) throw KxDbError::CannotCreate;
+    }
+    try {
+        db_.create(path, kTypeTag, kOpenDocument, storedUserId());
+        modified_ = true;
+        std::uint16_t attributes = 0;
+        if (request.checkboxesEditable) attributes |= kAttrEditableCheckboxes;
+        if (request.readOnlyMode) attributes |= kAttrReadOnlyMode;
+        if (request.handheldReadOnly) attributes |= kAttrHandheldReadOnly;
+        db_.header().setModificationStamp(freshStamp());
+        kxBuildNewDatabaseSchema(db_, request.fields, attributes);
+        mainListSet_ = db_.header().currentListSet();
+        // The file is written at once: a database that was only created would leave an empty,
+        // unreadable file behind when the program ends without a save.
+        db_.save();
+    } catch (...) {
+        db_.close(true);
+        ::unlink(path.c_str());
+        afterOpenFailure();
+        throw;
+    }
+    setPathName(path);
+    modified_ = false;
+    if (installScheduler_ && !request.handheldUsers.empty()) {
+        installScheduler_(path, request.handheldUsers);
+        installScheduled_ = true;
+    }
+    writeLastFile(path);
+    tellViewsAboutAttributes();
+    refreshStatus();
+    return true;
+}
+
+bool KxDbDoc::close() {
+    if (!saveModified()) return false;
+    closeDocument();
+    return true;
+}
+
+void KxDbDoc::closeDocument() {
+    WaitCursor wait(*panes_);
+    installScheduled_ = false;
+    releaseDatabase();
+}
+
+void KxDbDoc::setPathName(const std::string& path) {
+    pathName_ = path;
+    setTitle(titleOf(path));
+}
+
+void KxDbDoc::setTitle(const std::string& title) {
+    title_ = title;
+    if (!title.empty() && !pathName_.empty() && fileExists(pathName_)) {
+        const std::string directory = kxDirectoryOf(pathName_);
+        const auto onDisk = nameOnDisk(directory, kxFileNameOf(pathName_));
+        if (onDisk) {
+            const std::string diskTitle = titleOf(*onDisk);
+            const std::string diskName = kxFromUtf8(*onDisk);
+            if (kxEqualNoCase(kxToUtf8(title), kxToUtf8(diskTitle)) ||
+                kxEqualNoCase(kxToUtf8(title), *onDisk)) {
+                title_ = kxEqualNoCase(kxToUtf8(title), *onDisk) ? diskName : diskTitle;
+                pathName_ = directory + *onDisk;
+            }
+        }
+    }
+    refreshStatus();
+}
