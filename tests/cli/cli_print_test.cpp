@@ -1,0 +1,96 @@
+// rolva print: templates by path and by name, the print settings stored in the database,
+// the range and limit options, and a template name from the file that points elsewhere.
+
+#include "CliRun.h"
+
+#include "KxDatabase.h"
+#include "Locale.h"
+#include "print/PrintSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+std::string readText(const std::string& path) {
+    const auto bytes = readFileBytes(path);
+    return {bytes.begin(), bytes.end()};
+}
+
+std::string shippedTemplate(const std::string& name) {
+    return (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "templates" / name)
+        .string();
+}
+
+class CliPrint : public ::testing::Test {
+protected:
+    void SetUp() override {
+        kxSetLocale(KxLocale{});
+        path = box.file("items.rlv");
+        ASSERT_EQ(box.run({"new", path, "--field", "Name:text", "--field", "Price:number:decimals=2"}).status, 0);
+        for (const char* name : {"Name=Anvil", "Name=Bolt", "Name=Chisel"})
+            ASSERT_EQ(box.run({"add", path, name, "Price=3"}).status, 0);
+        writeFileBytes(box.file("rows.htm"), bytes("<%TITLE%>:<%BEGIN_RECORDS%>[<%PRIMARY_FIELD%>]<%END_RECORDS%>"));
+    }
+    static std::vector<std::uint8_t> bytes(const std::string& text) { return {text.begin(), text.end()}; }
+
+    // Stores print settings in the database file.
+    void store(const std::string& title, int range, const std::string& templateName) {
+        KxDatabase db;
+        db.open(path, kOpenDocument, 1);
+        KxPrintSettings settings(db);
+        settings.setTitle(title);
+        settings.setRange(range);
+        settings.setTemplateName(templateName);
+        db.save();
+        db.close(true);
+    }
+
+    CliSandbox box;
+    std::string path;
+};
+
+TEST_F(CliPrint, ShippedTableTemplateByPath) {
+    const std::string out = box.file("out.html");
+    const auto r = box.run({"print", path, out, "--template", shippedTemplate("Table.htm"), "--title", "Stock <1>"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "printed to " + out + "\n");
+    const std::string html = readText(out);
+    EXPECT_NE(html.find("<h1>Stock &lt;1&gt;</h1>"), std::string::npos);
+    EXPECT_NE(html.find("<th>Name</th><th>Price</th><th>Category</th>"), std::string::npos);
+    EXPECT_NE(html.find("<tr><td valign=\"top\">Bolt</td><td valign=\"top\">3.00</td>"), std::string::npos);
+}
+
+TEST_F(CliPrint, OptionsChooseTitleRangeLimitAndFields) {
+    const std::string out = box.file("out.html");
+    const std::string rows = box.file("rows.htm");
+    ASSERT_EQ(box.run({"print", path, out, "--template", rows, "--limit", "1", "--title", "T"}).status, 0);
+    EXPECT_EQ(readText(out), "T:[Anvil][Bolt]");
+    ASSERT_EQ(box.run({"print", path, out, "--template", rows, "--fields", "Price"}).status, 0);
+    EXPECT_EQ(readText(out), ":[3.00][3.00][3.00]");
+    EXPECT_EQ(box.run({"print", path, out, "--limit", "-2"}).status, 2);
+    EXPECT_EQ(box.run({"print", path, out, "--range", "structure"}).status, 2);
+}
+
+TEST_F(CliPrint, StoredSettingsAreTheDefaults) {
+    store("Stored", 3, "unused.htm");
+    const std::string out = box.file("out.html");
+    ASSERT_EQ(box.run({"print", path, out, "--template", box.file("rows.htm")}).status, 0);
+    // Range 3 is the current record, and a saved database has none.
+    EXPECT_EQ(readText(out), "Stored:");
+}
+
+TEST_F(CliPrint, TemplateNameFromTheFileCannotLeaveTheTemplateDirectories) {
+    writeFileBytes(box.file("secret.htm"), bytes("secret"));
+    const std::string out = box.file("out.html");
+    writeFileBytes(out, bytes("stale"));
+    const std::string hostile = "../../../../../../../../.." + box.file("secret.htm");
+    store("", 0, hostile);
+    const auto r = box.run({"print", path, out});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Could not open the print template file " + hostile + ".\n");
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+} // namespace
