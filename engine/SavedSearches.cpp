@@ -82,8 +82,11 @@ std::uint8_t KxSavedSearches::listOptionsSet(std::size_t index) const {
     return chunk_.searches.at(index).listOptionsSet;
 }
 
+// A search may name only a set that exists (or none): the file would not open again otherwise.
 void KxSavedSearches::setListOptionsSet(std::size_t index, std::uint8_t set) {
-    chunk_.searches.at(index).listOptionsSet = set;
+    KxStoredSearch& search = chunk_.searches.at(index);
+    if (set != kNoListOptionsSet && set >= header_.listSets.size()) throw KxDbError::LimitReached;
+    search.listOptionsSet = set;
 }
 
 std::size_t KxSavedSearches::current() const { return chunk_.current; }
@@ -97,8 +100,15 @@ std::size_t KxSavedSearches::criterionCount(std::size_t search) const {
     return chunk_.searches.at(search).criteria.size();
 }
 
+// A criterion names a field that exists, any field (255) or the category (254); one on a
+// missing field would keep the file from opening again.
+void KxSavedSearches::requireField(std::uint8_t field) const {
+    if (field < kCategoryField && field >= header_.fields.size()) throw KxDbError::LimitReached;
+}
+
 std::size_t KxSavedSearches::addCriterion(std::size_t search, std::uint8_t field, KxSearchOperator op) {
     auto& criteria = chunk_.searches.at(search).criteria;
+    requireField(field);
     if (criteria.size() >= KxSearchChunk::kMaxCriteria) throw KxDbError::LimitReached;
     if (chunk_.byteSize() + KxSearchChunk::kCriterionFixedSize > kMaxChunkSize) throw KxDbError::TooLarge;
     criteria.push_back({field, static_cast<std::uint8_t>(op), {}});
@@ -118,7 +128,9 @@ std::uint8_t KxSavedSearches::criterionField(std::size_t search, std::size_t cri
 }
 
 void KxSavedSearches::setCriterionField(std::size_t search, std::size_t criterion, std::uint8_t field) {
-    chunk_.searches.at(search).criteria.at(criterion).field = field;
+    KxStoredCriterion& c = chunk_.searches.at(search).criteria.at(criterion);
+    requireField(field);
+    c.field = field;
 }
 
 KxSearchOperator KxSavedSearches::criterionOperator(std::size_t search, std::size_t criterion) const {

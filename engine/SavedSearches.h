@@ -31,6 +31,7 @@ enum class KxSearchOperator : std::uint8_t {
 class KxSavedSearches {
 public:
     static constexpr std::size_t kMaxNameLength = 20;
+    static constexpr std::uint8_t kNoListOptionsSet = 255;
 
     explicit KxSavedSearches(KxDatabase& db);
 
@@ -40,11 +41,13 @@ public:
     std::string name(std::size_t index) const;
     void setName(std::size_t index, std::string_view name);
     std::uint8_t listOptionsSet(std::size_t index) const; // 255: none
-    void setListOptionsSet(std::size_t index, std::uint8_t set);
+    void setListOptionsSet(std::size_t index, std::uint8_t set); // 13 for a set that does not exist
     std::size_t current() const;
     void setCurrent(std::size_t index);
 
     std::size_t criterionCount(std::size_t search) const;
+    // The field is a field's position, 255 (any text or numeric field) or 254 (the category);
+    // 13 for a field that does not exist.
     std::size_t addCriterion(std::size_t search, std::uint8_t field, KxSearchOperator op);
     void deleteCriterion(std::size_t search, std::size_t criterion);
     void clearCriteria(std::size_t search);
@@ -60,6 +63,8 @@ public:
     std::optional<FieldValue> criterionValue(std::size_t search, std::size_t criterion) const;
 
 private:
+    void requireField(std::uint8_t field) const;
+
     KxSearchChunk& chunk_;
     const KxHeaderChunk& header_;
 };

@@ -164,18 +164,20 @@ std::size_t applyListOptions(KxDatabase& db, const std::vector<KxListOptionsColu
                                     [](const KxListColumn& a, const KxListOptionsColumn& b) { return a.field == b.field; });
     }
     while (schema.sortDefKeyCount(def) > 0) schema.deleteSortKey(def, 0);
+    // Fields go through the checked setters: a key or column on a field that does not exist
+    // would keep the file from opening again.
     for (std::size_t i = 0; i < used.size(); ++i) {
-        KxSortKey& key = schema.sortKey(def, schema.addSortKey(def, i));
-        key.field = used[i].field;
-        key.direction = used[i].direction;
+        const std::size_t k = schema.addSortKey(def, i);
+        schema.setSortKeyField(def, k, used[i].field);
+        schema.sortKey(def, k).direction = used[i].direction;
     }
     if (fieldsChanged) {
         while (schema.columnCount(set) > 0) schema.deleteColumn(set, 0);
         const auto width = used.empty() ? std::uint8_t{0} : static_cast<std::uint8_t>(100 / used.size());
         for (std::size_t i = 0; i < used.size(); ++i) {
-            KxListColumn& column = schema.column(set, schema.addColumn(set, i));
-            column.field = used[i].field;
-            column.width = width;
+            const std::size_t c = schema.addColumn(set, i);
+            schema.setColumnField(set, c, used[i].field);
+            schema.column(set, c).width = width;
         }
     }
     return set;

@@ -319,6 +319,21 @@ TEST_F(Search, DeletingASearchRenumbersTheCurrentOne) {
     EXPECT_EQ(thrownBy([&] { searches.remove(2); }), KxDbError::LimitReached);
 }
 
+// A criterion on a missing field, or a link to a missing list options set, would keep the
+// file from opening again.
+TEST_F(Search, MissingFieldsAndListOptionsSetsAreRefused) {
+    EXPECT_EQ(thrownBy([&] { searches.addCriterion(0, 9, Op::Empty); }), KxDbError::LimitReached);
+    EXPECT_EQ(searches.criterionCount(0), 0u);
+    searches.addCriterion(0, kCategoryField, Op::Equal);
+    EXPECT_EQ(thrownBy([&] { searches.setCriterionField(0, 0, 200); }), KxDbError::LimitReached);
+    EXPECT_EQ(searches.criterionField(0, 0), kCategoryField);
+    searches.setCriterionField(0, 0, Done);
+    EXPECT_EQ(thrownBy([&] { searches.setListOptionsSet(0, 1); }), KxDbError::LimitReached);
+    searches.setListOptionsSet(0, 0);
+    searches.setListOptionsSet(0, KxSavedSearches::kNoListOptionsSet);
+    EXPECT_EQ(searches.listOptionsSet(0), 255);
+}
+
 TEST_F(Search, NamesAreCutToTwentyCharacters) {
     searches.setName(0, "A name of more than twenty characters");
     EXPECT_EQ(searches.name(0), "A name of more than ");

@@ -463,4 +463,12 @@ TEST_F(ListOptions, ARefusedSearchSetLeavesTheListsAsTheyWere) {
     EXPECT_EQ(schema.listSetCount(), KxHeaderChunk::kMaxListSets);
 }
 
+TEST_F(ListOptions, AColumnOnAMissingFieldIsRefusedAndChangesNothing) {
+    EXPECT_EQ(thrownBy([&] { kxApplyListOptions(t.db, {{0, Desc}, {9, Asc}}, false); }),
+              KxDbError::LimitReached);
+    ASSERT_EQ(def(0).keys.size(), 2u);
+    EXPECT_EQ(def(0).keys[0].direction, Asc);
+    EXPECT_EQ(set(0).columns.size(), 2u);
+}
+
 } // namespace
