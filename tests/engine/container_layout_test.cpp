@@ -261,6 +261,22 @@ TEST(ContainerLayout, BusyRecordIsWrittenFreeAndOpensFree) {
     EXPECT_EQ(other.record(0, false).attributes(), kAttrDirty | kAttrFound);
 }
 
+TEST(ContainerLayout, BusyBitFoundInAFileIsCleared) {
+    TempDir dir;
+    rlv::File file;
+    file.live = {rlv::Record{{1, 2, 3}, 2, {}, 7, kAttrBusy | kAttrReserved | kAttrDirty}};
+    writeFileBytes(dir.file("db.rlv"), file.build().bytes);
+    KxDatabase db;
+    db.open(dir.file("db.rlv"), kOpenDocument, kUser);
+    EXPECT_EQ(db.record(0, false).attributes(), kAttrReserved | kAttrDirty);
+    {
+        KxRecordHandle held = db.record(0, true);
+        EXPECT_TRUE(held.attributes() & kAttrBusy);
+    }
+    EXPECT_EQ(db.record(0, false).attributes(), kAttrReserved | kAttrDirty);
+    EXPECT_EQ(db.record(0, false).category(), 7);
+}
+
 TEST(ContainerLayout, OlderVersionOpensAndIsSavedAsCurrent) {
     TempDir dir;
     const std::string path = dir.file("old.rlv");
