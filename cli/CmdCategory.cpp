@@ -37,13 +37,13 @@ int runCategory(CliContext& c) {
     CliUi ui(c.err, args.flag("yes"));
     KxCategoryEditing editing(*db, ui);
     bool done = false;
-    if (auto name = args.option("add")) {
-        done = editing.add(cliToDatabaseText(*name)).has_value();
-    } else if (auto old = args.option("rename")) {
+    if (const auto added = args.option("add")) {
+        done = editing.add(cliToDatabaseText(*added)).has_value();
+    } else if (const auto old = args.option("rename")) {
         if (args.positional().size() != 2) throw CliUsageError("--rename OLD NEW");
         done = editing.rename(namedSlot(*db, *old), cliToDatabaseText(args.positional()[1])).has_value();
-    } else if (auto name = args.option("delete")) {
-        done = editing.remove(namedSlot(*db, *name), args.flag("records"));
+    } else if (const auto doomed = args.option("delete")) {
+        done = editing.remove(namedSlot(*db, *doomed), args.flag("records"));
     }
     if (!done) return 1;
     cliSaveChanged(*db);
