@@ -62,8 +62,8 @@ bool kxCommandEnabled(KxCommand command, const KxCommandState& s, const KxFocusS
     case KxCommand::CloneRecord:
         return !s.deletedMode && s.currentRecord;
     case KxCommand::Cut:
-        return s.currentRecord &&
-               ((focus.textControl && !focus.readOnly && focus.hasSelection) || focus.dateTimePicker);
+        return s.currentRecord && ((focus.textControl && !focus.readOnly && focus.hasSelection) ||
+                                   focus.dateTimePicker);
     case KxCommand::Copy:
         return focus.textControl && focus.hasSelection && (focus.lookupBox || s.currentRecord);
     case KxCommand::Paste:

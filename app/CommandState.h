@@ -71,11 +71,11 @@ struct KxCommandState {
 
 // The focused control, for Cut, Copy, Paste, Undo and Redo.
 struct KxFocusState {
-    bool textControl = false;   // a text control has the focus
-    bool lookupBox = false;     // ... and it is the list's look-up box
+    bool textControl = false; // a text control has the focus
+    bool lookupBox = false;   // ... and it is the list's look-up box
     bool readOnly = false;
-    bool hasSelection = false;  // a non-empty selection
-    bool canPaste = false;      // plain text is on the clipboard and the control takes it
+    bool hasSelection = false; // a non-empty selection
+    bool canPaste = false;     // plain text is on the clipboard and the control takes it
     bool canUndo = false;
     bool dateTimePicker = false;
 };
@@ -84,7 +84,8 @@ KxCommandState kxCommandState(const KxDbDoc& doc);
 
 // Commands not listed here (New Database, Open, recent files, Exit, Help, About) are always
 // enabled. Edit commands use `focus`; the others ignore it.
-bool kxCommandEnabled(KxCommand command, const KxCommandState& state, const KxFocusState& focus = {});
+bool kxCommandEnabled(KxCommand command, const KxCommandState& state,
+                      const KxFocusState& focus = {});
 
 // The Record menu's text of Delete Category, which follows the display mode.
 std::string kxDeleteCategoryMenuText(const KxCommandState& state);

@@ -17,9 +17,11 @@ class KxDbDoc::NullPanes : public KxDocPanes {};
 namespace {
 // Stands in when the document is given no handheld users.
 class NoHandheldUsers : public KxHandheldUserSource {
-public:
+  public:
     std::int32_t userCount() const override { return 0; }
-    std::int32_t userName(std::int32_t, char*, std::uint16_t*) const override { return kNoSuchUser; }
+    std::int32_t userName(std::int32_t, char*, std::uint16_t*) const override {
+        return kNoSuchUser;
+    }
 };
 
 const KxHandheldUserSource& usersOrNone(const KxHandheldUserSource* users) {
@@ -36,7 +38,8 @@ std::string currentSearchName(const KxDatabase& db) {
 }
 } // namespace
 
-KxDbDoc::KxDbDoc(KxUi& ui, KxSettings settings, const KxHandheldUserSource* users, KxNowFunction now)
+KxDbDoc::KxDbDoc(KxUi& ui, KxSettings settings, const KxHandheldUserSource* users,
+                 KxNowFunction now)
     : ui_(ui), settings_(std::move(settings)), users_(users), now_(std::move(now)),
       nullPanes_(std::make_unique<NullPanes>()), panes_(nullPanes_.get()),
       defaultDialogs_(std::make_unique<KxDocDialogs>()), dialogs_(defaultDialogs_.get()) {
@@ -54,20 +57,25 @@ KxDbDoc::~KxDbDoc() {
 // --- wiring ---
 
 void KxDbDoc::addView(KxDocView* view) {
-    if (view && std::find(views_.begin(), views_.end(), view) == views_.end()) views_.push_back(view);
+    if (view && std::find(views_.begin(), views_.end(), view) == views_.end())
+        views_.push_back(view);
 }
 
 void KxDbDoc::removeView(KxDocView* view) {
     views_.erase(std::remove(views_.begin(), views_.end(), view), views_.end());
 }
 
-void KxDbDoc::setPanes(KxDocPanes* panes) { panes_ = panes ? panes : nullPanes_.get(); }
+void KxDbDoc::setPanes(KxDocPanes* panes) {
+    panes_ = panes ? panes : nullPanes_.get();
+}
 
 void KxDbDoc::setDialogs(KxDocDialogs* dialogs) {
     dialogs_ = dialogs ? dialogs : defaultDialogs_.get();
 }
 
-void KxDbDoc::setCommitHook(std::function<void()> hook) { commitHook_ = std::move(hook); }
+void KxDbDoc::setCommitHook(std::function<void()> hook) {
+    commitHook_ = std::move(hook);
+}
 
 void KxDbDoc::setInstallScheduler(KxInstallScheduler scheduler) {
     installScheduler_ = std::move(scheduler);
@@ -75,7 +83,9 @@ void KxDbDoc::setInstallScheduler(KxInstallScheduler scheduler) {
 
 // --- state ---
 
-bool KxDbDoc::isOpen() const { return db_.isOpen(); }
+bool KxDbDoc::isOpen() const {
+    return db_.isOpen();
+}
 
 void KxDbDoc::setDisplayModes(bool deletedMode, bool searchMode, bool searchOwnListOptions) {
     deletedMode_ = deletedMode;
@@ -83,7 +93,9 @@ void KxDbDoc::setDisplayModes(bool deletedMode, bool searchMode, bool searchOwnL
     searchOwnListOptions_ = searchOwnListOptions;
 }
 
-void KxDbDoc::resetModes() { setDisplayModes(false, false, false); }
+void KxDbDoc::resetModes() {
+    setDisplayModes(false, false, false);
+}
 
 std::int32_t KxDbDoc::currentRecord() const {
     return isOpen() ? db_.header().currentRecord() : kNoRecord;
@@ -108,7 +120,9 @@ void KxDbDoc::setCategoryFilter(std::uint16_t filter) {
     if (isOpen()) db_.header().setCurrentCategory(filter);
 }
 
-std::uint16_t KxDbDoc::viewFilter() const { return searchMode_ ? kFoundRecords : categoryFilter(); }
+std::uint16_t KxDbDoc::viewFilter() const {
+    return searchMode_ ? kFoundRecords : categoryFilter();
+}
 
 std::size_t KxDbDoc::recordsInView() const {
     if (!isOpen()) return 0;
@@ -167,14 +181,17 @@ bool KxDbDoc::dropEmptyRecord() {
 void KxDbDoc::updateAllViews(KxViewHint hint) {
     // A view may detach itself while being told; walk a copy.
     const std::vector<KxDocView*> views = views_;
-    for (KxDocView* view : views) view->onUpdate(hint);
+    for (KxDocView* view : views)
+        view->onUpdate(hint);
 }
 
 void KxDbDoc::sendToViews(KxViewMessage message, std::uintptr_t wParam, std::intptr_t lParam) {
     panes_->sendMessage(message, wParam, lParam);
 }
 
-void KxDbDoc::refreshStatus() { panes_->refreshStatus(); }
+void KxDbDoc::refreshStatus() {
+    panes_->refreshStatus();
+}
 
 void KxDbDoc::showProgress(const std::string& text) {
     closeProgress();
@@ -185,15 +202,21 @@ void KxDbDoc::setProgressText(const std::string& text) {
     if (waitBox_) waitBox_->setStatus(text);
 }
 
-void KxDbDoc::closeProgress() { waitBox_.reset(); }
+void KxDbDoc::closeProgress() {
+    waitBox_.reset();
+}
 
 std::uint32_t KxDbDoc::storedUserId() {
     return kxDesktopUserId(settings_, usersOrNone(users_), now_);
 }
 
-std::uint32_t KxDbDoc::freshStamp() const { return kxFreshUserId(usersOrNone(users_), now_()); }
+std::uint32_t KxDbDoc::freshStamp() const {
+    return kxFreshUserId(usersOrNone(users_), now_());
+}
 
-void KxDbDoc::writeLastFile(const std::string& path) { settings_.write(kxSettingLastFile, path); }
+void KxDbDoc::writeLastFile(const std::string& path) {
+    settings_.write(kxSettingLastFile, path);
+}
 
 void KxDbDoc::tellViewsAboutAttributes() {
     const std::uint16_t attributes = db_.header().attributes();

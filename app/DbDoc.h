@@ -29,7 +29,7 @@ using KxInstallScheduler =
     std::function<void(const std::string& path, const std::vector<std::string>& users)>;
 
 class KxDbDoc {
-public:
+  public:
     // Live plus deleted records the document allows.
     static constexpr std::size_t kRecordLimit = KxDatabase::kMaxRecords;
     static constexpr std::int32_t kNoRecord = -1;
@@ -143,7 +143,7 @@ public:
     // The modification stamp given when a schema changes or a file is upgraded.
     std::uint32_t freshStamp() const;
 
-private:
+  private:
     class NullPanes;
     void resetModes();
     void releaseDatabase();

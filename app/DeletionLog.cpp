@@ -22,9 +22,9 @@ std::string timeText(const std::tm& t) {
     static const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     char text[64];
-    std::snprintf(text, sizeof text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d", days[(t.tm_wday % 7 + 7) % 7],
-                  months[(t.tm_mon % 12 + 12) % 12], t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec,
-                  t.tm_year + 1900);
+    std::snprintf(text, sizeof text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d",
+                  days[(t.tm_wday % 7 + 7) % 7], months[(t.tm_mon % 12 + 12) % 12], t.tm_mday,
+                  t.tm_hour, t.tm_min, t.tm_sec, t.tm_year + 1900);
     return text;
 }
 } // namespace
@@ -35,14 +35,17 @@ std::string kxDeletionLogPath(const std::string& settingsPath) {
 
 std::string kxDeletionLogText(const KxDatabase& db, const std::tm& localTime) {
     std::string text = kRule + timeText(localTime) + "\n" + kRule + "\n";
-    text += kRule + "Not permanently deleted records: " + std::to_string(db.deletedCount()) + "\n" + kRule;
-    for (std::size_t j = 0; j < db.deletedCount(); ++j) text += identityLine(db.identityOfDeleted(j));
+    text += kRule + "Not permanently deleted records: " + std::to_string(db.deletedCount()) + "\n" +
+            kRule;
+    for (std::size_t j = 0; j < db.deletedCount(); ++j)
+        text += identityLine(db.identityOfDeleted(j));
     text += "\n";
     const auto* log = static_cast<const KxRemovalLog*>(db.peekChunk(KxChunkTag::RemovalLog));
     const std::size_t disposed = log ? log->entries().size() : 0;
     text += kRule + "Permanently deleted records: " + std::to_string(disposed) + "\n" + kRule;
     if (log)
-        for (const KxRecordIdentity& id : log->entries()) text += identityLine(id);
+        for (const KxRecordIdentity& id : log->entries())
+            text += identityLine(id);
     text += "\n";
     return text;
 }

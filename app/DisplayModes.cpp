@@ -27,7 +27,8 @@ void keepCurrentInView(KxDbDoc& doc) {
     const std::uint16_t filter = doc.viewFilter();
     if (doc.hasCurrentRecord()) {
         std::size_t position = static_cast<std::size_t>(doc.currentRecord());
-        if (db.stepInCategory(position, 0, true, filter) && position == static_cast<std::size_t>(doc.currentRecord()))
+        if (db.stepInCategory(position, 0, true, filter) &&
+            position == static_cast<std::size_t>(doc.currentRecord()))
             return;
     }
     std::size_t first = 0;
@@ -36,7 +37,9 @@ void keepCurrentInView(KxDbDoc& doc) {
 }
 } // namespace
 
-void KxDisplayModes::begin() { doc_.beginCommand(); }
+void KxDisplayModes::begin() {
+    doc_.beginCommand();
+}
 
 bool KxDisplayModes::refuseWithoutFields() {
     std::size_t count = 0;
@@ -240,7 +243,8 @@ std::vector<KxListOptionsColumn> withoutNone(const std::vector<KxListOptionsColu
     return used;
 }
 
-bool sameColumns(const std::vector<KxListOptionsColumn>& a, const std::vector<KxListOptionsColumn>& b) {
+bool sameColumns(const std::vector<KxListOptionsColumn>& a,
+                 const std::vector<KxListOptionsColumn>& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
         return x.field == y.field && x.direction == y.direction;
     });
@@ -262,7 +266,8 @@ std::vector<KxListOptionsColumn> kxListOptionsColumnsOf(const KxDatabase& db, st
     const KxHeaderChunk& header = db.header();
     if (set >= header.listSets.size()) return columns;
     const KxListOptionsSet& options = header.listSets[set];
-    const KxSortDef* def = options.sortDef < header.sortDefs.size() ? &header.sortDefs[options.sortDef] : nullptr;
+    const KxSortDef* def =
+        options.sortDef < header.sortDefs.size() ? &header.sortDefs[options.sortDef] : nullptr;
     for (std::size_t k = 0; k < options.columns.size(); ++k) {
         const std::uint8_t field = options.columns[k].field;
         // The n-th column on a field takes the n-th key on that field.

@@ -13,7 +13,7 @@
 class KxDbDoc;
 
 class KxDisplayModes {
-public:
+  public:
     explicit KxDisplayModes(KxDbDoc& doc) : doc_(doc) {}
 
     void showDeletedRecords();
@@ -36,7 +36,7 @@ public:
     // The set shown now: the main set, or the search's own set in search results.
     std::uint8_t listSetInForce() const;
 
-private:
+  private:
     void begin();
     bool refuseWithoutFields();
     void finishSearchDialog(const KxSearchDialogResult& result, bool ran);

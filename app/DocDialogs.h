@@ -16,11 +16,11 @@ class KxDbDoc;
 
 // What the New Database wizard decided.
 struct KxNewDatabaseRequest {
-    std::string path;                  // the new file (file system path)
-    bool checkboxesEditable = true;    // "&Check Boxes Editable in List View"     (0x40)
-    bool readOnlyMode = true;          // "Record &View Has Read-only Mode"        (0x80)
-    bool handheldReadOnly = false;     // "&Database is Read Only on Handheld"     (0x02)
-    std::vector<KxFieldSpec> fields;   // in wizard order
+    std::string path;                       // the new file (file system path)
+    bool checkboxesEditable = true;         // "&Check Boxes Editable in List View"     (0x40)
+    bool readOnlyMode = true;               // "Record &View Has Read-only Mode"        (0x80)
+    bool handheldReadOnly = false;          // "&Database is Read Only on Handheld"     (0x02)
+    std::vector<KxFieldSpec> fields;        // in wizard order
     std::vector<std::string> handheldUsers; // to install the new database on
 };
 
@@ -34,13 +34,13 @@ struct KxSearchDialogResult {
 
 // The Record Information dialog's content.
 struct KxRecordInfo {
-    std::string created;  // "%s  %s": locale date and time
+    std::string created; // "%s  %s": locale date and time
     std::string modified;
     std::string recordId; // "%08X  %08X  %04X"
 };
 
 class KxDocDialogs {
-public:
+  public:
     virtual ~KxDocDialogs() = default;
 
     // None when cancelled. The stand-in asks for a file name and makes a database without

@@ -38,7 +38,8 @@ bool kxIsValidDatabasePath(const std::string& path) {
 std::string kxWithDatabaseExtension(const std::string& path) {
     const std::string_view name = kxFileNameOf(path);
     const std::string_view stem = kxStripExtension(name);
-    if (stem.size() < name.size() && kxEqualNoCase(name.substr(stem.size() + 1), "rlv")) return path;
+    if (stem.size() < name.size() && kxEqualNoCase(name.substr(stem.size() + 1), "rlv"))
+        return path;
     return path + ".rlv";
 }
 

@@ -46,13 +46,13 @@ std::string titleOf(std::string_view path) {
 }
 
 class WaitCursor {
-public:
+  public:
     explicit WaitCursor(KxDocPanes& panes) : panes_(panes) { panes_.setWaitCursor(true); }
     ~WaitCursor() { panes_.setWaitCursor(false); }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 
-private:
+  private:
     KxDocPanes& panes_;
 };
 } // namespace
@@ -129,8 +129,8 @@ bool KxDbDoc::openDocument(const std::string& path) {
     } catch (const KxDbError& e) {
         afterOpenFailure();
         if (e == KxDbError::CannotOpen) {
-            ui_.message(kxString(kxStrFileNotFound, kxFromUtf8(path)), KxUi::kCaption, KxButtons::Ok,
-                        KxIcon::Warning, KxAnswer::Ok);
+            ui_.message(kxString(kxStrFileNotFound, kxFromUtf8(path)), KxUi::kCaption,
+                        KxButtons::Ok, KxIcon::Warning, KxAnswer::Ok);
             return false;
         }
         if (e == KxDbError::InvalidName) {
@@ -144,9 +144,9 @@ bool KxDbDoc::openDocument(const std::string& path) {
 
 bool KxDbDoc::openDocumentFile(const std::string& path) {
     if (!pathName_.empty() && kxSamePathIgnoringCase(pathName_, path)) {
-        const KxAnswer answer =
-            ui_.message(kxString(kxStrRevertQuestion, kxFromUtf8(pathName_)),
-                        kxString(kxStrRevertCaption), KxButtons::YesNo, KxIcon::Warning, KxAnswer::No);
+        const KxAnswer answer = ui_.message(kxString(kxStrRevertQuestion, kxFromUtf8(pathName_)),
+                                            kxString(kxStrRevertCaption), KxButtons::YesNo,
+                                            KxIcon::Warning, KxAnswer::No);
         if (answer != KxAnswer::Yes) return true; // the open document stays as it is
         modified_ = false;                        // so that Close asks nothing
     }
@@ -164,8 +164,8 @@ bool KxDbDoc::openDocumentFile(const std::string& path) {
 }
 
 bool KxDbDoc::fileOpen() {
-    const auto path = kxAskDatabaseFile(ui_, settings_, kxSettingLastOpenDir,
-                                        kxString(kxStrOpenTitle), true);
+    const auto path =
+        kxAskDatabaseFile(ui_, settings_, kxSettingLastOpenDir, kxString(kxStrOpenTitle), true);
     if (!path) return false;
     return openDocumentFile(*path);
 }

@@ -40,7 +40,8 @@ bool KxDbDoc::saveDocument(const std::string& path) {
     sendToViews(KxViewMessage::ReleaseRecord);
 
     KxHeaderChunk& header = db_.header();
-    if (modified_) header.setAttributes(static_cast<std::uint16_t>(header.attributes() | kAttrModified));
+    if (modified_)
+        header.setAttributes(static_cast<std::uint16_t>(header.attributes() | kAttrModified));
     // A deleted record's index means nothing to the handheld: the file never stores one.
     const std::int32_t current = currentRecord();
     if (deletedMode_) setCurrentRecord(kNoRecord);
@@ -117,7 +118,9 @@ bool KxDbDoc::save() {
     return doSave(pathName_, true);
 }
 
-bool KxDbDoc::saveAs() { return doSave(std::nullopt, true); }
+bool KxDbDoc::saveAs() {
+    return doSave(std::nullopt, true);
+}
 
 bool KxDbDoc::saveModified() {
     commitEdits();

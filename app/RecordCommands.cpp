@@ -17,7 +17,9 @@ bool confirmDeletion(KxUi& ui, int text) {
 }
 } // namespace
 
-void KxRecordCommands::begin() { doc_.beginCommand(); }
+void KxRecordCommands::begin() {
+    doc_.beginCommand();
+}
 
 bool KxRecordCommands::refuseWithoutFormItems() {
     if (doc_.hasFields()) return false;
@@ -57,7 +59,8 @@ void KxRecordCommands::newRecord() {
     }
     if (!checkRecordLimit()) return;
     KxDatabase& db = doc_.database();
-    std::size_t position = doc_.hasCurrentRecord() ? static_cast<std::size_t>(doc_.currentRecord()) : 0;
+    std::size_t position =
+        doc_.hasCurrentRecord() ? static_cast<std::size_t>(doc_.currentRecord()) : 0;
     {
         KxRecordHandle record = db.newRecord(position, true);
         const std::uint16_t filter = doc_.categoryFilter();
@@ -150,7 +153,8 @@ void KxRecordCommands::deleteCategory() {
     begin();
     if (!doc_.hasCurrentRecord()) return;
     const bool disposing = doc_.deletedMode();
-    if (!confirmDeletion(doc_.ui(), disposing ? kxStrConfirmDisposeAll : kxStrConfirmDeleteRecords)) return;
+    if (!confirmDeletion(doc_.ui(), disposing ? kxStrConfirmDisposeAll : kxStrConfirmDeleteRecords))
+        return;
 
     KxDocPanes& panes = doc_.panes();
     panes.setWaitCursor(true);

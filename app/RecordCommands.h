@@ -10,7 +10,7 @@
 class KxDbDoc;
 
 class KxRecordCommands {
-public:
+  public:
     explicit KxRecordCommands(KxDbDoc& doc) : doc_(doc) {}
 
     void newRecord();
@@ -36,7 +36,7 @@ public:
     // True when a new record fits under the record limit; otherwise tells the user.
     bool checkRecordLimit();
 
-private:
+  private:
     void begin();
     bool refuseWithoutFormItems();
     void settleCurrentAfterRemoval(std::int32_t oldIndex);

@@ -8,9 +8,9 @@ std::string kxDatabaseFileFilter() {
     return kxString(kxStrDatabaseFilter) + ";;" + kxString(kxStrAllFilesFilter);
 }
 
-std::optional<std::string> kxAskDatabaseFile(KxUi& ui, KxSettings& settings, const KxDirSetting& key,
-                                             const std::string& title, bool open,
-                                             const std::string& fileName) {
+std::optional<std::string> kxAskDatabaseFile(KxUi& ui, KxSettings& settings,
+                                             const KxDirSetting& key, const std::string& title,
+                                             bool open, const std::string& fileName) {
     KxFileDialogRequest request;
     request.title = title;
     request.directory = settings.read(key);

@@ -14,6 +14,6 @@ std::string kxDatabaseFileFilter();
 
 // Asks for a database file to open (`open`) or to save, starting in the folder kept under
 // `key`; the chosen file's folder is stored back. None when cancelled.
-std::optional<std::string> kxAskDatabaseFile(KxUi& ui, KxSettings& settings, const KxDirSetting& key,
-                                             const std::string& title, bool open,
-                                             const std::string& fileName = {});
+std::optional<std::string> kxAskDatabaseFile(KxUi& ui, KxSettings& settings,
+                                             const KxDirSetting& key, const std::string& title,
+                                             bool open, const std::string& fileName = {});

@@ -6,10 +6,12 @@
 #include <sys/stat.h>
 
 namespace {
-std::string name(std::size_t length) { return std::string(length, 'n'); }
+std::string name(std::size_t length) {
+    return std::string(length, 'n');
+}
 
 class DocOpenTest : public DocTest {
-protected:
+  protected:
     // A closed database file with one record in it.
     std::string savedDatabase(const std::string& fileName = "people.rlv") {
         const std::string path = createDatabase({"Name"}, fileName);
@@ -43,10 +45,11 @@ TEST_F(DocOpenTest, BaseNamesOfThirtyOneCharactersOpenAndLongerOnesAreRefusedWit
     ASSERT_EQ(std::rename(path.c_str(), longer.c_str()), 0);
     EXPECT_FALSE(doc.openDocumentFile(longer));
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text,
-              "The name of the file you are trying to open is invalid. Filenames can be a maximum of 31 "
-              "characters in length, not including the directory path and filename extension, and must "
-              "not contain * \\ / ? > < or \" characters.");
+    EXPECT_EQ(
+        ui.messages[0].text,
+        "The name of the file you are trying to open is invalid. Filenames can be a maximum of 31 "
+        "characters in length, not including the directory path and filename extension, and must "
+        "not contain * \\ / ? > < or \" characters.");
     EXPECT_FALSE(doc.isOpen());
 }
 
@@ -55,7 +58,8 @@ TEST(DatabaseFileRule, NamesAreCountedInCharactersAndSixCharactersAreRefused) {
     EXPECT_FALSE(kxIsValidDatabasePath("/tmp/" + std::string(32, 'a') + ".rlv"));
     // Thirty-one two-byte letters are thirty-one characters.
     std::string accented;
-    for (int i = 0; i < 31; ++i) accented += "\xC3\xA9";
+    for (int i = 0; i < 31; ++i)
+        accented += "\xC3\xA9";
     EXPECT_TRUE(kxIsValidDatabasePath("/tmp/" + accented + ".rlv"));
     for (char c : std::string("*\\?<>\""))
         EXPECT_FALSE(kxIsValidDatabasePath(std::string("/tmp/a") + c + "b.rlv")) << c;
@@ -126,7 +130,8 @@ TEST_F(DocOpenTest, OpenWritesLastFileAndTellsTheViewsTheAttributes) {
     EXPECT_TRUE(panes.called("activateList"));
     EXPECT_EQ(doc.title(), "people");
     EXPECT_FALSE(doc.isModified());
-    EXPECT_EQ(ui.waitStatuses, (std::vector<std::string>{"Opening the database", "Loading the database"}));
+    EXPECT_EQ(ui.waitStatuses,
+              (std::vector<std::string>{"Opening the database", "Loading the database"}));
 }
 
 TEST_F(DocOpenTest, AFileWithoutLayoutOrListOptionsIsUpgradedAndMarkedModified) {
@@ -151,7 +156,8 @@ TEST_F(DocOpenTest, AFileWithoutLayoutOrListOptionsIsUpgradedAndMarkedModified) 
 TEST_F(DocOpenTest, SearchResultsSurviveSaveAndReopen) {
     const std::string path = createDatabase({"Name"});
     addRecord({"Ann"});
-    doc.database().header().setAttributes(doc.database().header().attributes() | kAttrSearchResults);
+    doc.database().header().setAttributes(doc.database().header().attributes() |
+                                          kAttrSearchResults);
     ASSERT_TRUE(doc.saveDocument(path));
     doc.closeDocument();
     ASSERT_TRUE(doc.openDocumentFile(path));
@@ -163,13 +169,15 @@ TEST_F(DocOpenTest, SearchResultsSurviveSaveAndReopen) {
 
 TEST_F(DocOpenTest, NewDatabaseIsWrittenAtOnceWithTheWizardsChoices) {
     std::vector<std::string> scheduledUsers;
-    doc.setInstallScheduler([&](const std::string&, const std::vector<std::string>& users) { scheduledUsers = users; });
+    doc.setInstallScheduler(
+        [&](const std::string&, const std::vector<std::string>& users) { scheduledUsers = users; });
     KxNewDatabaseRequest request;
     request.path = dir.file("fresh.rlv");
     request.checkboxesEditable = false;
     request.readOnlyMode = true;
     request.handheldReadOnly = true;
-    for (const char* label : {"A", "B", "C", "D", "E", "F"}) request.fields.push_back(textField(label));
+    for (const char* label : {"A", "B", "C", "D", "E", "F"})
+        request.fields.push_back(textField(label));
     request.handheldUsers = {"Ann"};
     dialogs.wizard = request;
     ASSERT_TRUE(doc.newDocument());
@@ -179,7 +187,8 @@ TEST_F(DocOpenTest, NewDatabaseIsWrittenAtOnceWithTheWizardsChoices) {
     EXPECT_TRUE(doc.installScheduled());
     EXPECT_EQ(KxSettings(dir.file("rolvadesk.ini")).read(kxSettingLastFile), request.path);
     const KxHeaderChunk& header = doc.database().header();
-    EXPECT_EQ(header.attributes() & (kAttrEditableCheckboxes | kAttrReadOnlyMode | kAttrHandheldReadOnly),
+    EXPECT_EQ(header.attributes() &
+                  (kAttrEditableCheckboxes | kAttrReadOnlyMode | kAttrHandheldReadOnly),
               kAttrReadOnlyMode | kAttrHandheldReadOnly);
     ASSERT_EQ(header.listSets.size(), 1u);
     EXPECT_EQ(header.listSets[0].columns.size(), 5u);

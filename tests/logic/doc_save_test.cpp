@@ -37,10 +37,11 @@ TEST_F(DocTest, SaveAsRefusesAnInvalidNameAndAsksAgain) {
     ui.files = {dir.file(std::string(32, 'x')), dir.file("ok")};
     ASSERT_TRUE(doc.saveAs());
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text,
-              "The filename you have entered is invalid. Filenames can be a maximum of 31 characters in "
-              "length, not including the directory path and filename extension, and must not contain * "
-              "\\ / ? > < or \" characters.");
+    EXPECT_EQ(
+        ui.messages[0].text,
+        "The filename you have entered is invalid. Filenames can be a maximum of 31 characters in "
+        "length, not including the directory path and filename extension, and must not contain * "
+        "\\ / ? > < or \" characters.");
     EXPECT_EQ(doc.pathName(), dir.file("ok.rlv"));
 }
 
@@ -53,8 +54,9 @@ TEST_F(DocTest, SaveAsOntoAReadOnlyFileIsRefusedAndTheFileKept) {
     ::chmod(target.c_str(), 0444); // no write bit for anyone, whoever runs the test
     ui.files = {target};
     EXPECT_FALSE(doc.saveAs());
-    EXPECT_EQ(ui.lastMessage(), target + " already exists and is read-only. Save the file to another file "
-                                         "name or location.");
+    EXPECT_EQ(ui.lastMessage(),
+              target + " already exists and is read-only. Save the file to another file "
+                       "name or location.");
     EXPECT_EQ(readFileBytes(target), (std::vector<std::uint8_t>{1, 2, 3}));
     EXPECT_TRUE(doc.isModified());
     EXPECT_EQ(doc.pathName(), path);

@@ -17,7 +17,7 @@
 #include <vector>
 
 class RecordingPanes : public KxDocPanes {
-public:
+  public:
     std::vector<KxViewMessage> messages;
     std::vector<std::string> calls;
     bool readOnly = false;
@@ -26,17 +26,25 @@ public:
     // Thrown by restoreRecord, as the engine does without an undo copy.
     bool nothingToUndo = false;
 
-    void sendMessage(KxViewMessage m, std::uintptr_t, std::intptr_t) override { messages.push_back(m); }
-    void clearLookupText(bool quiet) override { calls.push_back(quiet ? "clearLookupQuiet" : "clearLookup"); }
+    void sendMessage(KxViewMessage m, std::uintptr_t, std::intptr_t) override {
+        messages.push_back(m);
+    }
+    void clearLookupText(bool quiet) override {
+        calls.push_back(quiet ? "clearLookupQuiet" : "clearLookup");
+    }
     void freezeList(bool f) override {
         frozen += f ? 1 : -1;
         calls.push_back(f ? "freeze" : "unfreeze");
     }
-    void setCheckboxesEditable(bool e) override { calls.push_back(e ? "checkboxes:on" : "checkboxes:off"); }
+    void setCheckboxesEditable(bool e) override {
+        calls.push_back(e ? "checkboxes:on" : "checkboxes:off");
+    }
     void selectNextRow() override { calls.push_back("next"); }
     void selectPreviousRow() override { calls.push_back("previous"); }
     void activateListView() override { calls.push_back("activateList"); }
-    void setRecordViewHasReadOnlyMode(bool m) override { calls.push_back(m ? "readOnlyMode:on" : "readOnlyMode:off"); }
+    void setRecordViewHasReadOnlyMode(bool m) override {
+        calls.push_back(m ? "readOnlyMode:on" : "readOnlyMode:off");
+    }
     bool recordViewReadOnly() const override { return readOnly; }
     void setRecordViewEditing() override {
         readOnly = false;
@@ -56,14 +64,14 @@ public:
 };
 
 class RecordingView : public KxDocView {
-public:
+  public:
     std::vector<KxViewHint> hints;
     void onUpdate(KxViewHint hint) override { hints.push_back(hint); }
     KxViewHint last() const { return hints.empty() ? KxViewHint::All : hints.back(); }
 };
 
 class ScriptedDialogs : public KxDocDialogs {
-public:
+  public:
     std::optional<KxNewDatabaseRequest> wizard;
     KxSearchDialogResult search;
     std::vector<std::size_t> searchDialogOpenedOn;
@@ -95,18 +103,22 @@ inline KxFieldSpec textField(const std::string& label) {
 }
 
 class DocTest : public ::testing::Test {
-protected:
-    DocTest() : doc(ui, KxSettings(dir.file("rolvadesk.ini")), nullptr, [] { return std::int64_t{1700000000}; }) {
+  protected:
+    DocTest()
+        : doc(ui, KxSettings(dir.file("rolvadesk.ini")), nullptr,
+              [] { return std::int64_t{1700000000}; }) {
         doc.setPanes(&panes);
         doc.setDialogs(&dialogs);
         doc.addView(&view);
     }
 
     // A new database with Text fields of these labels, open in the document.
-    std::string createDatabase(const std::vector<std::string>& labels, const std::string& name = "people.rlv") {
+    std::string createDatabase(const std::vector<std::string>& labels,
+                               const std::string& name = "people.rlv") {
         KxNewDatabaseRequest request;
         request.path = dir.file(name);
-        for (const auto& label : labels) request.fields.push_back(textField(label));
+        for (const auto& label : labels)
+            request.fields.push_back(textField(label));
         EXPECT_TRUE(doc.createDatabase(request));
         return request.path;
     }
@@ -132,8 +144,9 @@ protected:
 
     // The number of messages whose text is this string-table entry.
     std::size_t shown(int id) const {
-        return static_cast<std::size_t>(std::count_if(ui.messages.begin(), ui.messages.end(),
-                                                      [&](const auto& m) { return m.text == kxString(id); }));
+        return static_cast<std::size_t>(
+            std::count_if(ui.messages.begin(), ui.messages.end(),
+                          [&](const auto& m) { return m.text == kxString(id); }));
     }
 
     FixedClock clock{1600000000};
