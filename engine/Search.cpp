@@ -22,7 +22,8 @@ using Op = KxSearchOperator;
 
 std::array<std::uint8_t, 10> padded(std::span<const std::uint8_t> raw) {
     std::array<std::uint8_t, 10> b{};
-    std::memcpy(b.data(), raw.data(), std::min(raw.size(), b.size()));
+    // An empty value of a record without any value has no bytes at all, not even an address.
+    if (!raw.empty()) std::memcpy(b.data(), raw.data(), std::min(raw.size(), b.size()));
     return b;
 }
 

@@ -13,7 +13,8 @@ namespace {
 // A short value reads as if the missing bytes were zero.
 std::array<std::uint8_t, 10> padded(std::span<const std::uint8_t> raw) {
     std::array<std::uint8_t, 10> bytes{};
-    std::memcpy(bytes.data(), raw.data(), std::min(raw.size(), bytes.size()));
+    // An empty value of a record without any value has no bytes at all, not even an address.
+    if (!raw.empty()) std::memcpy(bytes.data(), raw.data(), std::min(raw.size(), bytes.size()));
     return bytes;
 }
 

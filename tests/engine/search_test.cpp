@@ -167,6 +167,15 @@ TEST_F(Search, AnEmptyCheckboxIsUnchecked) {
     EXPECT_EQ(find(Done, Op::Equal), (Hits{2}));
 }
 
+TEST_F(Search, ARecordWithoutAnyValueIsEmptyEverywhere) {
+    t.addRecord({});
+    EXPECT_EQ(find(Done, Op::Unchecked), (Hits{1, 2, 5}));
+    EXPECT_EQ(find(Due, Op::Empty), (Hits{2, 5}));
+    EXPECT_EQ(find(At, Op::Greater, "1:00 AM"), (Hits{0, 1, 2, 4}));
+    EXPECT_EQ(find(Count, Op::Equal, "0"), (Hits{4}));
+    EXPECT_EQ(find(kAnyField, Op::Contains, "1"), (Hits{0, 1, 2, 4}));
+}
+
 TEST_F(Search, AllFieldsSearchTextsAndNumbersWithFifteenDecimals) {
     EXPECT_EQ(find(kAnyField, Op::Contains, "12.5"), (Hits{0, 4}));
     EXPECT_EQ(find(kAnyField, Op::Contains, "12.500000000000000"), (Hits{0, 4}));

@@ -93,6 +93,17 @@ TEST(SortOrder, CheckboxesCompareAsCheckedOrNotAndTiesFollowIdentity) {
               (std::vector<std::string>{"checked-10", "flag2-5", "empty-30", "unchecked-20"}));
 }
 
+// A record without any value has no value bytes at all to read from.
+TEST(SortOrder, ARecordWithoutAnyValueSortsAsEmptyAndUnchecked) {
+    TestDatabase t({{KxFieldType::Checkbox, "Done"}, {KxFieldType::Number, "Amount"}});
+    t.setIdentity(t.addRecord({"yes", "1"}), 1, 0);
+    t.setIdentity(t.addRecord({}), 2, 0);
+    t.setIdentity(t.addRecord({"no", "2"}), 3, 0);
+    t.setSortKeys({{0, Desc}, {1, Asc}});
+    sortRecords(t.db);
+    EXPECT_EQ(t.column(1), (std::vector<std::string>{"1", "", "2"}));
+}
+
 TEST(SortOrder, EqualRecordsFollowCreationThenSequenceThenUserReversedWhenDescending) {
     TestDatabase t({{KxFieldType::Integer, "Count"}, {KxFieldType::Text, "Name"}});
     t.setIdentity(t.addRecord({"1", "c"}), 200, 0, 1);
