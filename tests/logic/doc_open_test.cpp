@@ -253,3 +253,37 @@ TEST_F(DocOpenTest, TitleTakesTheLetterCaseOfTheFileOnDisk) {
     doc.setTitle("Other");
     EXPECT_EQ(doc.title(), "Other");
 }
+
+TEST_F(DocOpenTest, AStoredUserIdOfZeroIsReplacedBeforeTheDatabaseUsesIt) {
+    KxSettings settings(dir.file("rolvadesk.ini"));
+    settings.writeText("Rolva", "UserId", std::string_view("0"));
+    createDatabase({"Name"});
+    EXPECT_EQ(settings.read(kxSettingUserId), 1700000000u);
+    EXPECT_EQ(doc.database().userId(), 1700000000u);
+}
+
+TEST_F(DocOpenTest, EngineProgressGoesToTheOpenProgressBox) {
+    struct ProgressUi : ScriptedUi {
+        std::vector<std::uint64_t> reported;
+        std::unique_ptr<KxWaitBox> waitBox(const std::string& status) override {
+            struct Box : KxWaitBox {
+                std::vector<std::uint64_t>& out;
+                explicit Box(std::vector<std::uint64_t>& o) : out(o) {}
+                void setStatus(const std::string&) override {}
+                void setProgress(std::uint64_t done, std::uint64_t) override {
+                    out.push_back(done);
+                }
+                bool cancelled() override { return false; }
+            };
+            waitStatuses.push_back(status);
+            return std::make_unique<Box>(reported);
+        }
+    } progressUi;
+    const std::string path = savedDatabase();
+    KxDbDoc other(progressUi, KxSettings(dir.file("rolvadesk.ini")));
+    ASSERT_TRUE(other.openDocumentFile(path));
+    EXPECT_FALSE(progressUi.reported.empty());
+    const std::size_t afterOpen = progressUi.reported.size();
+    other.database().reportProgress(1, 2); // no box open: nothing to show it in
+    EXPECT_EQ(progressUi.reported.size(), afterOpen);
+}
