@@ -1,0 +1,49 @@
+#include "views/KxTimeCtrl.h"
+
+#include "views/KxCtrlClock.h"
+#include "views/KxCtrlMetrics.h"
+#include "views/KxQtText.h"
+#include "views/PickerFormat.h"
+
+#include "values/TypeCodes.h"
+
+#include <QKeyEvent>
+
+KxTimeCtrl::KxTimeCtrl(bool withSeconds, QWidget* parent, const KxLocale& locale)
+    : QTimeEdit(parent), withSeconds_(withSeconds) {
+    setDisplayFormat(kxQt(kxPickerTimeFormat(timePictureFor(withSeconds, locale))));
+    setFixedHeight(kxStandardCtrlHeight());
+    connect(this, &QTimeEdit::userTimeChanged, this, [this] { markModified(); });
+    watchFocus();
+}
+
+bool KxTimeCtrl::event(QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        bool forward = true;
+        // Tab leaves the picker instead of moving between its fields.
+        if (kxIsTabNavigation(*static_cast<QKeyEvent*>(e), &forward)) {
+            navigate(forward);
+            return true;
+        }
+    }
+    return QTimeEdit::event(e);
+}
+
+std::optional<FieldValue> KxTimeCtrl::readContent() {
+    const QTime t = time();
+    FieldValue value = FieldValue::newValue(kxtype::Time);
+    value.setTime(t.hour(), t.minute(), withSeconds_ ? t.second() : 0);
+    return value;
+}
+
+void KxTimeCtrl::showContent(const FieldValue* value) {
+    const QSignalBlocker block(this);
+    if (value != nullptr && value->type() == kxtype::Time && value->isValid())
+        setTime(QTime(value->hour(), value->minute(), value->second()));
+    else
+        setTime(kxCtrlNow().time());
+}
+
+void KxTimeCtrl::applyReadOnly(bool readOnly) {
+    QTimeEdit::setReadOnly(readOnly);
+}
