@@ -1,0 +1,119 @@
+#include "views/KxFieldCtrlFactory.h"
+
+#include "views/KxCategoryCtrl.h"
+#include "views/KxCheckBoxCtrl.h"
+#include "views/KxDateCtrl.h"
+#include "views/KxDateTimeCtrl.h"
+#include "views/KxMultiChoiceCtrl.h"
+#include "views/KxNumericCtrl.h"
+#include "views/KxTextCtrl.h"
+#include "views/KxTimeCtrl.h"
+
+#include "HeaderChunk.h"
+#include "KxDbError.h"
+#include "values/TypeCodes.h"
+
+#include <new>
+
+namespace {
+
+bool hidesSeconds(const KxFieldCtrlSpec& spec) {
+    return (spec.flags & kFlagHideSeconds) != 0;
+}
+bool thousands(const KxFieldCtrlSpec& spec) {
+    return (spec.flags & kFlagThousands) != 0;
+}
+bool currency(const KxFieldCtrlSpec& spec) {
+    return (spec.flags & kFlagCurrency) != 0;
+}
+// Numbers held as integers have no decimal places.
+int decimalsOf(const KxFieldCtrlSpec& spec) {
+    return spec.type == kxtype::Integer ? 0 : spec.decimals;
+}
+
+KxBaseCtrl* displayCtrl(const KxFieldCtrlSpec& spec, QWidget* parent) {
+    KxBaseCtrl* ctrl = nullptr;
+    switch (spec.type) {
+    case kxtype::LabelOnly:
+    case kxtype::Unnamed:
+        return nullptr;
+    case kxtype::Checkbox:
+        ctrl = new KxCheckBoxCtrl(parent);
+        break;
+    default: {
+        auto* text = new KxTextCtrl(KxTextCtrl::Use::Form, parent);
+        text->setDisplayFormat(decimalsOf(spec), spec.flags);
+        ctrl = text;
+    }
+    }
+    ctrl->setReadOnly(true);
+    return ctrl;
+}
+
+KxBaseCtrl* editCtrl(const KxFieldCtrlSpec& spec, QWidget* parent) {
+    using Use = KxNumericCtrl::Use;
+    switch (spec.type) {
+    case kxtype::Text:
+        return new KxTextCtrl(KxTextCtrl::Use::Form, parent);
+    case kxtype::MultipleChoice:
+        return new KxMultiChoiceCtrl(spec.items, parent);
+    case kxtype::Integer:
+    case kxtype::Number:
+    case kxtype::Calculation:
+        return new KxNumericCtrl(spec.type, decimalsOf(spec), thousands(spec), currency(spec),
+                                 Use::Form, parent);
+    case kxtype::Date:
+        return new KxDateTimeCtrl(KxDateTimeCtrl::Mode::Date, false, parent);
+    case kxtype::Time:
+        return new KxDateTimeCtrl(KxDateTimeCtrl::Mode::Time, !hidesSeconds(spec), parent);
+    case kxtype::Checkbox:
+        return new KxCheckBoxCtrl(parent);
+    default:
+        return nullptr;
+    }
+}
+
+KxBaseCtrl* searchCtrl(const KxFieldCtrlSpec& spec, QWidget* parent) {
+    switch (spec.type) {
+    case kAnyField:
+    case kxtype::Text:
+    case kxtype::MultipleChoice:
+        return new KxTextCtrl(KxTextCtrl::Use::Search, parent);
+    case kCategoryField:
+        return new KxCategoryCtrl(spec.items, parent);
+    case kxtype::Integer:
+    case kxtype::Number:
+    case kxtype::Calculation:
+        // A criterion holds a double whatever the number field keeps.
+        return new KxNumericCtrl(kxtype::Number, KxNumericCtrl::kSearchDecimals, thousands(spec),
+                                 currency(spec), KxNumericCtrl::Use::Search, parent);
+    case kxtype::Date:
+        return new KxDateCtrl(parent);
+    case kxtype::Time:
+        return new KxTimeCtrl(!hidesSeconds(spec), parent);
+    default:
+        return nullptr;
+    }
+}
+
+template <typename Make> KxBaseCtrl* create(const KxFieldCtrlSpec& spec, Make make) {
+    try {
+        KxBaseCtrl* ctrl = make();
+        if (ctrl != nullptr) ctrl->setFieldNumber(spec.field);
+        return ctrl;
+    } catch (const std::bad_alloc&) {
+        throw KxDbError::NoResources;
+    }
+}
+
+} // namespace
+
+KxBaseCtrl* kxCreateFormCtrl(const KxFieldCtrlSpec& spec, QWidget* parent) {
+    return create(spec, [&] {
+        return spec.displayOnly ? displayCtrl(spec, parent) : editCtrl(spec, parent);
+    });
+}
+
+KxBaseCtrl* kxCreateSearchCtrl(const KxFieldCtrlSpec& spec, QWidget* parent) {
+    return create(spec, [&] { return searchCtrl(spec, parent); });
+}
