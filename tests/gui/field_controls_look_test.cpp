@@ -1,0 +1,138 @@
+// Every control kind in one form-like column: each single-line control stands at the
+// standard control height, and the column can be saved as a picture for review
+// (ROLVA_SCREENSHOTS names the directory).
+
+#include "views/KxCategoryCtrl.h"
+#include "views/KxCheckBoxCtrl.h"
+#include "views/KxCtrlClock.h"
+#include "views/KxCtrlMetrics.h"
+#include "views/KxDateCtrl.h"
+#include "views/KxDateTimeCtrl.h"
+#include "views/KxFieldCtrlFactory.h"
+#include "views/KxLabelCtrl.h"
+#include "views/KxMultiChoiceCtrl.h"
+#include "views/KxNumericCtrl.h"
+#include "views/KxTextCtrl.h"
+#include "views/KxTimeCtrl.h"
+
+#include "HeaderChunk.h"
+#include "values/TypeCodes.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QGridLayout>
+#include <QPixmap>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ControlColumn {
+  public:
+    ControlColumn() : grid_(new QGridLayout(&host_)) {
+        grid_->setContentsMargins(5, 5, 5, 5);
+        grid_->setColumnStretch(1, 1);
+        host_.setBackgroundRole(QPalette::Window);
+        host_.setAutoFillBackground(true);
+    }
+
+    // A row of the column; the control gets the given value shown.
+    template <typename Ctrl>
+    Ctrl* add(const char* label, Ctrl* ctrl, const std::optional<FieldValue>& value = {}) {
+        const int row = grid_->rowCount();
+        // A label stands as high as a one-line control, so their texts line up.
+        auto* labelCtrl = new KxLabelCtrl(QString::fromUtf8(label));
+        labelCtrl->setMinimumHeight(kxStandardCtrlHeight());
+        grid_->addWidget(labelCtrl, row, 0, Qt::AlignTop);
+        grid_->addWidget(ctrl->widget(), row, 1, Qt::AlignTop);
+        ctrl->showValue(value);
+        return ctrl;
+    }
+    QWidget& host() { return host_; }
+
+  private:
+    QWidget host_;
+    QGridLayout* grid_;
+};
+
+FieldValue value(int type, const char* text) {
+    FieldValue v = FieldValue::newValue(type);
+    v.parseText(text);
+    return v;
+}
+
+TEST(FieldControlsLook, EveryKindInAColumn) {
+    kxSetCtrlClock([] { return QDateTime(QDate(2024, 7, 15), QTime(10, 20, 30)); });
+    ControlColumn column;
+    using Num = KxNumericCtrl;
+    std::vector<QWidget*> singleLine;
+    auto line = [&singleLine](auto* ctrl) {
+        singleLine.push_back(ctrl->widget());
+        return ctrl;
+    };
+
+    line(column.add("Name", new KxTextCtrl(KxTextCtrl::Use::Form), value(kxtype::Text, "Hammer")));
+    column.add("Notes", new KxTextCtrl(KxTextCtrl::Use::Form),
+               value(kxtype::Text, "Claw hammer, 16 oz\nsteel handle\nrubber grip"));
+    line(column.add("Colour", new KxMultiChoiceCtrl({"Red", "Green", "Blue"}),
+                    value(kxtype::MultipleChoice, "Purple")));
+    line(column.add("Price", new Num(kxtype::Number, 2, true, true, Num::Use::Form),
+                    value(kxtype::Number, "1234.5")));
+    auto* narrow =
+        line(column.add("Narrow", new Num(kxtype::Number, 2, true, false, Num::Use::Form),
+                        value(kxtype::Number, "123456789")));
+    narrow->setFixedWidth(60);
+    FieldValue failed = FieldValue::newValue(kxtype::Calculation);
+    failed.setCalcResult(0, true);
+    line(
+        column.add("Total", new Num(kxtype::Calculation, 2, false, false, Num::Use::Form), failed));
+    line(column.add("Bought", new KxDateTimeCtrl(KxDateTimeCtrl::Mode::Date, false)));
+    line(column.add("Sold", new KxDateTimeCtrl(KxDateTimeCtrl::Mode::Date, false),
+                    value(kxtype::Date, "3/14/2024")));
+    line(column.add("Opens", new KxDateTimeCtrl(KxDateTimeCtrl::Mode::Time, true)));
+    line(column.add("Closes", new KxDateTimeCtrl(KxDateTimeCtrl::Mode::Time, false),
+                    value(kxtype::Time, "5:30 PM")));
+    line(column.add("In stock", new KxCheckBoxCtrl, value(kxtype::Checkbox, "yes")));
+    auto* shownCheck = column.add("Taxed", new KxCheckBoxCtrl, value(kxtype::Checkbox, "yes"));
+    shownCheck->setReadOnly(true);
+    KxFieldCtrlSpec display;
+    display.type = kxtype::Number;
+    display.decimals = 2;
+    display.flags = kFlagCurrency;
+    display.displayOnly = true;
+    line(column.add("Cost", kxCreateFormCtrl(display, &column.host()),
+                    value(kxtype::Number, "9.5")));
+    column.add("Checked", new KxLabelCtrl(nullptr, true), value(kxtype::Checkbox, "1"));
+    line(column.add("Search date", new KxDateCtrl, value(kxtype::Date, "1/2/2003")));
+    line(column.add("Search time", new KxTimeCtrl(true), value(kxtype::Time, "8:09:10 AM")));
+    line(column.add("Category", new KxCategoryCtrl({"Unfiled", "Business", "Personal"}),
+                    value(kxtype::Text, "bus")));
+    line(column.add("Search text", new KxTextCtrl(KxTextCtrl::Use::Search),
+                    value(kxtype::Text, "smi")));
+
+    column.host().resize(360, column.host().sizeHint().height());
+    column.host().show();
+    QApplication::processEvents();
+
+    for (QWidget* w : singleLine) {
+        const int expected =
+            qobject_cast<KxCheckBoxCtrl*>(w) != nullptr && KxBaseCtrl::of(w)->isReadOnly()
+                ? kxLineHeight()
+                : kxStandardCtrlHeight();
+        EXPECT_EQ(w->height(), expected) << w->metaObject()->className();
+    }
+    // 123,456,789.00 does not fit.
+    EXPECT_EQ(narrow->text(), QString(14, QLatin1Char('*')));
+
+    const QPixmap picture = column.host().grab();
+    ASSERT_FALSE(picture.isNull());
+    const QString dir = qEnvironmentVariable("ROLVA_SCREENSHOTS");
+    if (!dir.isEmpty()) {
+        QDir().mkpath(dir);
+        EXPECT_TRUE(picture.save(dir + "/controls.png"));
+    }
+    kxSetCtrlClock({});
+}
+
+} // namespace
