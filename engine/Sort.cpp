@@ -6,6 +6,7 @@
 #include "SortKeyTable.h"
 
 #include <algorithm>
+#include <new>
 #include <numeric>
 
 std::vector<KxSortKey> kxSortKeys(const KxDatabase& db) {
@@ -103,12 +104,18 @@ void KxDatabase::sortRange(const std::vector<KxSortKey>& keys, bool deletedList)
     const std::size_t base = deletedList ? deletedBase() : liveBase();
     const std::size_t count = deletedList ? deletedCount() : liveCount();
     if (count < 2) return;
-    KxSortKeyTable table(header_->fields, keys);
-    for (std::size_t i = 0; i < count; ++i) table.add(recordAt(base + i));
-    std::vector<std::uint32_t> order(count);
-    std::iota(order.begin(), order.end(), 0u);
-    RangeSorter(table, order, progress_).run();
-    std::vector<KxDirEntry> sorted(count);
+    std::vector<std::uint32_t> order;
+    std::vector<KxDirEntry> sorted;
+    try {
+        KxSortKeyTable table(header_->fields, keys);
+        for (std::size_t i = 0; i < count; ++i) table.add(recordAt(base + i));
+        order.resize(count);
+        std::iota(order.begin(), order.end(), 0u);
+        RangeSorter(table, order, progress_).run();
+        sorted.resize(count);
+    } catch (const std::bad_alloc&) {
+        throw KxDbError::OutOfMemory; // nothing has moved yet: the order is as it was
+    }
     for (std::size_t i = 0; i < count; ++i) sorted[i] = std::move(directory_[base + order[i]]);
     std::move(sorted.begin(), sorted.end(), directory_.begin() + static_cast<std::ptrdiff_t>(base));
 }
