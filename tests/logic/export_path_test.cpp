@@ -8,9 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace {
 
 void touch(const std::string& path) {
@@ -123,16 +120,6 @@ TEST_F(ExportTargetTest, OpenDatabaseIsNoTarget) {
     EXPECT_FALSE(confirm(dir.path() + "/./db.rlv", KxExportFileType::Database, path));
     EXPECT_EQ(ui.lastMessage(), dir.path() + "/./db.rlv is the currently open database.  Please "
                                               "select a different export name.");
-}
-
-TEST_F(ExportTargetTest, ReadOnlyFileIsRefused) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root may write any file";
-    const std::string path = dir.file("a.csv");
-    touch(path);
-    ::chmod(path.c_str(), 0444);
-    EXPECT_FALSE(kxCheckExportPath(ui, path));
-    EXPECT_EQ(ui.lastMessage(), path + " already exists and is read-only. Save the file to another "
-                                       "file name or location.");
 }
 
 } // namespace

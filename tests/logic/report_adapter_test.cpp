@@ -131,15 +131,6 @@ TEST_F(ReportAdapterTest, TemplateNamesFromTheDatabaseStayInTheTemplateDirectori
     }
 }
 
-TEST_F(ReportAdapterTest, MissingTemplatePathAndUnwritableOutputAreTold) {
-    KxDatabaseHtmlReport report(ui, t.db, selection, {});
-    EXPECT_EQ(report.generate(nullptr, dir.file("none.htm"), dir.file("out.htm"), "", 0, false, -1), 1);
-    EXPECT_EQ(ui.lastMessage(), "Could not open the print template file " + dir.file("none.htm") + ".");
-    EXPECT_EQ(report.generate(nullptr, dir.file("rows.htm"), dir.file("no/out.htm"), "", 0, false, -1), 1);
-    EXPECT_EQ(ui.lastMessage(),
-              "Could not create the temporary print output file " + dir.file("no/out.htm") + ".");
-}
-
 // The templates the program ships, from the source tree.
 std::string shippedTemplates() {
     return (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "templates")
@@ -168,16 +159,6 @@ TEST_F(ReportAdapterTest, ShippedTemplatesPrintEveryRecord) {
     EXPECT_EQ(output().find(">Qty</td><td valign=\"top\"></td>"), std::string::npos);
 }
 
-TEST(TemplateListing, HtmFilesOfEveryDirectoryOnce) {
-    TempDir a, b;
-    for (const char* name : {"Basic.htm", "Z.HTM", "notes.txt", "x.html"}) writeText(a.file(name), "");
-    writeText(b.file("Basic.htm"), "");
-    writeText(b.file("Extra.htm"), "");
-    std::filesystem::create_directory(b.file("Dir.htm"));
-    EXPECT_EQ(kxListTemplates({a.path(), b.path(), a.file("missing")}),
-              (std::vector<std::string>{"Basic.htm", "Extra.htm", "Z.HTM"}));
-}
-
 TEST(PrintSettingsStore, DefaultsAndStoredValues) {
     TestDatabase t({{KxFieldType::Text, "Name"}});
     KxPrintSettings settings(t.db);
@@ -201,8 +182,6 @@ TEST(PrintSettingsStore, DefaultsAndStoredValues) {
     EXPECT_EQ(settings.fieldList(), 3);
     EXPECT_EQ(settings.pageSetup(user), stored);
     EXPECT_EQ(t.db.propertyChunk().value(KxPrintSettings::kRange), "2");
-    settings.setFieldList(std::nullopt);
-    EXPECT_FALSE(settings.fieldList());
 }
 
 } // namespace
