@@ -1,9 +1,14 @@
 #include "transfer/Importer.h"
 
+#include "Cp1252.h"
+#include "KxStrings.h"
 #include "NoCase.h"
 #include "Paths.h"
 #include "transfer/DbImporter.h"
+#include "app/KxUi.h"
 #include "transfer/DelimitedImporter.h"
+
+#include <sys/stat.h>
 
 std::unique_ptr<KxImporter> kxMakeImporter(KxImportType type) {
     switch (type) {
@@ -24,4 +29,27 @@ KxImportType kxImportTypeForPath(std::string_view path, KxImportType current) {
     if (kxEqualNoCase(extension, "tab") || kxEqualNoCase(extension, "tsv")) return KxImportType::Tab;
     if (kxEqualNoCase(extension, "txt") && current == KxImportType::Database) return KxImportType::Comma;
     return current;
+}
+
+std::unique_ptr<KxImporter> kxLoadImportSource(KxUi& ui, std::string& path, KxImportType type,
+                                               const std::string& lastImportDir) {
+    auto exists = [](const std::string& p) {
+        struct stat info {};
+        return !p.empty() && ::stat(p.c_str(), &info) == 0;
+    };
+    if (!exists(path)) {
+        const std::string below = lastImportDir.empty() ? std::string() : kxAbsolutePath(path, lastImportDir);
+        if (!exists(below)) {
+            ui.inform(kxString(kxStrCannotFindFile) + kxFromUtf8(path));
+            return nullptr;
+        }
+        path = below;
+    }
+    auto importer = kxMakeImporter(type);
+    if (!importer->open(ui, path)) return nullptr;
+    if (importer->columnCount() == 0 || importer->rowCount() == 0) {
+        ui.inform(kxString(kxStrNoValidData));
+        return nullptr;
+    }
+    return importer;
 }

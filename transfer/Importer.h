@@ -52,3 +52,11 @@ std::unique_ptr<KxImporter> kxMakeImporter(KxImportType type);
 // database type, "csv" comma, "tab" and "tsv" tab, "txt" comma when the database type was
 // selected; anything else leaves the current choice.
 KxImportType kxImportTypeForPath(std::string_view path, KxImportType current);
+
+// What the first wizard page does on Next: finds the file (as named, else the name below the
+// last import directory, in which case `path` becomes that full path), makes an importer of
+// the type and loads the file. None when the page must stay: the user cancelled the loading,
+// or was told "Cannot find file ..." or that there is no valid data. Engine errors of the
+// loading are thrown.
+std::unique_ptr<KxImporter> kxLoadImportSource(KxUi& ui, std::string& path, KxImportType type,
+                                               const std::string& lastImportDir);

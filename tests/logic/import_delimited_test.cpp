@@ -208,4 +208,31 @@ TEST_F(DelimitedImportTest, LogIsOfferedThenOpenedOrDeleted) {
     EXPECT_FALSE(std::filesystem::exists(logPath()));
 }
 
+TEST_F(DelimitedImportTest, SourceIsLookedForBelowTheLastImportDirectory) {
+    t.write("in.csv", "a,b\n");
+    std::string path = "in.csv";
+    const auto found = kxLoadImportSource(ui, path, KxImportType::Comma, t.dir.path());
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(path, t.dir.file("in.csv"));
+    EXPECT_EQ(found->columnCount(), 2u);
+
+    path = "nope.csv";
+    EXPECT_EQ(kxLoadImportSource(ui, path, KxImportType::Comma, t.dir.path()), nullptr);
+    EXPECT_EQ(ui.lastMessage(), "Cannot find file nope.csv");
+    path = t.write("blank.csv", " ,\n\n");
+    EXPECT_EQ(kxLoadImportSource(ui, path, KxImportType::Comma, ""), nullptr);
+    EXPECT_EQ(ui.lastMessage(), "There is no valid data to import from the input file");
+}
+
+TEST(ImportType, FollowsTheExtension) {
+    EXPECT_EQ(kxImportTypeForPath("/a/b.RLV", KxImportType::Comma), KxImportType::Database);
+    EXPECT_EQ(kxImportTypeForPath("b.Csv", KxImportType::Tab), KxImportType::Comma);
+    EXPECT_EQ(kxImportTypeForPath("b.tsv", KxImportType::Comma), KxImportType::Tab);
+    EXPECT_EQ(kxImportTypeForPath("b.tab", KxImportType::Database), KxImportType::Tab);
+    EXPECT_EQ(kxImportTypeForPath("b.txt", KxImportType::Database), KxImportType::Comma);
+    EXPECT_EQ(kxImportTypeForPath("b.txt", KxImportType::Tab), KxImportType::Tab);
+    EXPECT_EQ(kxImportTypeForPath("b.dat", KxImportType::Tab), KxImportType::Tab);
+    EXPECT_EQ(kxImportTypeForPath("dir.rlv/b", KxImportType::Tab), KxImportType::Tab);
+}
+
 } // namespace

@@ -1,0 +1,130 @@
+// Outside text turned into records: a delimited file imported into a database with a field
+// of every kind and a category column, and the same bytes as clipboard text split into
+// lines and made into one record. Checks that nothing crashes, that the records stay in
+// sort order, and that the clipboard rows keep their limits.
+//
+// The first byte picks the separator (low bit) and the list's category (bit 1: all, so the
+// last column can go to Category); the rest is the text.
+
+#include "app/KxUi.h"
+#include "editors/SchemaBuilder.h"
+#include "transfer/ClipboardRecord.h"
+#include "transfer/DelimitedImporter.h"
+#include "transfer/ImportRun.h"
+
+#include "FileHeader.h"
+#include "KxDatabase.h"
+#include "RecordChunk.h"
+#include "Sort.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+void require(bool condition) {
+    if (!condition) std::abort();
+}
+
+class SilentUi final : public KxUi {
+public:
+    KxAnswer message(const std::string&, const std::string&, KxButtons, KxIcon, KxAnswer answer) override {
+        return answer;
+    }
+    std::optional<std::string> openFileName(const KxFileDialogRequest&) override { return {}; }
+    std::optional<std::string> saveFileName(const KxFileDialogRequest&) override { return {}; }
+    std::optional<std::string> askText(const std::string&, const std::string&, const std::string&,
+                                       std::size_t) override {
+        return {};
+    }
+    std::unique_ptr<KxWaitBox> waitBox(const std::string&) override { return std::make_unique<Box>(); }
+    std::optional<std::string> clipboardText() override { return clipboard; }
+    bool setClipboardText(const std::string&) override { return false; }
+    void openWithDesktop(const std::string&) override {}
+    std::optional<std::string> clipboard;
+
+private:
+    struct Box final : KxWaitBox {
+        void setStatus(const std::string&) override {}
+        void setProgress(std::uint64_t, std::uint64_t) override {}
+        bool cancelled() override { return false; }
+    };
+};
+
+std::vector<KxFieldSpec> everyKind() {
+    const KxFieldType types[] = {KxFieldType::Text,   KxFieldType::MultipleChoice, KxFieldType::Number,
+                                 KxFieldType::Date,   KxFieldType::Time,           KxFieldType::Checkbox,
+                                 KxFieldType::Calculation};
+    std::vector<KxFieldSpec> fields;
+    for (KxFieldType type : types) {
+        KxFieldSpec spec;
+        spec.label = "f" + std::to_string(fields.size());
+        spec.type = type;
+        spec.calcOperator = 0;
+        spec.calcFirst = 2;
+        spec.calcSecond = 2;
+        fields.push_back(spec);
+    }
+    return fields;
+}
+
+void requireSorted(const KxDatabase& db) {
+    const auto keys = kxSortKeys(db);
+    for (std::size_t i = 1; i < db.liveCount(); ++i)
+        require(compareRecords(db, keys, db.liveChunk(i - 1), db.liveChunk(i)) <= 0);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    const char separator = (data[0] & 1) ? '\t' : ',';
+    const std::uint16_t listCategory = (data[0] & 2) ? kAllCategories : 3;
+    const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
+    static const std::string dir = "/tmp/rolva-fuzz-import-" + std::to_string(::getpid()) + "-";
+
+    KxDatabase db;
+    db.create(dir + "target.rlv", kRolvaTypeTag, kOpenDocument | kOpenTruncate, 1);
+    kxBuildNewDatabaseSchema(db, everyKind(), 0);
+    SilentUi ui;
+
+    KxDelimitedReader reader = KxDelimitedReader::fromMemory(text, separator);
+    KxDelimitedImporter importer(separator);
+    try {
+        importer.load(reader, nullptr);
+    } catch (KxDbError e) {
+        require(e == KxDbError::CannotOpenOther);
+        return 0;
+    }
+    KxFieldSelection selection(db, kxImportSelectionOptions(listCategory));
+    KxImportOptions options;
+    options.listCategory = listCategory;
+    options.logPath = dir + "log.txt";
+    options.offerLog = false;
+    try {
+        const auto result = kxRunImport(db, ui, importer, selection, options);
+        require(result.imported == db.liveCount() && result.imported <= importer.rowCount());
+    } catch (KxDbError e) {
+        require(e == KxDbError::TooLarge); // many long values in one row
+    }
+    requireSorted(db);
+
+    KxClipboardRecord clipboard(db);
+    ui.clipboard = std::string(text);
+    if (clipboard.importClipboard(ui)) {
+        require(clipboard.rows().size() >= KxClipboardRecord::kVisibleRows);
+        require(clipboard.rows().size() <= clipboard.fields().size() + KxClipboardRecord::kMaxLinesOverFields +
+                                                KxClipboardRecord::kSpareRows);
+        for (const auto& row : clipboard.rows()) require(row.text.size() <= KxClipboardRecord::kMaxLineLength);
+        try {
+            clipboard.addRecord(db, ui, 0);
+        } catch (KxDbError e) {
+            require(e == KxDbError::TooLarge || e == KxDbError::LimitReached);
+        }
+        requireSorted(db);
+    }
+    db.close(true);
+    return 0;
+}
