@@ -6,6 +6,47 @@
 #include "RawBytes.h"
 #include "TypeCodes.h"
 
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+// The search over all fields turns every number into its text with fifteen decimals. Most
+// stored numbers are short decimals, and for those the text is the decimal itself padded with
+// zeros, which the shortest round-trip form gives directly. Anything else goes the long way.
+std::string fifteenDecimals(double value, const KxLocale& locale) {
+    constexpr int kDecimals = 15;
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= 1e-4 && magnitude < 1e14))
+        return formatNumber(value, kDecimals, false, false, locale);
+    char digits[64];
+    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, magnitude, std::chars_format::fixed);
+    if (ec != std::errc()) return formatNumber(value, kDecimals, false, false, locale);
+    const std::string_view text(digits, static_cast<std::size_t>(end - digits));
+    const auto point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    std::size_t significant = whole == "0" ? 0 : whole.size();
+    if (whole == "0") {
+        const auto first = fraction.find_first_not_of('0');
+        significant = first == std::string_view::npos ? 0 : fraction.size() - first;
+    } else {
+        significant += fraction.size();
+    }
+    if (significant > 15 || fraction.size() > static_cast<std::size_t>(kDecimals))
+        return formatNumber(value, kDecimals, false, false, locale);
+    std::string out;
+    out.reserve(whole.size() + kDecimals + 2);
+    if (value < 0) out += '-';
+    out += whole;
+    out += locale.decimalSeparator;
+    out += fraction;
+    out.append(kDecimals - fraction.size(), '0');
+    return out;
+}
+
+} // namespace
+
 std::string rawValueText(int type, std::span<const std::uint8_t> raw, const KxLocale& locale) {
     if (kxtype::isText(type)) return std::string(kxraw::text(raw));
     if (type < kxtype::Integer || type > kxtype::Calculation ||
@@ -14,7 +55,7 @@ std::string rawValueText(int type, std::span<const std::uint8_t> raw, const KxLo
     switch (type) {
     case kxtype::Number:
     case kxtype::Calculation:
-        return formatNumber(kxraw::f64(raw.data()), 15, false, false, locale);
+        return fifteenDecimals(kxraw::f64(raw.data()), locale);
     case kxtype::Checkbox:
         return kxString(kxraw::i16(raw.data()) != 0 ? kxStrYes : kxStrNo);
     case kxtype::Unnamed:
