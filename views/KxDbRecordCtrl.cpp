@@ -1,0 +1,415 @@
+#include "views/KxDbRecordCtrl.h"
+
+#include "Calculation.h"
+#include "KxDbError.h"
+#include "ItemListChunk.h"
+#include "KxStrings.h"
+#include "app/CommandFailure.h"
+#include "app/DbDoc.h"
+#include "editors/CategoryEditing.h"
+#include "views/KxBaseCtrl.h"
+#include "views/KxFieldCtrlFactory.h"
+#include "views/KxLabelCtrl.h"
+#include "views/KxQtText.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QScrollBar>
+#include <QStyle>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+namespace {
+const char* const kEditCategoriesText = "Edit Categories...";
+
+int heightOf(QWidget* w) {
+    return w->maximumHeight() < QWIDGETSIZE_MAX ? w->maximumHeight() : w->sizeHint().height();
+}
+} // namespace
+
+KxDbRecordCtrl::KxDbRecordCtrl(KxDbDoc& doc, QWidget* parent) : QFrame(parent), doc_(doc) {
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken); // the client edge
+    setFocusPolicy(Qt::StrongFocus);
+    content_ = new QWidget(this);
+    scroll_ = new QScrollBar(Qt::Vertical, this);
+    scroll_->setObjectName(QStringLiteral("formScrollBar"));
+    scroll_->setEnabled(false);
+    connect(scroll_, &QScrollBar::valueChanged, this, [this](int position) { scrollTo(position); });
+
+    category_ = new QComboBox(content_);
+    category_->setObjectName(QStringLiteral("KxRecordComboBox"));
+    category_->setToolTip(tr("Category for this record"));
+    const QFontMetrics metrics(category_->font());
+    const int edge = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    category_->setFixedWidth(metrics.horizontalAdvance(QString::fromLatin1(kEditCategoriesText)) + 2 * edge + 50);
+    category_->hide();
+    connect(category_, &QComboBox::activated, this, [this](int index) { chooseCategory(index); });
+}
+
+KxDbRecordCtrl::~KxDbRecordCtrl() = default;
+
+QSize KxDbRecordCtrl::minimumSizeHint() const { return {80, 60}; }
+
+std::int32_t KxDbRecordCtrl::recordIndex() const {
+    if (!record_) return KxDbDoc::kNoRecord;
+    const std::size_t index = record_->isDeleted() ? record_->deletedIndex() : record_->liveIndex();
+    return static_cast<std::int32_t>(index);
+}
+
+bool KxDbRecordCtrl::databaseWritable() const {
+    std::uint16_t flags = 0;
+    return doc_.database().isOpen(&flags) && (flags & kOpenWrite);
+}
+
+std::optional<KxRecordHandle> KxDbRecordCtrl::takeRecord(std::int32_t index, bool lock) {
+    KxDatabase& db = doc_.database();
+    if (index < 0 || !doc_.isOpen()) return std::nullopt;
+    const auto i = static_cast<std::size_t>(index);
+    if (doc_.deletedMode()) {
+        if (i >= db.deletedCount()) return std::nullopt;
+        return db.deletedRecord(i, lock);
+    }
+    if (i >= db.liveCount()) return std::nullopt;
+    return db.record(i, lock);
+}
+
+// ---- building -------------------------------------------------------------------------------
+
+void KxDbRecordCtrl::showRecord(std::int32_t index, bool rebuild) {
+    setUpdatesEnabled(false);
+    filling_ = true;
+    category_->clear();
+    category_->hide();
+    record_.reset(); // gives the previous record back
+    released_ = false;
+    // Controls are made per record: which items show depends on the record's values.
+    clearItems();
+    (void)rebuild;
+    try {
+        record_ = takeRecord(index, databaseWritable());
+        if (record_) {
+            createItems();
+            fillItems();
+            fillCategoryBox();
+            category_->show();
+        }
+    } catch (...) {
+        filling_ = false;
+        setUpdatesEnabled(true);
+        throw;
+    }
+    filling_ = false;
+    scroll_->setValue(0);
+    layoutItems();
+    setUpdatesEnabled(true);
+}
+
+void KxDbRecordCtrl::clearItems() {
+    for (QWidget* w : itemWindows_) {
+        w->hide();
+        w->deleteLater();
+    }
+    itemWindows_.clear();
+    items_.clear();
+    lastFocused_.clear();
+}
+
+void KxDbRecordCtrl::createItems() {
+    const KxHeaderChunk& header = doc_.database().header();
+    const auto rows = kxShownFormRows(header, readOnly_, [this](std::size_t field) {
+        return !record_->rawValue(field).empty();
+    });
+    kxSetFocusScope(content_);
+    for (const KxFormRow& row : rows) {
+        const KxFieldDef& def = header.fields[row.field];
+        Item item;
+        item.row = row;
+        item.label = new KxLabelCtrl(kxQt(def.label), content_);
+        item.label->setAlignment((row.labelRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+        itemWindows_.push_back(item.label);
+
+        KxFieldCtrlSpec spec;
+        spec.type = static_cast<int>(row.type);
+        spec.field = row.field;
+        spec.decimals = static_cast<int>(def.typeOption);
+        spec.flags = row.flags;
+        spec.displayOnly = row.displayOnly;
+        if (row.type == KxFieldType::MultipleChoice && def.itemList) {
+            const KxItemListChunk& list = doc_.database().itemListOf(row.field);
+            for (std::size_t i = 0; i < list.itemCount(); ++i) spec.items.push_back(list.itemText(i));
+        }
+        item.ctrl = kxCreateFormCtrl(spec, content_);
+        if (item.ctrl) {
+            item.ctrl->setFieldNumber(row.field);
+            if (row.displayOnly) item.ctrl->setReadOnly(true);
+            QWidget* w = item.ctrl->widget();
+            itemWindows_.push_back(w);
+            KxCtrlNotifier& n = item.ctrl->notifier();
+            connect(&n, &KxCtrlNotifier::resized, this, [this](QWidget*) { layoutItems(); });
+            connect(&n, &KxCtrlNotifier::leftModified, this,
+                    [this](QWidget* c) { kxRunGuarded(doc_.ui(), [&] { commitControl(KxBaseCtrl::of(c)); }); });
+            connect(&n, &KxCtrlNotifier::focusEntered, this, [this](QWidget* c) {
+                lastFocused_ = c;
+                ensureVisible(c);
+            });
+            connect(&n, &KxCtrlNotifier::caretMoved, this, [this](QWidget* c, int y) {
+                ensureVisible(c);
+                (void)y;
+            });
+        }
+        items_.push_back(item);
+    }
+}
+
+void KxDbRecordCtrl::fillItems() {
+    for (Item& item : items_) {
+        if (!item.ctrl) continue;
+        item.ctrl->showValue(record_->value(item.row.field));
+        item.ctrl->widget()->show();
+    }
+    for (QWidget* w : itemWindows_) w->show();
+}
+
+void KxDbRecordCtrl::fillCategoryBox() {
+    const bool wasFilling = filling_;
+    filling_ = true;
+    category_->clear();
+    KxCategoryEditing categories(doc_.database(), doc_.ui());
+    for (const auto& [slot, name] : categories.list())
+        category_->addItem(kxQt(name), static_cast<int>(slot));
+    category_->addItem(kxQt(kxString(kxStrUnfiled)), 0);
+    category_->addItem(QString::fromLatin1(kEditCategoriesText), kEditCategoriesItem);
+    const int at = category_->findData(static_cast<int>(record_->category()));
+    category_->setCurrentIndex(at >= 0 ? at : category_->count() - 2);
+    filling_ = wasFilling;
+}
+
+// ---- layout and scrolling -------------------------------------------------------------------
+
+void KxDbRecordCtrl::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    layoutItems();
+}
+
+void KxDbRecordCtrl::layoutItems() {
+    const QRect client = contentsRect();
+    const int barWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    scroll_->setGeometry(client.right() - barWidth + 1, client.top(), barWidth, client.height());
+    const int width = std::max(0, client.width() - barWidth);
+    const int inner = std::max(0, width - 2 * kMargin);
+
+    int y = kMargin;
+    if (category_->isVisibleTo(this)) {
+        category_->move(std::max(kMargin, width - kMargin - category_->width()), y);
+        y += category_->height() + kMargin;
+    }
+    for (Item& item : items_) {
+        const int labelEnd = kMargin + inner * item.row.labelPercent / 100;
+        const int ctrlEnd = kMargin + inner * item.row.controlPercent / 100;
+        int height = item.label->sizeHint().height();
+        if (item.ctrl) {
+            QWidget* w = item.ctrl->widget();
+            const int h = heightOf(w);
+            w->setGeometry(labelEnd + kMargin, y, std::max(16, ctrlEnd - labelEnd - kMargin), h);
+            height = std::max(height, h);
+            item.label->setGeometry(kMargin, y, std::max(0, labelEnd - kMargin), height);
+        } else {
+            // A Label Only item: its text across the item's whole width.
+            item.label->setGeometry(kMargin, y, std::max(0, ctrlEnd - kMargin), height);
+        }
+        y += height + kMargin;
+    }
+    contentHeight_ = y;
+    content_->resize(width, std::max(contentHeight_, client.height()));
+    const int range = std::max(0, contentHeight_ - client.height());
+    scroll_->setEnabled(record_.has_value() && range > 0);
+    scroll_->setRange(0, range);
+    scroll_->setPageStep(std::max(1, client.height()));
+    scroll_->setSingleStep(std::max(1, fontMetrics().height()));
+    scrollTo(scroll_->value());
+}
+
+void KxDbRecordCtrl::scrollTo(int position) {
+    const QRect client = contentsRect();
+    content_->move(client.left(), client.top() - position);
+}
+
+void KxDbRecordCtrl::wheelEvent(QWheelEvent* event) {
+    QApplication::sendEvent(scroll_, event);
+}
+
+void KxDbRecordCtrl::ensureVisible(QWidget* ctrl) {
+    if (!ctrl || !content_->isAncestorOf(ctrl)) return;
+    const QRect client = contentsRect();
+    const int top = ctrl->mapTo(content_, QPoint(0, 0)).y();
+    const int bottom = top + ctrl->height();
+    const int position = scroll_->value();
+    if (top - kMargin < position)
+        scroll_->setValue(top - kMargin);
+    else if (bottom + kMargin > position + client.height())
+        scroll_->setValue(std::min(top - kMargin, bottom + kMargin - client.height()));
+}
+
+QWidget* KxDbRecordCtrl::focusTarget() const {
+    if (lastFocused_ && lastFocused_->isVisible()) return lastFocused_;
+    for (const Item& item : items_)
+        if (item.ctrl && item.ctrl->widget()->focusPolicy() != Qt::NoFocus) return item.ctrl->widget();
+    return nullptr;
+}
+
+void KxDbRecordCtrl::focusInEvent(QFocusEvent* event) {
+    QFrame::focusInEvent(event);
+    if (QWidget* target = focusTarget()) target->setFocus(event->reason());
+}
+
+// ---- edits ----------------------------------------------------------------------------------
+
+KxDbRecordCtrl::Item* KxDbRecordCtrl::itemOf(KxBaseCtrl* ctrl) {
+    for (Item& item : items_)
+        if (item.ctrl == ctrl) return &item;
+    return nullptr;
+}
+
+KxBaseCtrl* KxDbRecordCtrl::controlFor(std::size_t field) const {
+    for (const Item& item : items_)
+        if (item.ctrl && item.row.field == field) return item.ctrl;
+    return nullptr;
+}
+
+void KxDbRecordCtrl::reportChange(std::uintptr_t wParam) {
+    doc_.setModified();
+    doc_.panes().sendMessage(KxViewMessage::RecordChanged, wParam, recordIndex());
+}
+
+void KxDbRecordCtrl::commitEdits() {
+    for (Item& item : items_)
+        if (item.ctrl && item.ctrl->isModified()) commitControl(item.ctrl);
+}
+
+void KxDbRecordCtrl::commitControl(KxBaseCtrl* ctrl) {
+    Item* item = itemOf(ctrl);
+    if (!item || !record_ || released_ || item->row.displayOnly) return;
+    lastFocused_ = ctrl->widget();
+    const std::size_t field = item->row.field;
+    const std::optional<FieldValue> value = ctrl->readValue();
+    try {
+        if (value)
+            record_->setValue(field, *value);
+        else
+            record_->clearValue(field);
+        if (item->row.type == KxFieldType::Integer || item->row.type == KxFieldType::Number)
+            refreshCalculations();
+    } catch (const KxDbError& e) {
+        kxShowDbError(doc_.ui(), kxCode(e));
+        // The stored value stays; the control shows it again.
+        if (e == KxDbError::TooLarge) ctrl->showValue(record_->value(field));
+    }
+    reportChange();
+}
+
+void KxDbRecordCtrl::refreshCalculations() {
+    recalculateRecord(doc_.database(), *record_,
+                      [this](KxDbError e) { kxShowDbError(doc_.ui(), kxCode(e)); });
+    for (Item& item : items_)
+        if (item.ctrl && item.row.type == KxFieldType::Calculation)
+            item.ctrl->showValue(record_->value(item.row.field));
+}
+
+void KxDbRecordCtrl::releaseRecord() {
+    if (!record_ || released_) return;
+    released_ = true;
+    record_->release();
+}
+
+void KxDbRecordCtrl::takeRecordBack() {
+    if (!record_) return;
+    const bool writable = databaseWritable();
+    if (writable) released_ = false;
+    // Found again by identity: a sort or an edit in between may have moved it.
+    const KxRecordIdentity id = record_->identity();
+    const bool wasDeleted = record_->isDeleted();
+    record_.reset();
+    KxDatabase& db = doc_.database();
+    if (!wasDeleted) record_ = db.findRecord(id, writable);
+    if (!record_) record_ = db.findDeletedRecord(id, writable);
+    // A record that went to the deleted records is no longer this form's outside that mode.
+    if (record_ && record_->isDeleted() && !doc_.deletedMode()) record_.reset();
+}
+
+void KxDbRecordCtrl::restoreRecord() {
+    if (!record_) return;
+    record_->undo();
+    filling_ = true;
+    for (Item& item : items_)
+        if (item.ctrl) item.ctrl->showValue(record_->value(item.row.field));
+    fillCategoryBox();
+    filling_ = false;
+    reportChange();
+}
+
+void KxDbRecordCtrl::fieldValueReported(std::size_t field, const FieldValue* value) {
+    if (!record_ || released_) return;
+    try {
+        if (value)
+            record_->setValue(field, *value);
+        else
+            record_->clearValue(field);
+        if (KxBaseCtrl* ctrl = controlFor(field)) ctrl->showValue(value);
+    } catch (const KxDbError& e) {
+        kxShowDbError(doc_.ui(), kxCode(e));
+    }
+    reportChange();
+}
+
+// ---- the category box -----------------------------------------------------------------------
+
+void KxDbRecordCtrl::chooseCategory(int comboIndex) {
+    if (filling_ || !record_ || category_->view()->isVisible()) return;
+    const int chosen = category_->itemData(comboIndex).toInt();
+    const int stored = category_->findData(static_cast<int>(record_->category()));
+    if (chosen == kEditCategoriesItem) {
+        category_->setCurrentIndex(stored);
+        editCategories();
+        return;
+    }
+    if (readOnly_ || released_) {
+        category_->setCurrentIndex(stored);
+        return;
+    }
+    if (chosen == record_->category()) return;
+    record_->setCategory(static_cast<std::uint16_t>(chosen));
+    reportChange(1);
+}
+
+void KxDbRecordCtrl::editCategories() {
+    if (!categoryEditor_) return;
+    const std::int32_t before = recordIndex();
+    releaseRecord();
+    const bool changed = categoryEditor_();
+    takeRecordBack();
+    if (changed) {
+        doc_.setModified();
+        if (!record_ && before >= 0 && !doc_.deletedMode()) {
+            // The edit deleted the record with its category.
+            doc_.setCurrentRecord(KxDbDoc::kNoRecord);
+        } else if (record_) {
+            fillCategoryBox();
+        }
+        doc_.panes().sendMessage(KxViewMessage::CategoriesChanged, 1, 0);
+    }
+    category_->setFocus(Qt::OtherFocusReason);
+}
+
+void KxDbRecordCtrl::categoriesChanged() {
+    if (!record_) return;
+    fillCategoryBox();
+    const int selected = category_->currentData().toInt();
+    if (selected != record_->category() && !released_) {
+        // The record's category is gone: it takes the one shown in its place.
+        record_->setCategory(static_cast<std::uint16_t>(selected));
+        reportChange(1);
+    }
+}

@@ -1,0 +1,108 @@
+#pragma once
+// The record form: one row per shown form item (label and field control) for the current
+// record, the record's category box, and a vertical scroll bar. Edits go into the record as
+// each control finishes; every change is reported to the list (0x605).
+
+#include "RecordHandle.h"
+#include "views/FormItems.h"
+
+#include <QFrame>
+#include <QPointer>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class KxBaseCtrl;
+class KxDbDoc;
+class KxLabelCtrl;
+class QComboBox;
+class QScrollBar;
+
+class KxDbRecordCtrl : public QFrame {
+    Q_OBJECT
+  public:
+    static constexpr int kMargin = 5;
+    static constexpr int kEditCategoriesItem = -1; // the combo's data for "Edit Categories..."
+
+    explicit KxDbRecordCtrl(KxDbDoc& doc, QWidget* parent = nullptr);
+    ~KxDbRecordCtrl() override;
+
+    // Builds the form for record `index` (live, or deleted in deleted-records mode); an
+    // index of −1 or past the end empties it. `rebuild` discards the item windows first.
+    void showRecord(std::int32_t index, bool rebuild);
+    void setReadOnlyForm(bool readOnly) { readOnly_ = readOnly; }
+    bool readOnlyForm() const { return readOnly_; }
+
+    // Writes every control's pending edit into the record.
+    void commitEdits();
+    // 0x604: the control finished editing.
+    void commitControl(KxBaseCtrl* ctrl);
+    // 0x608 and 0x609.
+    void releaseRecord();
+    void takeRecordBack();
+    // Restore Record: throws KxDbError::NothingToUndo without a last-edit copy for it.
+    void restoreRecord();
+    // 0x60D: a value changed in the list; none empties the field.
+    void fieldValueReported(std::size_t field, const FieldValue* value);
+    // 0x607: refills the category box; a record whose category is gone moves to the one
+    // selected in its place.
+    void categoriesChanged();
+
+    // The category editor of "Edit Categories...": true when anything changed.
+    void setCategoryEditor(std::function<bool()> editor) { categoryEditor_ = std::move(editor); }
+
+    bool holdsRecord() const { return record_.has_value(); }
+    bool released() const { return released_; }
+    std::int32_t recordIndex() const;
+    // The control showing a field, none when the field is not on the form.
+    KxBaseCtrl* controlFor(std::size_t field) const;
+    const std::vector<QWidget*>& itemWindows() const { return itemWindows_; }
+    QComboBox* categoryBox() const { return category_; }
+    QScrollBar* scrollBar() const { return scroll_; }
+    // The last focused field control, or the first one of the form.
+    QWidget* focusTarget() const;
+
+    QSize minimumSizeHint() const override;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+  private:
+    struct Item {
+        KxFormRow row;
+        KxLabelCtrl* label = nullptr;
+        KxBaseCtrl* ctrl = nullptr;
+    };
+
+    void clearItems();
+    void createItems();
+    void fillItems();
+    void fillCategoryBox();
+    void chooseCategory(int comboIndex);
+    void editCategories();
+    void layoutItems();
+    void scrollTo(int position);
+    void ensureVisible(QWidget* ctrl);
+    void refreshCalculations();
+    void reportChange(std::uintptr_t wParam = 0);
+    bool databaseWritable() const;
+    std::optional<KxRecordHandle> takeRecord(std::int32_t index, bool lock);
+    Item* itemOf(KxBaseCtrl* ctrl);
+
+    KxDbDoc& doc_;
+    std::optional<KxRecordHandle> record_;
+    bool released_ = false;
+    bool readOnly_ = false;
+    std::vector<Item> items_;
+    std::vector<QWidget*> itemWindows_; // labels and controls in form order
+    QPointer<QWidget> lastFocused_;
+    QComboBox* category_ = nullptr;
+    QScrollBar* scroll_ = nullptr;
+    QWidget* content_ = nullptr; // holds the item windows; scrolled as a whole
+    int contentHeight_ = 0;
+    bool filling_ = false;
+    std::function<bool()> categoryEditor_;
+};

@@ -1,0 +1,142 @@
+#include "views/KxDbRecordView.h"
+
+#include "app/CommandFailure.h"
+#include "app/DbDoc.h"
+#include "app/KxDbMainFrame.h"
+#include "values/FieldValue.h"
+#include "views/KxDbRecordCtrl.h"
+
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+struct ButtonSpec {
+    const char* text;
+    KxCommand command;
+    const char* toolTip;
+};
+
+constexpr ButtonSpec kButtons[KxDbRecordView::kButtonCount] = {
+    {"&New", KxCommand::NewRecord, "Create a new record"},
+    {"&Clone", KxCommand::CloneRecord, "Clone this record"},
+    {"&Delete", KxCommand::DeleteRecord, "Delete the current record"},
+    {"Ed&it", KxCommand::Edit, "Edit this record"},
+    {"F&inished", KxCommand::Done, "Finish editing this record"},
+    {"&Permanently Delete", KxCommand::PermanentlyDelete, "Discards record, cannot undo"},
+    {"&Undelete", KxCommand::Undelete, "Restores record"},
+    {"Ed&it", KxCommand::Edit, "Edit this record"},
+    {"F&inished", KxCommand::Done, "Finish editing this record"},
+};
+
+// The buttons of a group share the width of the widest text.
+void shareWidth(QPushButton* const* first, std::size_t count) {
+    int width = 0;
+    for (std::size_t i = 0; i < count; ++i) width = std::max(width, first[i]->sizeHint().width());
+    for (std::size_t i = 0; i < count; ++i) first[i]->setFixedWidth(width);
+}
+} // namespace
+
+KxDbRecordView::KxDbRecordView(KxDbDoc& doc, QWidget* parent) : KxRecordPaneWidget(parent), doc_(doc) {
+    setFocusPolicy(Qt::StrongFocus);
+    form_ = new KxDbRecordCtrl(doc_, this);
+    form_->setObjectName(QStringLiteral("recordForm"));
+
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < kButtonCount; ++i) {
+        auto* b = new QPushButton(tr(kButtons[i].text), this);
+        b->setToolTip(tr(kButtons[i].toolTip));
+        b->setFocusPolicy(Qt::TabFocus);
+        const KxCommand command = kButtons[i].command;
+        connect(b, &QPushButton::clicked, this, [this, command] { runButton(command); });
+        buttons_[i] = b;
+        buttonRow->addWidget(b);
+    }
+    buttonRow->addStretch(1);
+    shareWidth(buttons_.data(), PermanentlyDelete);
+    shareWidth(buttons_.data() + PermanentlyDelete, kButtonCount - PermanentlyDelete);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 4);
+    layout->setSpacing(4);
+    layout->addWidget(form_, 1);
+    layout->addLayout(buttonRow);
+    refreshButtons();
+}
+
+void KxDbRecordView::runButton(KxCommand command) {
+    emit commandRequested(command);
+    if (auto* frame = qobject_cast<KxDbMainFrame*>(window())) frame->runCommand(command);
+}
+
+void KxDbRecordView::refreshButtons() {
+    const bool open = doc_.isOpen();
+    const bool current = open && doc_.hasCurrentRecord();
+    const bool deleted = doc_.deletedMode();
+    for (int i = 0; i < kButtonCount; ++i) buttons_[i]->setEnabled(i == New ? open : current);
+    const bool readOnly = mode_ == Mode::ReadOnly;
+    const bool editing = mode_ == Mode::Editing;
+    const bool shown[kButtonCount] = {!deleted, !deleted,         !deleted,        !deleted && readOnly,
+                                      !deleted && editing, deleted, deleted, deleted && readOnly,
+                                      deleted && editing};
+    for (int i = 0; i < kButtonCount; ++i) buttons_[i]->setVisible(shown[i]);
+}
+
+void KxDbRecordView::onUpdate(KxViewHint hint) {
+    if (hint == KxViewHint::All) form_->setReadOnlyForm(mode_ == Mode::ReadOnly);
+    form_->showRecord(doc_.isOpen() ? doc_.currentRecord() : KxDbDoc::kNoRecord, hint == KxViewHint::All);
+    refreshButtons();
+}
+
+void KxDbRecordView::onMessage(KxViewMessage message, std::uintptr_t wParam, std::intptr_t lParam) {
+    switch (message) {
+    case KxViewMessage::ShowRecord:
+        refreshButtons();
+        form_->showRecord(wParam == 0 ? static_cast<std::int32_t>(lParam) : KxDbDoc::kNoRecord, false);
+        break;
+    case KxViewMessage::CategoriesChanged: form_->categoriesChanged(); break;
+    case KxViewMessage::ReleaseRecord: form_->releaseRecord(); break;
+    case KxViewMessage::RetakeRecord: form_->takeRecordBack(); break;
+    case KxViewMessage::FieldValue:
+        // lParam carries the value the list changed the field to, or none.
+        form_->fieldValueReported(wParam, reinterpret_cast<const FieldValue*>(lParam));
+        break;
+    default: break;
+    }
+}
+
+void KxDbRecordView::commitEdits() { form_->commitEdits(); }
+
+void KxDbRecordView::setMode(Mode mode, bool refresh) {
+    mode_ = mode;
+    if (refresh) onUpdate(KxViewHint::All);
+}
+
+void KxDbRecordView::setHasReadOnlyMode(bool hasMode) {
+    setMode(hasMode ? Mode::ReadOnly : Mode::NoReadOnlyMode, true);
+}
+
+void KxDbRecordView::setEditing() {
+    if (mode_ == Mode::ReadOnly) setMode(Mode::Editing, true);
+}
+
+void KxDbRecordView::toggleEditMode() {
+    if (mode_ == Mode::ReadOnly)
+        setMode(Mode::Editing, true);
+    else if (mode_ == Mode::Editing)
+        setMode(Mode::ReadOnly, true);
+}
+
+void KxDbRecordView::restoreRecord() { form_->restoreRecord(); }
+
+void KxDbRecordView::focusInEvent(QFocusEvent* event) {
+    KxRecordPaneWidget::focusInEvent(event);
+    if (QWidget* target = form_->focusTarget())
+        target->setFocus(event->reason());
+    else
+        form_->setFocus(event->reason());
+}

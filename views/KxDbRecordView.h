@@ -1,0 +1,57 @@
+#pragma once
+// The right pane of the main window: the record form, and below it the row of command
+// buttons that follow the display mode and the view mode. A database may give the view a
+// read-only mode, in which the form is switched to editing with "Ed&it" and back with
+// "F&inished".
+
+#include "app/CommandState.h"
+#include "app/KxPaneWidgets.h"
+
+#include <array>
+#include <cstdint>
+
+class KxDbDoc;
+class KxDbRecordCtrl;
+class QPushButton;
+
+class KxDbRecordView : public KxRecordPaneWidget {
+    Q_OBJECT
+  public:
+    // 0: the database has no read-only mode (always editable); 1: read-only; 2: editing.
+    enum class Mode : std::uint32_t { NoReadOnlyMode = 0, ReadOnly = 1, Editing = 2 };
+    enum Button { New, Clone, Delete, Edit, Done, PermanentlyDelete, Undelete, EditDeleted, DoneDeleted, kButtonCount };
+
+    explicit KxDbRecordView(KxDbDoc& doc, QWidget* parent = nullptr);
+
+    void onUpdate(KxViewHint hint) override;
+    void onMessage(KxViewMessage message, std::uintptr_t wParam, std::intptr_t lParam) override;
+
+    void commitEdits() override;
+    void setHasReadOnlyMode(bool hasMode) override;
+    bool isReadOnly() const override { return mode_ == Mode::ReadOnly; }
+    void setEditing() override;
+    void toggleEditMode() override;
+    void restoreRecord() override;
+
+    Mode mode() const { return mode_; }
+    void setMode(Mode mode, bool refresh);
+
+    KxDbRecordCtrl& form() const { return *form_; }
+    QPushButton* button(Button b) const { return buttons_[b]; }
+
+  signals:
+    // A button was pressed; the main window carries the command out when it is the parent.
+    void commandRequested(KxCommand command);
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
+
+  private:
+    void refreshButtons();
+    void runButton(KxCommand command);
+
+    KxDbDoc& doc_;
+    KxDbRecordCtrl* form_ = nullptr;
+    std::array<QPushButton*, kButtonCount> buttons_{};
+    Mode mode_ = Mode::NoReadOnlyMode;
+};
