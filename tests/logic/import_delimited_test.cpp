@@ -224,15 +224,4 @@ TEST_F(DelimitedImportTest, SourceIsLookedForBelowTheLastImportDirectory) {
     EXPECT_EQ(ui.lastMessage(), "There is no valid data to import from the input file");
 }
 
-TEST(ImportType, FollowsTheExtension) {
-    EXPECT_EQ(kxImportTypeForPath("/a/b.RLV", KxImportType::Comma), KxImportType::Database);
-    EXPECT_EQ(kxImportTypeForPath("b.Csv", KxImportType::Tab), KxImportType::Comma);
-    EXPECT_EQ(kxImportTypeForPath("b.tsv", KxImportType::Comma), KxImportType::Tab);
-    EXPECT_EQ(kxImportTypeForPath("b.tab", KxImportType::Database), KxImportType::Tab);
-    EXPECT_EQ(kxImportTypeForPath("b.txt", KxImportType::Database), KxImportType::Comma);
-    EXPECT_EQ(kxImportTypeForPath("b.txt", KxImportType::Tab), KxImportType::Tab);
-    EXPECT_EQ(kxImportTypeForPath("b.dat", KxImportType::Tab), KxImportType::Tab);
-    EXPECT_EQ(kxImportTypeForPath("dir.rlv/b", KxImportType::Tab), KxImportType::Tab);
-}
-
 } // namespace
