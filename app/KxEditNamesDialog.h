@@ -1,0 +1,39 @@
+#pragma once
+// Edit Names: the named searches with New, Rename and Delete; the rules are
+// KxSearchNamesEditor's.
+
+#include "app/SearchNames.h"
+
+#include <QDialog>
+
+#include <cstdint>
+#include <optional>
+
+class KxDatabase;
+class KxUi;
+class QListWidget;
+
+class KxEditNamesDialog : public QDialog {
+    Q_OBJECT
+  public:
+    KxEditNamesDialog(KxDatabase& db, KxUi& ui, QWidget* parent = nullptr);
+
+    // The search selected when the dialog closed, none for no selection.
+    std::optional<std::size_t> selectedSearch() const;
+    bool changed() const { return changed_; }
+    // The list options set of a deleted search, for the caller to delete.
+    std::optional<std::uint8_t> deletedListSet() const { return deletedListSet_; }
+
+    QListWidget* list() const { return list_; }
+    void addName();
+    void renameName();
+    void deleteName();
+
+  private:
+    void refill(std::optional<std::size_t> select);
+
+    KxSearchNamesEditor editor_;
+    QListWidget* list_ = nullptr;
+    bool changed_ = false;
+    std::optional<std::uint8_t> deletedListSet_;
+};

@@ -1,0 +1,12 @@
+#pragma once
+// Record Information: when the record was created and last changed, and its identity.
+
+#include "app/DocDialogs.h"
+
+#include <QDialog>
+
+class KxRecordInfoDialog : public QDialog {
+    Q_OBJECT
+  public:
+    explicit KxRecordInfoDialog(const KxRecordInfo& info, QWidget* parent = nullptr);
+};

@@ -1,0 +1,91 @@
+#pragma once
+// Search Records: one row in basic mode, three rows joined by "AND" in advanced mode, each a
+// field box, an operator box and a value box that follows the field's type; in advanced mode
+// also the search's name and its own list options. OK hands back the rows as a request;
+// the document stores and runs it.
+
+#include "app/DocDialogs.h"
+
+#include <QDialog>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class KxBaseCtrl;
+class KxDbDoc;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+class KxSearchDialog : public QDialog {
+    Q_OBJECT
+  public:
+    static constexpr int kRowCount = 3;
+    static constexpr int kNoFields = -1; // the field box's "No fields"
+
+    // Opens on the current search (kxSearchDialogStart), or on `search` when given.
+    explicit KxSearchDialog(KxDbDoc& doc, std::optional<std::size_t> search = std::nullopt,
+                            QWidget* parent = nullptr);
+
+    bool advanced() const { return advanced_; }
+    void setAdvanced(bool advanced);
+
+    // What the dialog decided; the request is set after OK.
+    const KxSearchDialogResult& result() const { return result_; }
+    // The request the rows make now.
+    KxSearchRequest request() const;
+
+    // List Options for the search: the new list options set, none when cancelled. Without
+    // it the button is disabled.
+    void setListOptionsRunner(std::function<std::optional<std::uint8_t>(KxDbDoc&)> runner);
+
+    // For tests and the front end's first focus.
+    QComboBox* fieldBox(int row) const { return rows_[row].field; }
+    QComboBox* operatorBox(int row) const { return rows_[row].op; }
+    KxBaseCtrl* valueBox(int row) const { return rows_[row].value; }
+    QComboBox* nameBox() const { return names_; }
+    QPushButton* modeButton() const { return mode_; }
+    // Selects a field (or kNoFields) in a row as the user would.
+    void chooseField(int row, int field);
+
+    void accept() override;
+
+  private:
+    struct Row {
+        QLabel* lookIn = nullptr;
+        QComboBox* field = nullptr;
+        QLabel* forLabel = nullptr;
+        QComboBox* op = nullptr;
+        QWidget* valueSlot = nullptr;
+        KxBaseCtrl* value = nullptr;
+        QLabel* andLabel = nullptr; // before rows 2 and 3
+    };
+
+    void buildRow(int index, class QGridLayout* grid, int gridRow);
+    void fillFieldBox(int row);
+    void onFieldChosen(int row);
+    void loadRows(const std::vector<KxSearchRow>& rows);
+    void resetRows();
+    void fillNameBox(std::size_t select);
+    void onNameChosen(int index);
+    void editNames();
+    void runListOptions();
+    void ensureSearchExists();
+    void applyMode();
+    std::vector<std::string> categoryNames() const;
+
+    KxDbDoc& doc_;
+    std::array<Row, kRowCount> rows_{};
+    QLabel* nameLabel_ = nullptr;
+    QComboBox* names_ = nullptr;
+    QPushButton* listOptions_ = nullptr;
+    QPushButton* mode_ = nullptr;
+    bool advanced_ = false;
+    int nameChoice_ = 0; // the name box's index before a choice
+    std::uint8_t listOptionsSet_ = 255;
+    int fullHeight_ = 0;
+    KxSearchDialogResult result_;
+    std::function<std::optional<std::uint8_t>(KxDbDoc&)> listOptionsRunner_;
+};
