@@ -187,6 +187,7 @@ void KxSearchDialog::onFieldChosen(int index) {
     row.value = kxCreateSearchCtrl(spec, row.valueSlot);
     if (row.value) {
         row.value->setFieldNumber(field);
+        row.value->showValue(nullptr); // a date box starts on today
         row.valueSlot->layout()->addWidget(row.value->widget());
         row.value->widget()->show();
     }

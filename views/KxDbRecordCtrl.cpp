@@ -8,6 +8,7 @@
 #include "app/DbDoc.h"
 #include "editors/CategoryEditing.h"
 #include "views/KxBaseCtrl.h"
+#include "views/KxCtrlMetrics.h"
 #include "views/KxFieldCtrlFactory.h"
 #include "views/KxLabelCtrl.h"
 #include "views/KxQtText.h"
@@ -128,7 +129,7 @@ void KxDbRecordCtrl::createItems() {
         Item item;
         item.row = row;
         item.label = new KxLabelCtrl(kxQt(def.label), content_);
-        item.label->setAlignment((row.labelRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+        item.label->setAlignment((row.labelRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
         itemWindows_.push_back(item.label);
 
         KxFieldCtrlSpec spec;
@@ -214,8 +215,9 @@ void KxDbRecordCtrl::layoutItems() {
             QWidget* w = item.ctrl->widget();
             const int h = heightOf(w);
             w->setGeometry(labelEnd + kMargin, y, std::max(16, ctrlEnd - labelEnd - kMargin), h);
-            height = std::max(height, h);
-            item.label->setGeometry(kMargin, y, std::max(0, labelEnd - kMargin), height);
+            // The label sits level with the control's first line, however tall the control grows.
+            item.label->setGeometry(kMargin, y, std::max(0, labelEnd - kMargin), std::max(height, kxStandardCtrlHeight()));
+            height = std::max({height, h, kxStandardCtrlHeight()});
         } else {
             // A Label Only item: its text across the item's whole width.
             item.label->setGeometry(kMargin, y, std::max(0, ctrlEnd - kMargin), height);

@@ -13,6 +13,7 @@ std::string saveTestDatabase(const TempDir& dir, const std::vector<TestField>& f
                              bool readOnlyMode = false) {
     TestDatabase t(fields);
     prepare(t);
+    t.db.fileHeader().setListPaneShare(40);
     KxHeaderChunk& header = t.db.header();
     header.setAttributes(static_cast<std::uint16_t>(readOnlyMode ? header.attributes() | kAttrReadOnlyMode
                                                                  : header.attributes() & ~kAttrReadOnlyMode));
