@@ -1,0 +1,17 @@
+#pragma once
+// The document's dialogs as the desktop program shows them. Dialogs not made yet answer as
+// the stand-ins do.
+
+#include "app/DocDialogs.h"
+
+class QWidget;
+
+class KxDocDialogsQt : public KxDocDialogs {
+  public:
+    explicit KxDocDialogsQt(QWidget* parent = nullptr) : parent_(parent) {}
+
+    std::optional<std::vector<KxListOptionsColumn>> runListOptionsDialog(KxDbDoc& doc) override;
+
+  private:
+    QWidget* parent_;
+};
