@@ -1,5 +1,7 @@
 #include "transfer/ExportPath.h"
 
+#include "app/DocFileRules.h"
+
 #include "app/KxUi.h"
 
 #include "Cp1252.h"
@@ -23,13 +25,6 @@ constexpr int kMaxExportNumber = 99;
 
 bool isUtf8Continuation(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-std::size_t characterCount(std::string_view text) {
-    std::size_t count = 0;
-    for (char c : text)
-        if (!isUtf8Continuation(c)) ++count;
-    return count;
 }
 
 // At most `characters` characters and `bytes` bytes, never splitting a character.
@@ -145,9 +140,7 @@ std::string kxApplyExportExtension(std::string_view path, KxExportFileType type)
 }
 
 bool kxIsValidDatabaseFileName(std::string_view path) {
-    const std::string_view name = kxStripExtension(kxFileNameOf(path));
-    if (name.empty() || characterCount(name) > kxMaxDatabaseNameLength) return false;
-    return name.find_first_of("*\\?<>\"") == std::string_view::npos;
+    return kxIsValidDatabasePath(std::string(path));
 }
 
 std::string kxInvalidFileNameMessage() {
@@ -159,7 +152,7 @@ bool kxCheckExportPath(KxUi& ui, const std::string& path) {
         ui.inform(kxString(kxStrPathDoesNotExist));
         return false;
     }
-    if (fileExists(path) && ::access(path.c_str(), W_OK) != 0) {
+    if (kxIsReadOnlyFile(path)) {
         ui.inform(kxString(kxStrReadOnlyTarget, shown(path)));
         return false;
     }
@@ -186,7 +179,7 @@ std::optional<std::string> kxConfirmExportTarget(KxUi& ui, const std::string& pa
         ui.inform(kxString(kxStrTargetIsOpenDatabase, shown(target)));
         return std::nullopt;
     }
-    if (::access(target.c_str(), W_OK) != 0) {
+    if (kxIsReadOnlyFile(target)) {
         ui.inform(kxString(kxStrReadOnlyTarget, shown(target)));
         return std::nullopt;
     }
