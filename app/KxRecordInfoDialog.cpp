@@ -1,11 +1,14 @@
 #include "app/KxRecordInfoDialog.h"
 
+#include "KxDbError.h"
 #include "views/KxQtText.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+
+#include <new>
 
 KxRecordInfoDialog::KxRecordInfoDialog(const KxRecordInfo& info, QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Record Information"));
@@ -23,4 +26,13 @@ KxRecordInfoDialog::KxRecordInfoDialog(const KxRecordInfo& info, QWidget* parent
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+}
+
+void kxRunRecordInfoDialog(const KxRecordInfo& info, QWidget* parent) {
+    try {
+        KxRecordInfoDialog dialog(info, parent);
+        dialog.exec();
+    } catch (const std::bad_alloc&) {
+        throw KxDbError::NoResources;
+    }
 }

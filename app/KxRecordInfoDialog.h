@@ -10,3 +10,6 @@ class KxRecordInfoDialog : public QDialog {
   public:
     explicit KxRecordInfoDialog(const KxRecordInfo& info, QWidget* parent = nullptr);
 };
+
+// Shows the dialog modally; KxDbError::NoResources when it cannot be made.
+void kxRunRecordInfoDialog(const KxRecordInfo& info, QWidget* parent);

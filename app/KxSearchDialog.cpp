@@ -328,3 +328,11 @@ void KxSearchDialog::accept() {
     result_.request = request();
     QDialog::accept();
 }
+
+KxSearchDialogResult kxRunSearchDialog(KxDbDoc& doc, std::size_t search, QWidget* parent,
+                                       std::function<std::optional<std::uint8_t>(KxDbDoc&)> listOptions) {
+    KxSearchDialog dialog(doc, search, parent);
+    if (listOptions) dialog.setListOptionsRunner(std::move(listOptions));
+    dialog.exec();
+    return dialog.result();
+}

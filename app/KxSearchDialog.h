@@ -89,3 +89,8 @@ class KxSearchDialog : public QDialog {
     KxSearchDialogResult result_;
     std::function<std::optional<std::uint8_t>(KxDbDoc&)> listOptionsRunner_;
 };
+
+// Runs the dialog modally, as the document's dialog interface does: opens on `search`, and
+// List O&ptions... uses `listOptions` when given.
+KxSearchDialogResult kxRunSearchDialog(KxDbDoc& doc, std::size_t search, QWidget* parent,
+                                       std::function<std::optional<std::uint8_t>(KxDbDoc&)> listOptions = {});

@@ -3,6 +3,7 @@
 #include "app/CommandFailure.h"
 #include "app/DbDoc.h"
 #include "app/KxDbMainFrame.h"
+#include "editors/KxEditCategoriesDialog.h"
 #include "values/FieldValue.h"
 #include "views/KxDbRecordCtrl.h"
 
@@ -44,6 +45,11 @@ KxDbRecordView::KxDbRecordView(KxDbDoc& doc, QWidget* parent) : KxRecordPaneWidg
     setFocusPolicy(Qt::StrongFocus);
     form_ = new KxDbRecordCtrl(doc_, this);
     form_->setObjectName(QStringLiteral("recordForm"));
+    form_->setCategoryEditor([this] {
+        KxEditCategoriesDialog dialog(this, doc_.database(), doc_.ui());
+        dialog.exec();
+        return dialog.categoriesChanged() || dialog.recordsDeleted();
+    });
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->setContentsMargins(0, 0, 0, 0);
@@ -95,6 +101,8 @@ void KxDbRecordView::onUpdate(KxViewHint hint) {
 void KxDbRecordView::onMessage(KxViewMessage message, std::uintptr_t wParam, std::intptr_t lParam) {
     switch (message) {
     case KxViewMessage::ShowRecord:
+        // An edit still open in a control belongs to the record being left.
+        kxRunGuarded(doc_.ui(), [this] { form_->commitEdits(); });
         refreshButtons();
         form_->showRecord(wParam == 0 ? static_cast<std::int32_t>(lParam) : KxDbDoc::kNoRecord, false);
         break;
