@@ -34,6 +34,7 @@ struct PreparedCriterion {
     KxFieldType type = KxFieldType::LabelOnly;
     bool hideSeconds = false;
     std::string foldedText;          // text criteria, folded for case-insensitive matching
+    std::string plainText;           // the same unfolded: numbers' texts have no letters to fold
     bool numberTextMayMatch = true;  // the text could occur in the text of a number
     std::optional<FieldValue> value; // typed criteria
 };
@@ -115,6 +116,7 @@ public:
             }
             if (p.value && p.value->type() <= 2) {
                 p.foldedText = kxFoldKey(p.value->text());
+                p.plainText = std::string(p.value->text());
                 p.numberTextMayMatch = mayOccurInNumberText(p.value->text());
             }
             criteria_.push_back(std::move(p));
@@ -192,17 +194,23 @@ private:
             const KxFieldType t = header_.fields[f].type;
             const auto raw = record.value(f);
             std::optional<std::string_view> v;
-            std::string numberText;
             if (t == KxFieldType::Text || t == KxFieldType::MultipleChoice) {
                 if (!raw.empty()) v = kxraw::text(raw);
             } else if (t == KxFieldType::Number || t == KxFieldType::Calculation || t == KxFieldType::Integer) {
-                if (!raw.empty()) {
+                if (!raw.empty() && isTextSearch(c.op)) {
                     // Only the text searches look at the number's text; it is made only when
-                    // the searched text could be in it.
-                    if (isTextSearch(c.op) && !c.numberTextMayMatch) continue;
-                    if (isTextSearch(c.op)) numberText = rawValueText(static_cast<int>(t), raw);
-                    v = numberText;
+                    // the searched text could be in it, and matched as it is: a text that can
+                    // be in a number has no letters, so folding would change nothing.
+                    if (!c.numberTextMayMatch) continue;
+                    numberText_.clear();
+                    appendRawValueText(static_cast<int>(t), raw, numberText_);
+                    const std::string_view text = numberText_;
+                    if (c.op == Op::Contains ? text.find(c.plainText) != std::string_view::npos
+                                             : text.substr(0, c.plainText.size()) == c.plainText)
+                        return true;
+                    continue;
                 }
+                if (!raw.empty()) v = std::string_view();
             } else {
                 continue; // Label Only, Date, Time and Checkbox fields are not searched here
             }
@@ -223,6 +231,7 @@ private:
     KxDatabase& db_;
     const KxHeaderChunk& header_;
     std::vector<PreparedCriterion> criteria_;
+    mutable std::string numberText_; // reused for every number's text
     TextFolder folder_;
 };
 

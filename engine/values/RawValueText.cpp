@@ -14,14 +14,19 @@ namespace {
 // The search over all fields turns every number into its text with fifteen decimals. Most
 // stored numbers are short decimals, and for those the text is the decimal itself padded with
 // zeros, which the shortest round-trip form gives directly. Anything else goes the long way.
-std::string fifteenDecimals(double value, const KxLocale& locale) {
+void appendFifteenDecimals(double value, const KxLocale& locale, std::string& out) {
     constexpr int kDecimals = 15;
     const double magnitude = std::fabs(value);
-    if (!(magnitude >= 1e-4 && magnitude < 1e14))
-        return formatNumber(value, kDecimals, false, false, locale);
+    if (!(magnitude >= 1e-4 && magnitude < 1e14)) {
+        out += formatNumber(value, kDecimals, false, false, locale);
+        return;
+    }
     char digits[64];
     const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, magnitude, std::chars_format::fixed);
-    if (ec != std::errc()) return formatNumber(value, kDecimals, false, false, locale);
+    if (ec != std::errc()) {
+        out += formatNumber(value, kDecimals, false, false, locale);
+        return;
+    }
     const std::string_view text(digits, static_cast<std::size_t>(end - digits));
     const auto point = text.find('.');
     const std::string_view whole = text.substr(0, point);
@@ -33,16 +38,15 @@ std::string fifteenDecimals(double value, const KxLocale& locale) {
     } else {
         significant += fraction.size();
     }
-    if (significant > 15 || fraction.size() > static_cast<std::size_t>(kDecimals))
-        return formatNumber(value, kDecimals, false, false, locale);
-    std::string out;
-    out.reserve(whole.size() + kDecimals + 2);
+    if (significant > 15 || fraction.size() > static_cast<std::size_t>(kDecimals)) {
+        out += formatNumber(value, kDecimals, false, false, locale);
+        return;
+    }
     if (value < 0) out += '-';
     out += whole;
     out += locale.decimalSeparator;
     out += fraction;
     out.append(kDecimals - fraction.size(), '0');
-    return out;
 }
 
 } // namespace
@@ -55,7 +59,11 @@ std::string rawValueText(int type, std::span<const std::uint8_t> raw, const KxLo
     switch (type) {
     case kxtype::Number:
     case kxtype::Calculation:
-        return fifteenDecimals(kxraw::f64(raw.data()), locale);
+    {
+        std::string out;
+        appendFifteenDecimals(kxraw::f64(raw.data()), locale, out);
+        return out;
+    }
     case kxtype::Checkbox:
         return kxString(kxraw::i16(raw.data()) != 0 ? kxStrYes : kxStrNo);
     case kxtype::Unnamed:
@@ -65,5 +73,20 @@ std::string rawValueText(int type, std::span<const std::uint8_t> raw, const KxLo
         value.setRaw(raw);
         return value.plainText(locale);
     }
+    }
+}
+
+void appendRawValueText(int type, std::span<const std::uint8_t> raw, std::string& out,
+                        const KxLocale& locale) {
+    if ((type == kxtype::Number || type == kxtype::Calculation) &&
+        raw.size() == static_cast<std::size_t>(kxtype::fixedRawSize(type))) {
+        appendFifteenDecimals(kxraw::f64(raw.data()), locale, out);
+    } else if (type == kxtype::Integer && raw.size() == 4) {
+        char digits[16];
+        const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, kxraw::i32(raw.data()));
+        out.append(digits, static_cast<std::size_t>(end - digits));
+        (void)ec;
+    } else {
+        out += rawValueText(type, raw, locale);
     }
 }

@@ -13,3 +13,7 @@
 // does not fit its type gives an empty text.
 std::string rawValueText(int type, std::span<const std::uint8_t> raw,
                          const KxLocale& locale = kxLocale());
+
+// The same text appended to `out`, without a new string for the common numbers.
+void appendRawValueText(int type, std::span<const std::uint8_t> raw, std::string& out,
+                        const KxLocale& locale = kxLocale());
