@@ -1,0 +1,194 @@
+// The list view in the main window: look-up, the rows following the records, column widths,
+// the category filter and check box cells.
+
+#include "ListViewSupport.h"
+
+#include "RecordHandle.h"
+#include "app/DisplayModes.h"
+#include "views/KxRecordTableModelQt.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+const std::string kLookupMessage =
+    "The \"Look up\" field only operates when you have selected a text, number, or multiple choice field for "
+    "the first column in the List Window.  Date, time, and checkbox fields do not support look up.";
+
+const std::vector<TestField> kFruitFields{{KxFieldType::Text, "Name"}, {KxFieldType::Number, "Price"}};
+const std::vector<std::vector<std::string>> kFruit{
+    {"Cherry", "20"}, {"apple", "5"}, {"Blueberry", "100"}, {"banana", "12"}};
+
+KxListOptionsColumn col(std::uint8_t field, KxSortDirection d = KxSortDirection::Ascending) { return {field, d}; }
+} // namespace
+
+TEST(ListView, LookUpFindsTheFirstMatchAndRemovesACharacterThatMatchesNothing) {
+    ListFixture f;
+    f.openList(makeListDatabase(f.dir, kFruitFields, {col(0), col(1)}, kFruit));
+    ASSERT_EQ(f.column(0), (QStringList{"apple", "banana", "Blueberry", "Cherry"}));
+    EXPECT_EQ(f.view->lookupColumn(), 0);
+
+    QTest::keyClicks(&f.lookup(), "b");
+    EXPECT_EQ(f.view->selectedRow(), 1);
+    QTest::keyClicks(&f.lookup(), "L");
+    EXPECT_EQ(f.view->selectedRow(), 2);
+    EXPECT_EQ(f.doc.currentRecord(), 2);
+    QTest::keyClicks(&f.lookup(), "x");
+    EXPECT_EQ(f.lookup().text(), "bL");
+    EXPECT_EQ(f.view->selectedRow(), 2);
+    EXPECT_TRUE(f.ui.messages.empty());
+
+    // Keys for the list move its selection and drop the typed text quietly.
+    QTest::keyClick(&f.lookup(), Qt::Key_Down);
+    EXPECT_EQ(f.view->selectedRow(), 3);
+    EXPECT_EQ(f.lookup().text(), "");
+    QTest::keyClicks(&f.lookup(), "c");
+    EXPECT_EQ(f.view->selectedRow(), 3);
+    QTest::keyClick(&f.lookup(), Qt::Key_Escape);
+    EXPECT_EQ(f.lookup().text(), "");
+    EXPECT_EQ(f.view->selectedRow(), 0);
+}
+
+TEST(ListView, LookUpFollowsADescendingSortAndNumberValues) {
+    ListFixture f;
+    f.openList(makeListDatabase(f.dir, kFruitFields, {col(1, KxSortDirection::Descending), col(0)}, kFruit));
+    ASSERT_EQ(f.column(0), (QStringList{"100", "20", "12", "5"}));
+    QTest::keyClicks(&f.lookup(), "2");
+    EXPECT_EQ(f.view->selectedRow(), 1);
+    f.view->clearLookupText(true);
+    QTest::keyClicks(&f.lookup(), "1");
+    EXPECT_EQ(f.view->selectedRow(), 2) << "from the values at or below 1, back towards greater ones";
+    f.view->clearLookupText(true);
+    QTest::keyClicks(&f.lookup(), "q");
+    EXPECT_EQ(f.lookup().text(), "");
+}
+
+TEST(ListView, LookUpInAnEmptyListBeeps) {
+    ListFixture f;
+    f.openList(makeListDatabase(f.dir, kFruitFields, {col(0)}, kFruit, {0, 0, 0, 0}, {"Empty"}));
+    f.view->categoryBox().setCurrentIndex(1);
+    emit f.view->categoryBox().activated(1);
+    EXPECT_EQ(f.view->rowCount(), 0);
+    EXPECT_EQ(f.doc.currentRecord(), KxDbDoc::kNoRecord);
+    QTest::keyClicks(&f.lookup(), "a");
+    EXPECT_EQ(f.lookup().text(), "");
+}
+
+TEST(ListView, ADateFirstColumnRefusesLookUpAndACheckboxFirstColumnLooksUpInTheSecond) {
+    ListFixture f;
+    const std::vector<TestField> fields{
+        {KxFieldType::Date, "When"}, {KxFieldType::Checkbox, "Done"}, {KxFieldType::Text, "What"}};
+    const std::vector<std::vector<std::string>> records{{"1/2/2020", "1", "Paint"}, {"1/3/2020", "0", "Mow"}};
+    f.openList(makeListDatabase(f.dir, fields, {col(0), col(2)}, records));
+    EXPECT_EQ(f.view->lookupColumn(), -1);
+    QTest::keyClicks(&f.lookup(), "1");
+    ASSERT_EQ(f.ui.messages.size(), 1u);
+    EXPECT_EQ(f.ui.messages[0].text, kLookupMessage);
+    EXPECT_EQ(f.lookup().text(), "");
+
+    ListFixture g;
+    g.openList(makeListDatabase(g.dir, fields, {col(1, KxSortDirection::None), col(2)}, records));
+    EXPECT_EQ(g.view->lookupColumn(), 1);
+    QTest::keyClicks(&g.lookup(), "p");
+    EXPECT_EQ(g.cell(g.view->selectedRow(), 1), "Paint");
+    EXPECT_TRUE(g.ui.messages.empty());
+}
+
+TEST(ListView, ARecordWhoseSortFieldChangedMovesAndStaysSelected) {
+    ListFixture f;
+    f.openList(makeListDatabase(f.dir, kFruitFields, {col(0), col(1)}, kFruit));
+    f.view->list().setCurrentIndex(f.view->model().index(0, 0)); // apple
+    ASSERT_EQ(f.doc.currentRecord(), 0);
+    {
+        KxRecordHandle apple = f.doc.database().record(0, true);
+        apple.setRawValue(0, std::vector<std::uint8_t>{'d', 'a', 't', 'e'});
+    }
+    f.record->received.clear();
+    f.doc.sendToViews(KxViewMessage::RecordChanged, 0, 0);
+    EXPECT_EQ(f.column(0), (QStringList{"banana", "Blueberry", "Cherry", "date"}));
+    EXPECT_EQ(f.view->selectedRow(), 3);
+    EXPECT_EQ(f.doc.currentRecord(), 3);
+    ASSERT_EQ(f.record->received.size(), 2u);
+    EXPECT_EQ(f.record->received[0].message, KxViewMessage::ReleaseRecord);
+    EXPECT_EQ(f.record->received[1].message, KxViewMessage::RetakeRecord);
+}
+
+TEST(ListView, DraggingAColumnDividerKeepsTheSumOfTheTwoColumns) {
+    ListFixture f;
+    f.openList(makeListDatabase(f.dir, kFruitFields, {col(0), col(1)}, kFruit));
+    const auto& columns = f.doc.database().header().listSets[0].columns;
+    ASSERT_EQ(columns[0].width + columns[1].width, 100);
+    f.doc.setModified(false);
+    QHeaderView& header = *f.view->list().horizontalHeader();
+    const int both = header.sectionSize(0) + header.sectionSize(1);
+    header.resizeSection(0, both / 4);
+    EXPECT_EQ(columns[0].width + columns[1].width, 100);
+    EXPECT_EQ(columns[0].width, 25);
+    EXPECT_TRUE(f.doc.isModified());
+    EXPECT_NEAR(header.sectionSize(0), f.view->list().viewport()->width() / 4, 1);
+}
+
+TEST(ListView, TheCategoryBoxListsNamesIgnoringCaseAndFiltersTheRows) {
+    ListFixture f;
+    f.openList(makeListDatabase(f.dir, kFruitFields, {col(0)}, kFruit, {1, 2, 1, 0}, {"zest", "Bowl"}));
+    QComboBox& box = f.view->categoryBox();
+    QStringList items;
+    for (int i = 0; i < box.count(); ++i) items << box.itemText(i);
+    EXPECT_EQ(items, (QStringList{"All", "Bowl", "zest", "Unfiled", "Edit Categories..."}));
+    EXPECT_TRUE(box.isVisibleTo(f.view));
+    EXPECT_FALSE(f.view->showAllButton().isVisibleTo(f.view));
+
+    box.setCurrentIndex(2);
+    emit box.activated(2);
+    EXPECT_EQ(f.column(0), (QStringList{"Blueberry", "Cherry"}));
+    EXPECT_EQ(f.doc.categoryFilter(), 1);
+    EXPECT_TRUE(f.doc.isModified());
+}
+
+TEST(ListView, EditCategoriesRefillsTheBoxAndAskedForDeletedRecordsRebuilds) {
+    ListFixture f;
+    f.openList(makeListDatabase(f.dir, kFruitFields, {col(0)}, kFruit, {1, 0, 1, 0}, {"zest"}));
+    f.view->setCategoryEditor([](QWidget*, KxDbDoc& doc) {
+        KxCategoryEditor(doc.database()).setCategoryName(2, std::string("Bowl"));
+        return std::pair{true, false};
+    });
+    QComboBox& box = f.view->categoryBox();
+    emit box.activated(box.count() - 1);
+    EXPECT_EQ(box.currentText(), "All");
+    EXPECT_EQ(box.itemText(1), "Bowl");
+    EXPECT_EQ(f.record->received.back().message, KxViewMessage::CategoriesChanged);
+}
+
+TEST(ListView, DeletedRecordsAndSearchResultsShowTheShowAllButton) {
+    ListFixture f;
+    f.openList(makeListDatabase(f.dir, kFruitFields, {col(0)}, kFruit, {}, {}, 2));
+    KxDisplayModes(f.doc).showDeletedRecords();
+    EXPECT_EQ(f.view->rowCount(), 2);
+    EXPECT_FALSE(f.view->categoryBox().isVisibleTo(f.view));
+    EXPECT_TRUE(f.view->showAllButton().isVisibleTo(f.view));
+    QTest::mouseClick(&f.view->showAllButton(), Qt::LeftButton);
+    EXPECT_FALSE(f.doc.deletedMode());
+    EXPECT_EQ(f.view->rowCount(), 4);
+    EXPECT_TRUE(f.view->categoryBox().isVisibleTo(f.view));
+}
+
+TEST(ListView, ClickingACheckBoxCellAsksTheFormToStoreTheOtherValue) {
+    ListFixture f;
+    const std::vector<TestField> fields{{KxFieldType::Text, "What"}, {KxFieldType::Checkbox, "Done"}};
+    f.openList(makeListDatabase(f.dir, fields, {col(0), col(1)}, {{"Mow", "0"}, {"Paint", "1"}}));
+    f.view->setCheckboxesEditable(true);
+    const QRect cell = f.view->list().visualRect(f.view->model().index(1, 1));
+    f.record->received.clear();
+    QTest::mouseClick(f.view->list().viewport(), Qt::LeftButton, {}, QPoint(cell.left() + 5, cell.center().y()));
+    EXPECT_EQ(f.doc.currentRecord(), 1);
+    ASSERT_FALSE(f.record->received.empty());
+    EXPECT_EQ(f.record->received.back().message, KxViewMessage::FieldValue);
+    EXPECT_EQ(f.record->received.back().wParam, 1u);
+    EXPECT_EQ(f.record->received.back().lParam, 0);
+
+    f.view->setCheckboxesEditable(false);
+    f.record->received.clear();
+    QTest::mouseClick(f.view->list().viewport(), Qt::LeftButton, {}, QPoint(cell.left() + 5, cell.center().y()));
+    for (const auto& m : f.record->received) EXPECT_NE(m.message, KxViewMessage::FieldValue);
+}

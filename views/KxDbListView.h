@@ -1,0 +1,95 @@
+#pragma once
+// The left pane: the records in view as rows of a virtual list whose columns come from the
+// list options set in force, the "Look up:" box below it, the category filter and the
+// "&Show All" button that stands in its place while deleted records or search results show.
+
+#include "app/KxPaneWidgets.h"
+
+#include <cstdint>
+#include <functional>
+
+class KxDbDoc;
+class KxRecordTableModel;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+class KxDbListView : public KxListPaneWidget {
+    Q_OBJECT
+  public:
+    explicit KxDbListView(KxDbDoc& doc, QWidget* parent = nullptr);
+    ~KxDbListView() override;
+
+    void onUpdate(KxViewHint hint) override;
+    void onMessage(KxViewMessage message, std::uintptr_t wParam, std::intptr_t lParam) override;
+    void clearLookupText(bool quiet) override;
+    void freezeList(bool frozen) override;
+    void setCheckboxesEditable(bool editable) override;
+    void selectNextRow() override;
+    void selectPreviousRow() override;
+    bool isLookupBox(const QWidget* widget) const override;
+    int selectedRow() const override { return lastRow_; }
+    int rowCount() const override;
+
+    // Runs the category editor over the database; the front end may replace it (tests do).
+    // It answers (categories changed, records deleted).
+    using CategoryEditor = std::function<std::pair<bool, bool>(QWidget* parent, KxDbDoc& doc)>;
+    void setCategoryEditor(CategoryEditor editor) { categoryEditor_ = std::move(editor); }
+
+    QTableView& list() const { return *list_; }
+    QLineEdit& lookupBox() const { return *lookup_; }
+    QComboBox& categoryBox() const { return *categories_; }
+    QPushButton& showAllButton() const { return *showAll_; }
+    const KxRecordTableModel& model() const { return *model_; }
+    int lookupColumn() const { return lookupColumn_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void rebuild(KxViewHint hint);
+    void fillRows(bool newColumns);
+    void fillCategoryBox();
+    void showModeControls();
+    void insertRow(KxViewHint hint);
+    void removeRow();
+    void selectRow(int row);
+    void rowSelected(int row);
+    void recordChanged(std::uintptr_t wParam, std::intptr_t record);
+    void categoriesChanged(bool force);
+    void categoryChosen(int index);
+    void editCategories();
+    void lookupEdited();
+    bool lookupKey(class QKeyEvent* key);
+    bool checkboxClicked(class QMouseEvent* mouse);
+    void applyColumnWidths();
+    void columnResized(int column, int oldSize, int newSize);
+    void paneMoved();
+    void dropEmptyRecord();
+    std::uint8_t listSetInForce() const;
+
+    KxDbDoc& doc_;
+    KxRecordTableModel* model_;
+    QTableView* list_;
+    QLabel* lookupLabel_;
+    QLineEdit* lookup_;
+    QComboBox* categories_;
+    QPushButton* showAll_;
+    CategoryEditor categoryEditor_;
+
+    int selectedCategoryIndex_ = -1;
+    int lastRow_ = -1;
+    int lookupColumn_ = -1;
+    bool lookupAscending_ = true;
+    bool checkboxesEditable_ = false;
+    bool inLookup_ = false;
+    bool quiet_ = false;
+    bool updating_ = false;
+    bool selecting_ = false;     // a row change is being processed
+    bool applyingWidths_ = false;
+    bool shownOnce_ = false;
+};
