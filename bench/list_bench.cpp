@@ -1,0 +1,166 @@
+// The list view on the largest database, 16000 records: opening the file until the list has
+// painted its first rows, and one character typed into the "Look up:" box.
+//
+// Aims on the reference machine: open and first paint 400 ms; one look-up keystroke 5 ms.
+
+#include "KxDatabase.h"
+#include "RecordHandle.h"
+#include "SchemaEditor.h"
+#include "Sort.h"
+#include "app/DbDoc.h"
+#include "values/FieldValue.h"
+#include "views/KxDbListView.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTableView>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+class QuietWaitBox : public KxWaitBox {
+  public:
+    void setStatus(const std::string&) override {}
+    void setProgress(std::uint64_t, std::uint64_t) override {}
+    bool cancelled() override { return false; }
+};
+
+// Answers every question with its default and shows nothing.
+class QuietUi : public KxUi {
+  public:
+    KxAnswer message(const std::string&, const std::string&, KxButtons, KxIcon, KxAnswer answer) override {
+        return answer;
+    }
+    std::optional<std::string> openFileName(const KxFileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> saveFileName(const KxFileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> askText(const std::string&, const std::string&, const std::string&,
+                                       std::size_t) override {
+        return std::nullopt;
+    }
+    std::unique_ptr<KxWaitBox> waitBox(const std::string&) override { return std::make_unique<QuietWaitBox>(); }
+    std::optional<std::string> clipboardText() override { return std::nullopt; }
+    bool setClipboardText(const std::string&) override { return false; }
+    void openWithDesktop(const std::string&) override {}
+};
+
+void startQt() {
+    static int argc = 1;
+    static char name[] = "rolva_bench";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!QCoreApplication::instance()) new QApplication(argc, argv); // lives for the whole run
+}
+
+// A name made of syllables, so that look-ups find and miss as they would on real data.
+std::string nameOf(std::size_t r) {
+    static const char* const syllables[] = {"ka", "lo", "mi", "ne", "ru", "sa", "to", "vi", "ze", "bo"};
+    std::string name;
+    for (std::size_t n = r * 7919 + 13, i = 0; i < 4; ++i, n /= 10) name += syllables[n % 10];
+    return name;
+}
+
+class ListBenchDatabase {
+  public:
+    ListBenchDatabase() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "rolva-list-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) std::abort();
+        dir_ = pattern;
+        path_ = (dir_ / "List.rlv").string();
+        KxDatabase db;
+        db.create(path_, kRolvaTypeTag, kOpenDocument, 1);
+        KxSchemaEditor schema(db);
+        const std::size_t layout = schema.addLayout();
+        const KxFieldType types[] = {KxFieldType::Text, KxFieldType::Number, KxFieldType::Checkbox,
+                                     KxFieldType::Date};
+        const char* labels[] = {"Name", "Price", "Lent", "Bought"};
+        for (std::size_t f = 0; f < 4; ++f) {
+            const std::size_t p = schema.addField();
+            schema.setFieldType(p, types[f]);
+            schema.setFieldLabel(p, labels[f]);
+            schema.setItemField(layout, schema.addItem(layout, schema.itemCount(layout)), static_cast<std::uint8_t>(p));
+        }
+        const std::size_t set = schema.addListSet();
+        schema.setListSetSortDef(set, static_cast<std::uint8_t>(schema.addSortDef()));
+        schema.setCurrentListSet(set);
+        for (std::size_t r = 0; r < KxDatabase::kMaxRecords; ++r) {
+            std::size_t position = db.liveCount();
+            KxRecordHandle record = db.newRecord(position, false);
+            const std::string texts[] = {nameOf(r), std::to_string(r % 997), r % 3 ? "0" : "1", "3/14/2024"};
+            for (std::size_t f = 0; f < 4; ++f) {
+                FieldValue v = FieldValue::newValue(static_cast<int>(types[f]));
+                v.parseText(texts[f]);
+                if (v.rawSize() > 0) record.setRawValue(f, v.raw());
+            }
+        }
+        kxApplyListOptions(db, {{0, KxSortDirection::Ascending}, {1, KxSortDirection::Ascending}, {2, KxSortDirection::None}},
+                           false);
+        sortRecords(db);
+        db.save();
+        db.close(false);
+    }
+    ~ListBenchDatabase() {
+        std::error_code ec;
+        std::filesystem::remove_all(dir_, ec);
+    }
+    const std::string& path() const { return path_; }
+    std::string settings() const { return (dir_ / "bench.ini").string(); }
+
+  private:
+    std::filesystem::path dir_;
+    std::string path_;
+};
+
+const ListBenchDatabase& database() {
+    static const ListBenchDatabase db;
+    return db;
+}
+
+void BM_OpenUntilListPainted(benchmark::State& state) {
+    startQt();
+    QuietUi ui;
+    KxDbDoc doc(ui, KxSettings(database().settings()));
+    KxDbListView view(doc);
+    doc.addView(&view);
+    view.resize(500, 700);
+    view.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        if (!doc.openDocument(database().path())) std::abort();
+        view.list().viewport()->repaint();
+        state.PauseTiming();
+        doc.closeDocument();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    doc.removeView(&view);
+}
+BENCHMARK(BM_OpenUntilListPainted)->Unit(benchmark::kMillisecond);
+
+void BM_LookUpOneCharacter(benchmark::State& state) {
+    startQt();
+    QuietUi ui;
+    KxDbDoc doc(ui, KxSettings(database().settings()));
+    KxDbListView view(doc);
+    doc.addView(&view);
+    view.resize(500, 700);
+    view.show();
+    if (!doc.openDocument(database().path())) std::abort();
+    QApplication::processEvents();
+    // Each new text is one keystroke's worth of look-up: a found row, or a miss with its beep.
+    const QString texts[] = {QStringLiteral("s"), QStringLiteral("m"), QStringLiteral("q"), QStringLiteral("vi")};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        view.lookupBox().setText(texts[i++ % 4]);
+        view.list().viewport()->repaint();
+    }
+    doc.closeDocument();
+    doc.removeView(&view);
+}
+BENCHMARK(BM_LookUpOneCharacter)->Unit(benchmark::kMicrosecond);
+
+} // namespace
