@@ -5,6 +5,7 @@
 
 #include "RecordHandle.h"
 #include "app/DisplayModes.h"
+#include "app/RecordCommands.h"
 #include "views/KxRecordTableModelQt.h"
 
 #include <QHeaderView>
@@ -191,4 +192,25 @@ TEST(ListView, ClickingACheckBoxCellAsksTheFormToStoreTheOtherValue) {
     f.record->received.clear();
     QTest::mouseClick(f.view->list().viewport(), Qt::LeftButton, {}, QPoint(cell.left() + 5, cell.center().y()));
     for (const auto& m : f.record->received) EXPECT_NE(m.message, KxViewMessage::FieldValue);
+}
+
+TEST(ListView, NewCloneAndDeletedRecordsInsertAndRemoveRowsInPlace) {
+    ListFixture f;
+    f.openList(makeListDatabase(f.dir, kFruitFields, {col(0), col(1)}, kFruit));
+    f.view->list().setCurrentIndex(f.view->model().index(1, 0)); // banana
+    KxRecordCommands commands(f.doc);
+    commands.cloneRecord();
+    EXPECT_EQ(f.view->rowCount(), 5);
+    EXPECT_EQ(f.view->selectedRow(), 2);
+    EXPECT_EQ(f.doc.currentRecord(), 2);
+    EXPECT_EQ(f.column(0), (QStringList{"apple", "banana", "banana", "Blueberry", "Cherry"}));
+    const std::vector<std::uint32_t> rows(f.view->model().rows());
+    EXPECT_EQ(rows, (std::vector<std::uint32_t>{0, 1, 2, 3, 4}));
+
+    f.ui.answers = {KxAnswer::Ok};
+    commands.deleteRecord();
+    EXPECT_EQ(f.view->rowCount(), 4);
+    EXPECT_EQ(f.column(0), (QStringList{"apple", "banana", "Blueberry", "Cherry"}));
+    EXPECT_EQ(f.view->selectedRow(), 2);
+    EXPECT_EQ(f.doc.currentRecord(), 2);
 }
