@@ -11,6 +11,8 @@ class KxDocDialogsQt : public KxDocDialogs {
     explicit KxDocDialogsQt(QWidget* parent = nullptr) : parent_(parent) {}
 
     std::optional<std::vector<KxListOptionsColumn>> runListOptionsDialog(KxDbDoc& doc) override;
+    KxSearchDialogResult runSearchDialog(KxDbDoc& doc, std::size_t search) override;
+    void runRecordInfoDialog(const KxRecordInfo& info) override;
 
   private:
     QWidget* parent_;
