@@ -157,8 +157,9 @@ void KxDbRecordCtrl::createItems() {
                 ensureVisible(c);
             });
             connect(&n, &KxCtrlNotifier::caretMoved, this, [this](QWidget* c, int y) {
-                ensureVisible(c);
-                (void)y;
+                // The caret's line, not the whole box: a long text may be taller than the form.
+                const int top = c->mapTo(content_, QPoint(0, y)).y();
+                ensureVisible(top, top + fontMetrics().height());
             });
         }
         items_.push_back(item);
@@ -245,9 +246,12 @@ void KxDbRecordCtrl::wheelEvent(QWheelEvent* event) {
 
 void KxDbRecordCtrl::ensureVisible(QWidget* ctrl) {
     if (!ctrl || !content_->isAncestorOf(ctrl)) return;
-    const QRect client = contentsRect();
     const int top = ctrl->mapTo(content_, QPoint(0, 0)).y();
-    const int bottom = top + ctrl->height();
+    ensureVisible(top, top + ctrl->height());
+}
+
+void KxDbRecordCtrl::ensureVisible(int top, int bottom) {
+    const QRect client = contentsRect();
     const int position = scroll_->value();
     if (top - kMargin < position)
         scroll_->setValue(top - kMargin);

@@ -85,7 +85,10 @@ class KxDbRecordCtrl : public QFrame {
     void editCategories();
     void layoutItems();
     void scrollTo(int position);
+    // Scrolls so that the control, or the content rows top..bottom, are in view with a
+    // margin on the side they come in from.
     void ensureVisible(QWidget* ctrl);
+    void ensureVisible(int top, int bottom);
     void refreshCalculations();
     void reportChange(std::uintptr_t wParam = 0);
     bool databaseWritable() const;
