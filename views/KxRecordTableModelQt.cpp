@@ -103,6 +103,7 @@ void KxRecordTableModel::moveRecord(std::uint32_t from, std::uint32_t to) {
         if (from < to && r > from && r <= to) --r;
         if (to < from && r >= to && r < from) ++r;
     }
+    if (old < 0) return; // not shown here: only the others' indices follow
     const int row = rowAtLeast(to);
     beginInsertRows({}, row, row);
     rows_.insert(rows_.begin() + row, to);

@@ -42,7 +42,8 @@ class KxRecordTableModel : public QAbstractTableModel {
     void removeRecordRow(int row);
     // Removes a row whose record stays where it is (it left the category in view).
     void dropRow(int row);
-    // Moves a record's row: the record moved from `from` to `to` in the engine's order.
+    // The record moved from `from` to `to` in the engine's order: its row (when shown) moves
+    // with it, and the records between the two places shift by one towards the old place.
     void moveRecord(std::uint32_t from, std::uint32_t to);
     void refreshRow(int row);
     bool isCheckboxColumn(int column) const;
