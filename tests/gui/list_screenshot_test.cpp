@@ -5,6 +5,8 @@
 
 #include "SearchChunk.h"
 #include "app/DisplayModes.h"
+#include "editors/KxEditCategoriesDialog.h"
+#include "editors/KxListOptionsDialog.h"
 
 #include <QDir>
 #include <QPixmap>
@@ -78,4 +80,18 @@ TEST(ListScreenshot, NormalDeletedAndSearchResults) {
     f.frame->syncWithDocument();
     EXPECT_GE(f.view->rowCount(), 1);
     save(*f.frame, QStringLiteral("list-search.png"));
+}
+
+TEST(ListScreenshot, CategoryAndListOptionsDialogs) {
+    TestDatabase t({{KxFieldType::Checkbox, "Lent"}, {KxFieldType::Text, "Tool"}, {KxFieldType::Number, "Price"}});
+    KxCategoryEditor names(t.db);
+    names.setCategoryName(1, std::string("Garage"));
+    names.setCategoryName(2, std::string("shed"));
+    ScriptedUi ui;
+    KxEditCategoriesDialog categories(nullptr, t.db, ui);
+    categories.show();
+    save(categories, QStringLiteral("edit-categories.png"));
+    KxListOptionsDialog options(nullptr, t.db.header(), {{0, KxSortDirection::None}, {1, KxSortDirection::Ascending}});
+    options.show();
+    save(options, QStringLiteral("list-options.png"));
 }
