@@ -85,6 +85,12 @@ inline constexpr int kxStrMenuDeleteCategory = 2413;
 inline constexpr int kxStrMenuDisposeDeleted = 2414;
 inline constexpr int kxStrMenuDeleteSearchResults = 2415;
 
+// The main window.
+inline constexpr int kxStrIdlePrompt = 2301;
+inline constexpr int kxStrHelpNotInstalled = 2302;
+// Every command id of the main window is also the number of its status-bar prompt and tool
+// tip, "prompt\ntool tip" (57600 New Database ... 32835 the deletion log).
+
 // The text with the given number; an empty text for a number that has none.
 const std::string& kxString(int id);
 // The text with its first "%s" replaced by the argument.
