@@ -1,0 +1,192 @@
+#include "app/KxCommandActionsQt.h"
+
+#include "app/MenuCommands.h"
+
+#include "Cp1252.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
+
+namespace {
+QString programText(std::string_view text) { return QString::fromStdString(kxToUtf8(text)); }
+
+// Toolbar icons from the desktop's theme; the style's own where the theme has none; none at
+// all leaves the button showing its text.
+QIcon toolbarIcon(KxCommand command) {
+    struct IconName {
+        KxCommand command;
+        const char* theme;
+        QStyle::StandardPixmap fallback;
+        bool hasFallback;
+    };
+    static const IconName names[] = {
+        {KxCommand::OpenDatabase, "document-open", QStyle::SP_DialogOpenButton, true},
+        {KxCommand::Save, "document-save", QStyle::SP_DialogSaveButton, true},
+        {KxCommand::Print, "document-print", QStyle::SP_CustomBase, false},
+        {KxCommand::Undo, "edit-undo", QStyle::SP_ArrowBack, true},
+        {KxCommand::Cut, "edit-cut", QStyle::SP_CustomBase, false},
+        {KxCommand::Copy, "edit-copy", QStyle::SP_CustomBase, false},
+        {KxCommand::Paste, "edit-paste", QStyle::SP_CustomBase, false},
+        {KxCommand::SearchRecords, "edit-find", QStyle::SP_FileDialogContentsView, true},
+    };
+    for (const IconName& n : names) {
+        if (n.command != command) continue;
+        QIcon icon = QIcon::fromTheme(QString::fromLatin1(n.theme));
+        if (icon.isNull() && n.hasFallback) icon = QApplication::style()->standardIcon(n.fallback);
+        return icon;
+    }
+    return {};
+}
+} // namespace
+
+KxCommandActions::KxCommandActions(QWidget& window, std::function<void(KxCommand)> run)
+    : QObject(&window), window_(window), run_(std::move(run)) {
+    for (const KxMenu& menu : kxMainMenus())
+        for (const KxMenuItem& item : menu.items)
+            if (!item.isSeparator()) makeAction(item.command, programText(item.text))->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut.data(), static_cast<int>(item.shortcut.size()))));
+    for (const KxAccelerator& key : kxExtraAccelerators()) {
+        QAction* a = action(key.command);
+        if (!a) a = makeAction(key.command, {});
+        QList<QKeySequence> keys = a->shortcuts();
+        keys.append(QKeySequence(QString::fromLatin1(key.shortcut.data(), static_cast<int>(key.shortcut.size()))));
+        a->setShortcuts(keys);
+    }
+    // The record view's buttons: Done has no key of its own.
+    if (!action(KxCommand::Done)) makeAction(KxCommand::Done, {});
+}
+
+QAction* KxCommandActions::makeAction(KxCommand command, const QString& text) {
+    auto* a = new QAction(text, &window_);
+    const KxCommandTexts texts = kxCommandTexts(command);
+    a->setStatusTip(programText(texts.prompt));
+    if (!texts.toolTip.empty()) a->setToolTip(programText(texts.toolTip));
+    a->setData(static_cast<uint>(command));
+    // Keys work while the menus are closed, so every action belongs to the window itself.
+    window_.addAction(a);
+    connect(a, &QAction::triggered, this, [this, command] { run_(command); });
+    actions_[command] = a;
+    return a;
+}
+
+QAction* KxCommandActions::action(KxCommand command) const {
+    const auto it = actions_.find(command);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void KxCommandActions::buildMenus(QMenuBar& bar) {
+    for (const KxMenu& menu : kxMainMenus()) {
+        QMenu* m = bar.addMenu(programText(menu.title));
+        connect(m, &QMenu::aboutToShow, this, &KxCommandActions::menuAboutToShow);
+        for (const KxMenuItem& item : menu.items) {
+            if (item.isSeparator())
+                m->addSeparator();
+            else
+                m->addAction(action(item.command));
+        }
+        if (menu.title == "&File") fileMenu_ = m;
+        if (menu.title == "&Record") recordMenu_ = m;
+    }
+}
+
+void KxCommandActions::buildToolBar(QToolBar& bar) {
+    bar.setIconSize(QSize(16, 16));
+    for (const std::optional<KxCommand>& command : kxToolbarCommands()) {
+        if (!command) {
+            bar.addSeparator();
+            continue;
+        }
+        QAction* a = action(*command);
+        a->setIcon(toolbarIcon(*command));
+        bar.addAction(a);
+    }
+}
+
+bool KxCommandActions::enabled(KxCommand command, const KxCommandState& state, const KxFocusState& focus) {
+    const auto id = static_cast<std::uint32_t>(command);
+    const auto recentFirst = static_cast<std::uint32_t>(KxCommand::RecentFileFirst);
+    const auto searchFirst = static_cast<std::uint32_t>(KxCommand::SavedSearch1);
+    if (id >= recentFirst && id < recentFirst + kxRecentFileCount) return true;
+    if (id >= searchFirst && id < searchFirst + kxSavedSearchCommandCount)
+        return kxCommandEnabled(KxCommand::SearchRecords, state, focus);
+    switch (command) {
+    case KxCommand::NewDatabase:
+    case KxCommand::OpenDatabase:
+    case KxCommand::Exit:
+    case KxCommand::Help:
+    case KxCommand::About: return true;
+    default: return kxCommandEnabled(command, state, focus);
+    }
+}
+
+void KxCommandActions::refresh(const KxCommandState& state, const KxFocusState& focus) {
+    for (const auto& [command, a] : actions_) a->setEnabled(enabled(command, state, focus));
+    for (QAction* a : savedSearchEntries_)
+        a->setEnabled(enabled(static_cast<KxCommand>(a->data().toUInt()), state, focus));
+    if (QAction* a = action(KxCommand::DeleteCategory)) a->setText(programText(kxDeleteCategoryMenuText(state)));
+}
+
+void KxCommandActions::clearEntries(std::vector<QAction*>& entries) {
+    for (QAction* a : entries) {
+        window_.removeAction(a);
+        delete a; // removes it from its menu as well
+    }
+    entries.clear();
+}
+
+void KxCommandActions::setRecentFiles(const std::vector<std::string>& menuTexts) {
+    // Rebuilt only on a change, so an open menu never loses an item under the mouse.
+    if (menuTexts == recentTexts_ && !recentEntries_.empty()) return;
+    recentTexts_ = menuTexts;
+    clearEntries(recentEntries_);
+    if (!fileMenu_) return;
+    // Between the separator after Database Properties and Exit.
+    QAction* exit = action(KxCommand::Exit);
+    for (std::size_t i = 0; i < menuTexts.size() && i < static_cast<std::size_t>(kxRecentFileCount); ++i) {
+        const KxCommand command = kxRecentFileCommand(static_cast<int>(i));
+        // File system paths, not program text.
+        auto* a = new QAction(QString::fromStdString(menuTexts[i]), fileMenu_);
+        a->setStatusTip(programText(kxCommandTexts(command).prompt));
+        connect(a, &QAction::triggered, this, [this, command] { run_(command); });
+        fileMenu_->insertAction(exit, a);
+        recentEntries_.push_back(a);
+    }
+    if (!recentEntries_.empty()) {
+        // A separator of their own between the list and Exit.
+        QAction* separator = new QAction(fileMenu_);
+        separator->setSeparator(true);
+        fileMenu_->insertAction(exit, separator);
+        recentEntries_.push_back(separator);
+    }
+}
+
+void KxCommandActions::setSavedSearches(const std::vector<std::pair<std::size_t, std::string>>& entries) {
+    if (entries == savedSearches_ && !savedSearchEntries_.empty()) return;
+    savedSearches_ = entries;
+    clearEntries(savedSearchEntries_);
+    savedSearchIndices_.clear();
+    QAction* search = action(KxCommand::SearchRecords);
+    if (!recordMenu_ || !search) return;
+    // Insert before the item that follows Search Records, so the entries keep their order.
+    const QList<QAction*> items = recordMenu_->actions();
+    const qsizetype at = items.indexOf(search);
+    QAction* before = at >= 0 && at + 1 < items.size() ? items[at + 1] : nullptr;
+    for (std::size_t k = 0; k < entries.size() && k < kxSavedSearchCommandCount; ++k) {
+        const KxCommand command = kxSavedSearchCommand(k);
+        auto* a = new QAction(programText(entries[k].second), recordMenu_);
+        const KxCommandTexts texts = kxCommandTexts(command);
+        a->setStatusTip(programText(texts.prompt));
+        a->setData(static_cast<uint>(command));
+        connect(a, &QAction::triggered, this, [this, command] { run_(command); });
+        recordMenu_->insertAction(before, a);
+        savedSearchEntries_.push_back(a);
+        savedSearchIndices_.push_back(entries[k].first);
+    }
+}
+
+std::size_t KxCommandActions::savedSearchIndex(std::size_t entry) const {
+    return entry < savedSearchIndices_.size() ? savedSearchIndices_[entry] : entry;
+}

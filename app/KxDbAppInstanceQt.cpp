@@ -1,0 +1,96 @@
+#include "app/KxDbAppInstanceQt.h"
+
+#include "app/CommandFailure.h"
+#include "app/DbDoc.h"
+#include "app/DocFileRules.h"
+#include "app/KxDbMainFrame.h"
+#include "app/KxUiQt.h"
+
+#include "KxStrings.h"
+#include "Locale.h"
+#include "Paths.h"
+#include "ProcessLocale.h"
+#include "install/HandheldUsers.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <clocale>
+#include <filesystem>
+
+std::string kxCommandLineFile(const QStringList& arguments, const QString& currentDir) {
+    for (const QString& argument : arguments) {
+        if (argument.isEmpty() || argument.startsWith(QLatin1Char('-'))) continue;
+        return QFile::encodeName(QDir(currentDir).absoluteFilePath(argument)).toStdString();
+    }
+    return {};
+}
+
+KxDbAppInstance::KxDbAppInstance(KxUi* ui) {
+    if (!ui) {
+        ownUi_ = std::make_unique<KxUiQt>();
+        ui = ownUi_.get();
+    }
+    ui_ = ui;
+}
+
+KxDbAppInstance::~KxDbAppInstance() {
+    // The window lets go of the document before the document goes.
+    frame_.reset();
+    doc_.reset();
+}
+
+bool KxDbAppInstance::start(const KxStartOptions& options) {
+    if (options.setProcessLocale) {
+        std::setlocale(LC_ALL, "");
+        kxSetLocale(kxReadProcessLocale());
+    }
+    recent_.load();
+
+    const std::string settingsPath = options.settingsPath.empty() ? kxSettingsPath() : options.settingsPath;
+    KxSettings::setProcessFilePath(settingsPath);
+    KxSettings settings(settingsPath);
+    firstRun_ = settings.initialiseIfMissing();
+
+    // Before leaving the directory the user started in, which a relative name refers to.
+    const std::string file = kxCommandLineFile(options.arguments, QDir::currentPath());
+    if (options.enterProgramDirectory) QDir::setCurrent(QCoreApplication::applicationDirPath());
+
+    users_ = std::make_unique<KxHandheldUsersFile>(KxHandheldUsersFile::forSettingsFile(settingsPath));
+    doc_ = std::make_unique<KxDbDoc>(*ui_, KxSettings(settingsPath), users_.get());
+    frame_ = std::make_unique<KxDbMainFrame>(*doc_, *ui_, KxSettings(settingsPath), &recent_);
+    if (ownUi_) ownUi_->setOwner(frame_.get());
+    frame_->restorePlacement();
+
+    if (!file.empty() && !openCommandLineFile(file)) return false;
+
+    frame_->showAsPlaced();
+    QCoreApplication::processEvents();
+    if (!doc_->isOpen()) reopenLastFile();
+    doc_->setModified(false);
+    frame_->syncWithDocument();
+    return true;
+}
+
+bool KxDbAppInstance::openCommandLineFile(const std::string& path) {
+    bool opened = false;
+    const bool ran = kxRunGuarded(*ui_, [&] { opened = frame_->openDocumentFile(path); });
+    frame_->syncWithDocument();
+    return ran && opened;
+}
+
+void KxDbAppInstance::reopenLastFile() {
+    const std::string path = doc_->settings().read(kxSettingLastFile);
+    std::error_code error;
+    // A name the open would refuse with a message is left alone: reopening stays silent.
+    if (path.empty() || !std::filesystem::exists(path, error) || !kxIsValidDatabasePath(path)) return;
+    try {
+        doc_->showProgress(kxString(kxStrOpeningDatabase));
+        if (doc_->openDocument(path)) doc_->updateAllViews(KxViewHint::All);
+        doc_->closeProgress();
+    } catch (...) {
+        // The program starts with no database.
+        doc_->closeProgress();
+    }
+}

@@ -1,0 +1,51 @@
+#include "app/KxDbAppQt.h"
+
+#include "app/CommandFailure.h"
+#include "app/KxDbAppInstanceQt.h"
+#include "app/KxDbMainFrame.h"
+#include "app/KxSharedFontsQt.h"
+#include "app/KxUiQt.h"
+#include "app/Settings.h"
+
+KxDbApp::KxDbApp(int& argc, char** argv)
+    : QApplication(argc, argv), fallbackUi_(std::make_unique<KxUiQt>()), failureUi_(fallbackUi_.get()) {
+    setOrganizationName(QStringLiteral("Vantorquelline"));
+    setApplicationName(QStringLiteral("Rolva"));
+    setApplicationDisplayName(QStringLiteral("Rolva Desk"));
+    setDesktopFileName(QStringLiteral("rolvadesk"));
+}
+
+KxDbApp::~KxDbApp() {
+    setFailureUi(nullptr);
+    run_.reset();
+    // The cached fonts go last, after every window that used them.
+    fonts_.reset();
+}
+
+KxDbApp* KxDbApp::instance() { return qobject_cast<KxDbApp*>(QCoreApplication::instance()); }
+
+bool KxDbApp::startUp() {
+    run_ = std::make_unique<KxDbAppInstance>();
+    setFailureUi(&run_->ui());
+    KxStartOptions options;
+    options.arguments = arguments().mid(1);
+    try {
+        return run_->start(options);
+    } catch (...) {
+        kxShowCurrentFailure(*failureUi_);
+        return false;
+    }
+}
+
+void KxDbApp::setFailureUi(KxUi* ui) { failureUi_ = ui ? ui : fallbackUi_.get(); }
+
+bool KxDbApp::notify(QObject* receiver, QEvent* event) {
+    return kxDeliverGuarded(*failureUi_, [&] { return QApplication::notify(receiver, event); });
+}
+
+QFont KxDbApp::sharedFont(int slot) {
+    KxDbApp* app = instance();
+    if (!app) return QApplication::font();
+    if (!app->fonts_) app->fonts_ = std::make_unique<KxSharedFonts>(KxSettings().defaultFont());
+    return app->fonts_->font(slot);
+}

@@ -1,0 +1,337 @@
+// The frame's construction, its panes and their messages, title, status bar, placement and
+// window events. The commands themselves are in MainFrameCommands.cpp.
+
+#include "app/KxDbMainFrame.h"
+
+#include "app/CommandFailure.h"
+#include "app/DbDoc.h"
+#include "app/EditCommandsQt.h"
+#include "app/KxAppIconWidget.h"
+#include "app/KxCommandActionsQt.h"
+#include "app/KxPlaceholderPanesWidget.h"
+#include "app/KxRecentFilesQt.h"
+#include "app/KxStatusBarWidget.h"
+#include "app/PaneRouting.h"
+#include "app/WindowPlacement.h"
+#include "app/WindowTitle.h"
+
+#include "Cp1252.h"
+#include "KxStrings.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QSplitter>
+#include <QTimer>
+#include <QToolBar>
+#include <QWindow>
+
+namespace {
+QString programText(const std::string& text) { return QString::fromStdString(kxToUtf8(text)); }
+} // namespace
+
+KxDbMainFrame::KxDbMainFrame(KxDbDoc& doc, KxUi& ui, KxSettings settings, KxRecentFilesQt* recent)
+    : doc_(doc), ui_(ui), settings_(std::move(settings)), recent_(recent) {
+    setWindowIcon(kxAppIcon());
+    actions_ = new KxCommandActions(*this, [this](KxCommand command) { runCommand(command); });
+    actions_->buildMenus(*menuBar());
+    connect(actions_, &KxCommandActions::menuAboutToShow, this, &KxDbMainFrame::refreshCommands);
+
+    toolBar_ = addToolBar(tr("Standard"));
+    toolBar_->setObjectName(QStringLiteral("standardToolBar"));
+    toolBar_->setMovable(false);
+    actions_->buildToolBar(*toolBar_);
+
+    status_ = new KxStatusBarWidget(this);
+    setStatusBar(status_);
+
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    splitter_->setChildrenCollapsible(false);
+    splitter_->setFocusPolicy(Qt::StrongFocus);
+    setCentralWidget(splitter_);
+    connect(splitter_, &QSplitter::splitterMoved, this, [this] {
+        // The user's split holds through later resizes; the list view stores it in the
+        // database when it exists.
+        const QList<int> sizes = splitter_->sizes();
+        const int total = sizes.value(0) + sizes.value(1);
+        if (total > 0) listShare_ = sizes.value(0) * 100 / total;
+    });
+    setPanes(new KxListPlaceholderWidget(doc_), new KxRecordPlaceholderWidget);
+
+    setToolTipsShown(settings_.read(kxSettingShowToolTips) != 0);
+    installHandlers();
+    doc_.setPanes(this);
+    doc_.setCommitHook([this] {
+        if (record_) record_->commitEdits();
+    });
+
+    qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        watchFocus(now);
+        scheduleRefresh();
+    });
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &KxDbMainFrame::scheduleRefresh);
+
+    refreshStatus();
+    syncWithDocument();
+}
+
+KxDbMainFrame::~KxDbMainFrame() {
+    // Deleting the panes below moves the focus; nothing may reach this half-destroyed frame.
+    qApp->removeEventFilter(this);
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(QApplication::clipboard(), nullptr, this, nullptr);
+    if (watchedFocus_) disconnect(watchedFocus_, nullptr, this, nullptr);
+    disconnect(list_, nullptr, this, nullptr);
+    doc_.setPanes(nullptr);
+    doc_.setCommitHook({});
+    doc_.removeView(list_);
+    doc_.removeView(record_);
+}
+
+void KxDbMainFrame::setPanes(KxListPaneWidget* list, KxRecordPaneWidget* record) {
+    if (list_) {
+        doc_.removeView(list_);
+        delete list_;
+    }
+    if (record_) {
+        doc_.removeView(record_);
+        delete record_;
+    }
+    list_ = list;
+    record_ = record;
+    splitter_->addWidget(list_);
+    splitter_->addWidget(record_);
+    // The list comes first: it fixes the current record the record view then shows.
+    doc_.addView(list_);
+    doc_.addView(record_);
+    connect(list_, &KxListPaneWidget::positionChanged, this, &KxDbMainFrame::scheduleRefresh);
+    applyPaneSplit();
+}
+
+QAction* KxDbMainFrame::action(KxCommand command) const { return actions_->action(command); }
+
+// --- messages and the document's requests ---
+
+void KxDbMainFrame::sendMessage(KxViewMessage message, std::uintptr_t wParam, std::intptr_t lParam) {
+    switch (kxPaneFor(message, wParam)) {
+    case KxPaneTarget::Frame:
+        listShare_ = kxListPaneShare(wParam);
+        if (lParam != 0) applyPaneSplit();
+        break;
+    case KxPaneTarget::ListView: list_->onMessage(message, wParam, lParam); break;
+    case KxPaneTarget::RecordView: record_->onMessage(message, wParam, lParam); break;
+    case KxPaneTarget::Nobody: break;
+    }
+    scheduleRefresh();
+}
+
+void KxDbMainFrame::clearLookupText(bool quiet) { list_->clearLookupText(quiet); }
+void KxDbMainFrame::freezeList(bool frozen) { list_->freezeList(frozen); }
+void KxDbMainFrame::setCheckboxesEditable(bool editable) { list_->setCheckboxesEditable(editable); }
+void KxDbMainFrame::selectNextRow() { list_->selectNextRow(); }
+void KxDbMainFrame::selectPreviousRow() { list_->selectPreviousRow(); }
+void KxDbMainFrame::activateListView() { list_->setFocus(Qt::OtherFocusReason); }
+void KxDbMainFrame::setRecordViewHasReadOnlyMode(bool hasMode) { record_->setHasReadOnlyMode(hasMode); }
+bool KxDbMainFrame::recordViewReadOnly() const { return record_->isReadOnly(); }
+void KxDbMainFrame::setRecordViewEditing() { record_->setEditing(); }
+void KxDbMainFrame::toggleRecordViewEditMode() { record_->toggleEditMode(); }
+void KxDbMainFrame::restoreRecord() { record_->restoreRecord(); }
+void KxDbMainFrame::activateRecordView() { record_->setFocus(Qt::OtherFocusReason); }
+bool KxDbMainFrame::mainWindowVisible() const { return isVisible(); }
+
+void KxDbMainFrame::setWaitCursor(bool on) {
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else if (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+void KxDbMainFrame::refreshStatus() {
+    const std::string text = doc_.statusText();
+    status_->clearMessage();
+    status_->setIdleText(programText(text.empty() ? kxString(kxStrIdlePrompt) : text));
+    refreshTitle();
+}
+
+void KxDbMainFrame::refreshTitle() {
+    setWindowTitle(programText(kxWindowTitle(doc_.title(), doc_.pathName(), doc_.titleSuffix())));
+}
+
+// --- panes ---
+
+void KxDbMainFrame::applyPaneSplit() {
+    if (splitting_ || !splitter_) return;
+    splitting_ = true;
+    const KxPaneWidths widths = kxSplitPanes(splitter_->width() - splitter_->handleWidth(), listShare_);
+    splitter_->setSizes({widths.list, widths.record});
+    splitting_ = false;
+}
+
+void KxDbMainFrame::focusOtherPane() {
+    // With two panes, F6 and Shift+F6 both reach the other one.
+    QWidget* focus = QApplication::focusWidget();
+    const bool inList = focus && (focus == list_ || list_->isAncestorOf(focus));
+    QWidget* target = inList ? static_cast<QWidget*>(record_) : static_cast<QWidget*>(list_);
+    QWidget* first = target->focusPolicy() != Qt::NoFocus ? target : target->nextInFocusChain();
+    first->setFocus(Qt::OtherFocusReason);
+}
+
+// --- modes ---
+
+void KxDbMainFrame::setOverwriteMode(bool on) {
+    if (overwrite_ == on) return;
+    overwrite_ = on;
+    status_->setOverwrite(on);
+    emit overwriteModeChanged(on);
+}
+
+void KxDbMainFrame::setToolTipsShown(bool on) {
+    toolTips_ = on;
+    toolBar_->setToolTipDuration(on ? -1 : 0);
+}
+
+// --- placement ---
+
+void KxDbMainFrame::restorePlacement() {
+    const KxWindowGeometry stored{settings_.read(kxSettingLastAppPosX), settings_.read(kxSettingLastAppPosY),
+                                  settings_.read(kxSettingLastAppSizeW), settings_.read(kxSettingLastAppSizeH)};
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize screenSize = screen ? screen->geometry().size() : QSize(1024, 768);
+    if (const auto placed = kxInitialPlacement(stored, {screenSize.width(), screenSize.height()})) {
+        resize(placed->width, placed->height);
+        move(placed->x, placed->y);
+    }
+    placed_ = true;
+}
+
+void KxDbMainFrame::showAsPlaced() {
+    if (!placed_) restorePlacement();
+    const KxWindowGeometry stored{0, 0, settings_.read(kxSettingLastAppSizeW), settings_.read(kxSettingLastAppSizeH)};
+    if (kxOpensMaximized(stored))
+        showMaximized();
+    else
+        show();
+}
+
+void KxDbMainFrame::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (!isVisible() || isMinimized()) return;
+    settings_.write(kxSettingLastAppPosX, frameGeometry().x());
+    settings_.write(kxSettingLastAppPosY, frameGeometry().y());
+}
+
+void KxDbMainFrame::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    applyPaneSplit();
+    if (!isVisible() || isMinimized()) return;
+    const bool maximized = isMaximized();
+    settings_.write(kxSettingLastAppSizeW, maximized ? -1 : width());
+    settings_.write(kxSettingLastAppSizeH, maximized ? -1 : height());
+}
+
+// --- window events ---
+
+void KxDbMainFrame::closeEvent(QCloseEvent* event) {
+    bool closed = false;
+    const bool ran = kxRunGuarded(ui_, [&] {
+        if (!doc_.saveModified()) return;
+        doc_.closeDocument();
+        closed = true;
+    });
+    if (ran && closed)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void KxDbMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange) return;
+    if (!isActiveWindow()) {
+        QWidget* focus = QApplication::focusWidget();
+        if (focus && isAncestorOf(focus)) rememberedFocus_ = focus;
+    } else if (rememberedFocus_) {
+        rememberedFocus_->setFocus(Qt::ActiveWindowFocusReason);
+    } else if (!QApplication::focusWidget() || !isAncestorOf(QApplication::focusWidget())) {
+        splitter_->setFocus(Qt::ActiveWindowFocusReason);
+    }
+}
+
+bool KxDbMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const bool inFrame = widget && widget->window() == this;
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // Keys run commands only when enabled, so enabling must be current first.
+        if (isActiveWindow()) refreshCommands();
+        break;
+    case QEvent::KeyPress: {
+        if (!inFrame) break;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers held =
+            key->modifiers() & (Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier);
+        if (key->key() == Qt::Key_Insert && held == Qt::NoModifier && !key->isAutoRepeat())
+            setOverwriteMode(!overwrite_);
+        if (key->key() == Qt::Key_F6 && (held == Qt::NoModifier || held == Qt::ShiftModifier)) {
+            focusOtherPane();
+            return true;
+        }
+        break;
+    }
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonRelease:
+        if (inFrame) scheduleRefresh();
+        break;
+    case QEvent::ToolTip:
+        if (inFrame && !toolTips_) return true;
+        break;
+    default: break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// --- refreshing ---
+
+void KxDbMainFrame::scheduleRefresh() {
+    if (refreshPending_) return;
+    refreshPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        refreshPending_ = false;
+        refreshCommands();
+    });
+}
+
+KxFocusState KxDbMainFrame::focusState() const {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || focus->window() != this) return {};
+    return kxFocusStateOf(focus, list_->isLookupBox(focus));
+}
+
+void KxDbMainFrame::refreshCommands() {
+    actions_->setSavedSearches(doc_.isOpen() ? kxSavedSearchMenu(doc_.database())
+                                             : std::vector<std::pair<std::size_t, std::string>>{});
+    std::vector<std::string> recentTexts;
+    if (recent_)
+        for (std::size_t i = 0; i < recent_->list().entries().size(); ++i)
+            recentTexts.push_back(recent_->list().menuText(i));
+    actions_->setRecentFiles(recentTexts);
+    actions_->refresh(kxCommandState(doc_), focusState());
+    status_->setOverwrite(overwrite_);
+    status_->setPosition(list_->selectedRow(), list_->rowCount());
+}
+
+void KxDbMainFrame::watchFocus(QWidget* now) {
+    // Selection and undo state of the focused text control decide Cut, Copy and Undo.
+    if (watchedFocus_) disconnect(watchedFocus_, nullptr, this, nullptr);
+    watchedFocus_ = nullptr;
+    if (!now || now->window() != this) return;
+    watchedFocus_ = now;
+    for (const char* signal : {SIGNAL(selectionChanged()), SIGNAL(textChanged()), SIGNAL(textChanged(QString)),
+                               SIGNAL(undoAvailable(bool)), SIGNAL(redoAvailable(bool))}) {
+        if (now->metaObject()->indexOfSignal(QMetaObject::normalizedSignature(signal + 1)) >= 0)
+            connect(now, signal, this, SLOT(scheduleRefresh()));
+    }
+}

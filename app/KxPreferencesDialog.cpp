@@ -1,0 +1,26 @@
+#include "app/KxPreferencesDialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QVBoxLayout>
+
+KxPreferencesDialog::KxPreferencesDialog(const KxPreferences& current, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(tr("Preferences"));
+    showToolTips_ = new QCheckBox(tr("&Show ToolTips"), this);
+    showToolTips_->setChecked(current.showToolTips);
+    allowCopy_ = new QCheckBox(tr("&Allow copying new databases from a handheld to this PC"), this);
+    allowCopy_->setChecked(current.allowCopyHandheldToPc);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(showToolTips_);
+    layout->addWidget(allowCopy_);
+    layout->addWidget(buttons);
+    allowCopy_->setFocus(Qt::OtherFocusReason);
+}
+
+KxPreferences KxPreferencesDialog::preferences() const {
+    return {showToolTips_->isChecked(), allowCopy_->isChecked()};
+}
