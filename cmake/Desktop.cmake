@@ -14,6 +14,7 @@ file(GLOB ROLVA_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.qrc)
 add_library(rolva_widgets STATIC ${ROLVA_WIDGET_LIB_SOURCES} ${ROLVA_WIDGET_HEADERS} ${ROLVA_RESOURCES}
             ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
 target_link_libraries(rolva_widgets PUBLIC rolva_logic Qt6::Widgets Qt6::PrintSupport)
+target_compile_definitions(rolva_widgets PRIVATE ROLVA_VERSION_TEXT="${PROJECT_VERSION}")
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/app/main.cpp)
   add_executable(rolvadesk ${CMAKE_SOURCE_DIR}/app/main.cpp)
