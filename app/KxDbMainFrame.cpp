@@ -203,6 +203,13 @@ void KxDbMainFrame::restorePlacement() {
     if (const auto placed = kxInitialPlacement(stored, {screenSize.width(), screenSize.height()})) {
         resize(placed->width, placed->height);
         move(placed->x, placed->y);
+    } else if (screen) {
+        // The system's default placement: a window of a useful size, also when a window
+        // manager does not honour showing it maximized.
+        const QRect available = screen->availableGeometry();
+        const QSize size = available.size() * 3 / 4;
+        resize(size);
+        move(available.center() - QPoint(size.width() / 2, size.height() / 2));
     }
     placed_ = true;
 }
@@ -249,6 +256,7 @@ void KxDbMainFrame::closeEvent(QCloseEvent* event) {
 
 void KxDbMainFrame::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && isEnabled()) scheduleRefresh();
     if (event->type() != QEvent::ActivationChange) return;
     if (!isActiveWindow()) {
         QWidget* focus = QApplication::focusWidget();
@@ -311,6 +319,9 @@ KxFocusState KxDbMainFrame::focusState() const {
 }
 
 void KxDbMainFrame::refreshCommands() {
+    // While a progress box is up the window is disabled and the operation may be half done
+    // (a database half loaded); enabling catches up when the window comes back.
+    if (!isEnabled() || doc_.progressBox()) return;
     actions_->setSavedSearches(doc_.isOpen() ? kxSavedSearchMenu(doc_.database())
                                              : std::vector<std::pair<std::size_t, std::string>>{});
     std::vector<std::string> recentTexts;
