@@ -28,3 +28,22 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/resources/rolvadesk.desktop)
   install(FILES ${CMAKE_SOURCE_DIR}/resources/rolva-database.xml DESTINATION share/mime/packages)
   install(FILES ${CMAKE_SOURCE_DIR}/resources/rolvadesk.svg DESTINATION share/icons/hicolor/scalable/apps)
 endif()
+
+# The sample database ./run shows when there is nothing else to open: made by the
+# command-line tool from examples/sample.csv, under the C locale so that the file's dates and
+# numbers read the same on every machine.
+set(ROLVA_SAMPLE_CSV ${CMAKE_SOURCE_DIR}/examples/sample.csv)
+set(ROLVA_SAMPLE_DB ${CMAKE_BINARY_DIR}/sample.rlv)
+if(EXISTS ${ROLVA_SAMPLE_CSV})
+  add_custom_command(
+    OUTPUT ${ROLVA_SAMPLE_DB}
+    COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C $<TARGET_FILE:rolva> new ${ROLVA_SAMPLE_DB} --force
+            --field "Name:text" --field "Kind:choice:items=Book|Record|Tool"
+            --field "Price:number:decimals=2,currency,thousands" --field "Bought:date"
+            --field "Lent:checkbox" --field "Notes:text"
+    COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C $<TARGET_FILE:rolva> import ${ROLVA_SAMPLE_DB} ${ROLVA_SAMPLE_CSV}
+    DEPENDS rolva ${ROLVA_SAMPLE_CSV}
+    COMMENT "Making the sample database sample.rlv"
+    VERBATIM)
+  add_custom_target(rolva_sample DEPENDS ${ROLVA_SAMPLE_DB})
+endif()
