@@ -4,7 +4,12 @@
 #include "app/DbDoc.h"
 #include "app/DocFileRules.h"
 #include "app/KxDbMainFrame.h"
+#include "app/FormOptions.h"
+#include "app/KxFormOptionsDialog.h"
 #include "app/KxUiQt.h"
+#include "editors/KxDocDialogsQt.h"
+#include "views/KxDbListView.h"
+#include "views/KxDbRecordView.h"
 
 #include "KxStrings.h"
 #include "Locale.h"
@@ -61,6 +66,7 @@ bool KxDbAppInstance::start(const KxStartOptions& options) {
     doc_ = std::make_unique<KxDbDoc>(*ui_, KxSettings(settingsPath), users_.get());
     frame_ = std::make_unique<KxDbMainFrame>(*doc_, *ui_, KxSettings(settingsPath), &recent_);
     if (ownUi_) ownUi_->setOwner(frame_.get());
+    installViewsAndDialogs();
     frame_->restorePlacement();
 
     if (!file.empty() && !openCommandLineFile(file)) return false;
@@ -78,6 +84,16 @@ bool KxDbAppInstance::openCommandLineFile(const std::string& path) {
     const bool ran = kxRunGuarded(*ui_, [&] { opened = frame_->openDocumentFile(path); });
     frame_->syncWithDocument();
     return ran && opened;
+}
+
+// The two panes of the window and the dialogs the document opens.
+void KxDbAppInstance::installViewsAndDialogs() {
+    frame_->setPanes(new KxDbListView(*doc_), new KxDbRecordView(*doc_));
+    dialogs_ = std::make_unique<KxDocDialogsQt>(frame_.get());
+    doc_->setDialogs(dialogs_.get());
+    frame_->setCommandHandler(KxCommand::FormOptions, [this] {
+        kxRunFormOptions(*doc_, [this](bool right) { return KxFormOptionsDialog::choose(right, frame_.get()); });
+    });
 }
 
 void KxDbAppInstance::reopenLastFile() {

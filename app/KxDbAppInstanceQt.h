@@ -13,6 +13,7 @@
 
 class KxDbDoc;
 class KxDbMainFrame;
+class KxDocDialogs;
 class KxHandheldUserSource;
 class KxUi;
 class KxUiQt;
@@ -45,6 +46,7 @@ class KxDbAppInstance {
   private:
     bool openCommandLineFile(const std::string& path);
     void reopenLastFile();
+    void installViewsAndDialogs();
 
     std::unique_ptr<KxUiQt> ownUi_;
     KxUi* ui_;
@@ -52,6 +54,7 @@ class KxDbAppInstance {
     std::unique_ptr<KxHandheldUserSource> users_;
     std::unique_ptr<KxDbDoc> doc_;
     std::unique_ptr<KxDbMainFrame> frame_;
+    std::unique_ptr<KxDocDialogs> dialogs_;
     bool firstRun_ = false;
 };
 
