@@ -2,7 +2,7 @@
 
 #include "CliArgs.h"
 #include "CliSession.h"
-#include "FieldSpecParser.h"
+#include "FieldDescriptions.h"
 #include "KxDatabase.h"
 #include "editors/SchemaBuilder.h"
 

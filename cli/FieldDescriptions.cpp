@@ -1,4 +1,4 @@
-#include "FieldSpecParser.h"
+#include "FieldDescriptions.h"
 
 #include "CliArgs.h"
 #include "CliCommand.h"
