@@ -18,6 +18,7 @@
 #include "Cp1252.h"
 #include "KxStrings.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -26,6 +27,7 @@
 #include <QSplitter>
 #include <QTimer>
 #include <QToolBar>
+#include <QWhatsThis>
 #include <QWindow>
 
 namespace {
@@ -38,6 +40,12 @@ KxDbMainFrame::KxDbMainFrame(KxDbDoc& doc, KxUi& ui, KxSettings settings, KxRece
     actions_ = new KxCommandActions(*this, [this](KxCommand command) { runCommand(command); });
     actions_->buildMenus(*menuBar());
     connect(actions_, &KxCommandActions::menuAboutToShow, this, &KxDbMainFrame::refreshCommands);
+
+    // Shift+F1: context help, the "What's This?" pointer over the next thing clicked.
+    auto* contextHelp = new QAction(this);
+    contextHelp->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    connect(contextHelp, &QAction::triggered, this, [] { QWhatsThis::enterWhatsThisMode(); });
+    addAction(contextHelp);
 
     toolBar_ = addToolBar(tr("Standard"));
     toolBar_->setObjectName(QStringLiteral("standardToolBar"));

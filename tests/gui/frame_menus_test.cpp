@@ -182,3 +182,16 @@ TEST(FrameMenus, TitleAndStatusFollowTheDocument) {
     const QFontMetrics metrics(f.frame->statusPanes().font());
     EXPECT_GE(f.frame->statusPanes().positionPaneWidth(), metrics.horizontalAdvance("16000 of 16000"));
 }
+
+TEST(FrameMenus, EnablingWaitsWhileAProgressBoxIsUp) {
+    FrameFixture f;
+    f.open(makeSampleDatabase(f.dir));
+    f.doc.setCurrentRecord(KxDbDoc::kNoRecord);
+    EXPECT_FALSE(f.enabled(C::DeleteRecord));
+    // The box lets events through while the engine works; the state may be half made.
+    f.doc.showProgress("Opening the database");
+    f.doc.setCurrentRecord(0);
+    EXPECT_FALSE(f.enabled(C::DeleteRecord));
+    f.doc.closeProgress();
+    EXPECT_TRUE(f.enabled(C::DeleteRecord));
+}

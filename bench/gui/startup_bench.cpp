@@ -1,0 +1,71 @@
+// Start-up of the desktop program to a shown, idle main window with no database: settings
+// file, document, window with menus, toolbar and status bar, shown and painted. The
+// application object is made once, as a process makes it once; its own cost is printed
+// beside the measurements.
+
+#include "app/KxDbAppInstanceQt.h"
+#include "app/KxDbMainFrame.h"
+#include "app/KxUiQt.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <string>
+
+namespace {
+std::string scratchDirectory() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "rolva-bench-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) std::abort();
+    return pattern;
+}
+
+void BM_StartUpToIdleWindow(benchmark::State& state) {
+    const std::string dir = scratchDirectory();
+    KxStartOptions options;
+    options.settingsPath = dir + "/rolvadesk.ini";
+    options.setProcessLocale = false;
+    options.enterProgramDirectory = false;
+    for (auto _ : state) {
+        auto ui = std::make_unique<KxUiQt>();
+        auto run = std::make_unique<KxDbAppInstance>(ui.get());
+        if (!run->start(options)) state.SkipWithError("start-up failed");
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(run->frame()->isVisible());
+
+        // Closing the window is not start-up; the next run is a first run again.
+        state.PauseTiming();
+        run.reset();
+        ui.reset();
+        QCoreApplication::processEvents();
+        std::filesystem::remove(options.settingsPath);
+        state.ResumeTiming();
+    }
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_StartUpToIdleWindow)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+} // namespace
+
+int main(int argc, char** argv) {
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    const std::string home = scratchDirectory();
+    ::setenv("XDG_CONFIG_HOME", home.c_str(), 1); // the recent-file list stays out of the user's store
+
+    const auto before = std::chrono::steady_clock::now();
+    QApplication app(argc, argv);
+    const auto made = std::chrono::steady_clock::now();
+    std::cout << "application object: "
+              << std::chrono::duration<double, std::milli>(made - before).count() << " ms\n";
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::filesystem::remove_all(home);
+    return 0;
+}
