@@ -26,8 +26,9 @@ inline void PrintTo(const QStringList& texts, std::ostream* out) {
     *out << '[' << texts.join("\", \"").toStdString() << ']';
 }
 
-// A saved database with a Text and a Number field, three records (one in category 1), a list
-// pane share of 40 and, when asked, deleted records and named saved searches.
+// A saved database with a Text and a Number field, three records (one in category 1), both
+// fields as list columns, a list pane share of 40 and, when asked, deleted records and named
+// saved searches.
 inline std::string makeSampleDatabase(const TempDir& dir, const std::vector<std::string>& searchNames = {},
                                       std::size_t deletedRecords = 0) {
     TestDatabase t({{KxFieldType::Text, "Name"}, {KxFieldType::Number, "Price"}});
@@ -46,6 +47,13 @@ inline std::string makeSampleDatabase(const TempDir& dir, const std::vector<std:
         }
     }
     t.db.fileHeader().setListPaneShare(40);
+    KxSchemaEditor schema(t.db);
+    const std::size_t set = schema.currentListSet();
+    for (const std::uint8_t field : {std::uint8_t{0}, std::uint8_t{1}}) {
+        const std::size_t column = schema.addColumn(set, schema.columnCount(set));
+        schema.setColumnField(set, column, field);
+        schema.column(set, column).width = 50;
+    }
     const std::string path = dir.file("Sample.rlv");
     t.db.save(path);
     t.db.close(false);

@@ -4,6 +4,8 @@
 
 #include "GuiTestSupport.h"
 
+#include "app/KxDbAppInstanceQt.h"
+
 #include <QDir>
 #include <QPixmap>
 
@@ -27,13 +29,26 @@ void save(QWidget& window, const QString& name) {
 } // namespace
 
 TEST(Screenshot, MainWindow) {
-    FrameFixture f;
-    f.frame->resize(800, 500);
-    f.frame->show();
-    save(*f.frame, QStringLiteral("main-window-empty.png"));
+    TempDir dir;
+    const std::string path = makeSampleDatabase(dir, {"Cheap tools", "Lent out"});
+    KxSettings settings(dir.file("rolvadesk.ini"));
+    settings.write(kxSettingLastAppSizeW, 800);
+    settings.write(kxSettingLastAppSizeH, 500);
+    settings.write(kxSettingLastAppPosX, 0);
+    settings.write(kxSettingLastAppPosY, 0);
 
-    f.open(makeSampleDatabase(f.dir, {"Cheap tools", "Lent out"}));
-    f.doc.setCurrentRecord(0);
-    f.frame->syncWithDocument();
-    save(*f.frame, QStringLiteral("main-window.png"));
+    ScriptedUi ui;
+    KxStartOptions options;
+    options.settingsPath = settings.path();
+    options.setProcessLocale = false;
+    options.enterProgramDirectory = false;
+    {
+        KxDbAppInstance run(&ui);
+        ASSERT_TRUE(run.start(options));
+        save(*run.frame(), QStringLiteral("main-window-empty.png"));
+    }
+    options.arguments = {QString::fromStdString(path)};
+    KxDbAppInstance run(&ui);
+    ASSERT_TRUE(run.start(options));
+    save(*run.frame(), QStringLiteral("main-window.png"));
 }
