@@ -304,6 +304,16 @@ bool KxDbMainFrame::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::ToolTip:
         if (inFrame && !toolTips_) return true;
         break;
+    case QEvent::LayoutRequest:
+        // A pane whose controls change (the buttons of another mode, Show All for the
+        // category box) makes the splitter share the width out anew; the split stays the
+        // stored percentage.
+        if (watched != splitter_ || splitting_) break;
+        splitting_ = true;
+        QCoreApplication::sendEvent(splitter_, event);
+        splitting_ = false;
+        applyPaneSplit();
+        return true;
     default: break;
     }
     return QMainWindow::eventFilter(watched, event);

@@ -8,6 +8,7 @@
 #include "views/KxDbRecordCtrl.h"
 
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -33,10 +34,16 @@ constexpr ButtonSpec kButtons[KxDbRecordView::kButtonCount] = {
     {"F&inished", KxCommand::Done, "Finish editing this record"},
 };
 
-// The buttons of a group share the width of the widest text.
+// The buttons of a group share the width of the widest text, with room of two average
+// characters on either side of it (a style's own padding can leave a long text touching
+// the frame).
 void shareWidth(QPushButton* const* first, std::size_t count) {
     int width = 0;
-    for (std::size_t i = 0; i < count; ++i) width = std::max(width, first[i]->sizeHint().width());
+    for (std::size_t i = 0; i < count; ++i) {
+        const QFontMetrics metrics = first[i]->fontMetrics();
+        const int text = metrics.horizontalAdvance(QString(first[i]->text()).remove(QLatin1Char('&')));
+        width = std::max({width, first[i]->sizeHint().width(), text + 4 * metrics.averageCharWidth()});
+    }
     for (std::size_t i = 0; i < count; ++i) first[i]->setFixedWidth(width);
 }
 } // namespace

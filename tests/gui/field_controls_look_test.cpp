@@ -1,6 +1,7 @@
 // Every control kind in one form-like column: each single-line control stands at the
-// standard control height, and the column can be saved as a picture for review
-// (ROLVA_SCREENSHOTS names the directory).
+// standard control height; the column is saved as a picture for review.
+
+#include "Screenshots.h"
 
 #include "views/KxCategoryCtrl.h"
 #include "views/KxCheckBoxCtrl.h"
@@ -19,9 +20,7 @@
 #include "values/TypeCodes.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QGridLayout>
-#include <QPixmap>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -125,13 +124,7 @@ TEST(FieldControlsLook, EveryKindInAColumn) {
     // 123,456,789.00 does not fit.
     EXPECT_EQ(narrow->text(), QString(14, QLatin1Char('*')));
 
-    const QPixmap picture = column.host().grab();
-    ASSERT_FALSE(picture.isNull());
-    const QString dir = qEnvironmentVariable("ROLVA_SCREENSHOTS");
-    if (!dir.isEmpty()) {
-        QDir().mkpath(dir);
-        EXPECT_TRUE(picture.save(dir + "/controls.png"));
-    }
+    saveScreenshot(column.host(), QStringLiteral("controls.png"));
     kxSetCtrlClock({});
 }
 
