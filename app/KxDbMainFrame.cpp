@@ -11,6 +11,7 @@
 #include "app/KxPlaceholderPanesWidget.h"
 #include "app/KxRecentFilesQt.h"
 #include "app/KxStatusBarWidget.h"
+#include "app/LockKeys.h"
 #include "app/PaneRouting.h"
 #include "app/WindowPlacement.h"
 #include "app/WindowTitle.h"
@@ -189,6 +190,18 @@ void KxDbMainFrame::focusOtherPane() {
 
 // --- modes ---
 
+void KxDbMainFrame::followLockKeys(const QKeyEvent& key) {
+    // Only X11 says what the modifier state is; elsewhere the panes stay dark.
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
+    KxLockKey lock = KxLockKey::None;
+    if (key.key() == Qt::Key_CapsLock) lock = KxLockKey::CapsLock;
+    if (key.key() == Qt::Key_NumLock) lock = KxLockKey::NumLock;
+    const auto keys = kxLockKeysAfter(lock, key.type() == QEvent::KeyPress, key.nativeModifiers());
+    if (!keys) return;
+    status_->setCapsLock(keys->capsLock);
+    status_->setNumLock(keys->numLock);
+}
+
 void KxDbMainFrame::setOverwriteMode(bool on) {
     if (overwrite_ == on) return;
     overwrite_ = on;
@@ -287,6 +300,7 @@ bool KxDbMainFrame::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress: {
         if (!inFrame) break;
         const auto* key = static_cast<QKeyEvent*>(event);
+        followLockKeys(*key);
         const Qt::KeyboardModifiers held =
             key->modifiers() & (Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier);
         if (key->key() == Qt::Key_Insert && held == Qt::NoModifier && !key->isAutoRepeat())
@@ -298,6 +312,9 @@ bool KxDbMainFrame::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     case QEvent::KeyRelease:
+        if (inFrame) followLockKeys(*static_cast<QKeyEvent*>(event));
+        scheduleRefresh();
+        break;
     case QEvent::MouseButtonRelease:
         if (inFrame) scheduleRefresh();
         break;

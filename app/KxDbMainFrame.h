@@ -22,6 +22,7 @@ class KxRecentFilesQt;
 class KxRecordPaneWidget;
 class KxStatusBarWidget;
 class KxUi;
+class QKeyEvent;
 class QSplitter;
 class QToolBar;
 
@@ -111,6 +112,7 @@ class KxDbMainFrame : public QMainWindow, public KxDocPanes {
     KxFocusState focusState() const;
     void applyPaneSplit();
     void focusOtherPane();
+    void followLockKeys(const QKeyEvent& key);
     void openRecentFile(int index);
     void initialUpdate();
     void showAbout();
