@@ -3,6 +3,8 @@
 //
 // Aims on the reference machine: open and first paint 400 ms; one look-up keystroke 5 ms.
 
+#include "BenchQt.h"
+
 #include "KxDatabase.h"
 #include "RecordHandle.h"
 #include "SchemaEditor.h"
@@ -22,39 +24,6 @@
 #include <string>
 
 namespace {
-
-class QuietWaitBox : public KxWaitBox {
-  public:
-    void setStatus(const std::string&) override {}
-    void setProgress(std::uint64_t, std::uint64_t) override {}
-    bool cancelled() override { return false; }
-};
-
-// Answers every question with its default and shows nothing.
-class QuietUi : public KxUi {
-  public:
-    KxAnswer message(const std::string&, const std::string&, KxButtons, KxIcon, KxAnswer answer) override {
-        return answer;
-    }
-    std::optional<std::string> openFileName(const KxFileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> saveFileName(const KxFileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> askText(const std::string&, const std::string&, const std::string&,
-                                       std::size_t) override {
-        return std::nullopt;
-    }
-    std::unique_ptr<KxWaitBox> waitBox(const std::string&) override { return std::make_unique<QuietWaitBox>(); }
-    std::optional<std::string> clipboardText() override { return std::nullopt; }
-    bool setClipboardText(const std::string&) override { return false; }
-    void openWithDesktop(const std::string&) override {}
-};
-
-void startQt() {
-    static int argc = 1;
-    static char name[] = "rolva_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (!QCoreApplication::instance()) new QApplication(argc, argv); // lives for the whole run
-}
 
 // A name made of syllables, so that look-ups find and miss as they would on real data.
 std::string nameOf(std::size_t r) {
