@@ -70,6 +70,13 @@ void KxBaseCtrl::navigate(bool forward) {
     kxMoveFocusInForm(widget(), forward);
 }
 
+bool KxBaseCtrl::navigateOnTab(QEvent* e) {
+    bool forward = true;
+    if (e->type() != QEvent::KeyPress || !kxIsTabNavigation(*static_cast<QKeyEvent*>(e), &forward)) return false;
+    navigate(forward);
+    return true;
+}
+
 void kxSetOverwriteMode(bool overwrite) {
     overwriteMode = overwrite;
     for (QWidget* w : QApplication::allWidgets())

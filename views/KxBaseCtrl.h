@@ -74,6 +74,8 @@ class KxBaseCtrl {
     void watchFocus();
     // Tab and Shift+Tab: tells the owner, then moves the focus through the form.
     void navigate(bool forward);
+    // For a control's event(): true when `e` was Tab or Shift+Tab and the focus has moved.
+    bool navigateOnTab(QEvent* e);
 
     friend void kxSetOverwriteMode(bool overwrite);
 

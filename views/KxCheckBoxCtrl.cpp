@@ -74,13 +74,7 @@ void KxCheckBoxCtrl::applyReadOnly(bool) {
 }
 
 bool KxCheckBoxCtrl::event(QEvent* e) {
-    if (e->type() == QEvent::KeyPress) {
-        bool forward = true;
-        if (kxIsTabNavigation(*static_cast<QKeyEvent*>(e), &forward)) {
-            navigate(forward);
-            return true;
-        }
-    }
+    if (navigateOnTab(e)) return true;
     return QCheckBox::event(e);
 }
 

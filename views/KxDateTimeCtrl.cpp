@@ -156,13 +156,7 @@ void KxDateTimeCtrl::empty() {
 }
 
 bool KxDateTimeCtrl::event(QEvent* e) {
-    if (e->type() == QEvent::KeyPress) {
-        bool forward = true;
-        if (kxIsTabNavigation(*static_cast<QKeyEvent*>(e), &forward)) {
-            navigate(forward);
-            return true;
-        }
-    }
+    if (navigateOnTab(e)) return true;
     return QWidget::event(e);
 }
 

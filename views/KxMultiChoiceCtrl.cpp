@@ -146,13 +146,7 @@ int KxMultiChoiceCtrl::itemStartingWith(const QString& c) const {
 // ---- keys and focus ----------------------------------------------------------------------
 
 bool KxMultiChoiceCtrl::event(QEvent* e) {
-    if (e->type() == QEvent::KeyPress) {
-        bool forward = true;
-        if (kxIsTabNavigation(*static_cast<QKeyEvent*>(e), &forward)) {
-            navigate(forward);
-            return true;
-        }
-    }
+    if (navigateOnTab(e)) return true;
     return QWidget::event(e);
 }
 

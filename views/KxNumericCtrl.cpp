@@ -172,13 +172,7 @@ void KxNumericCtrl::applyReadOnly(bool readOnly) {
 // ---- typing ------------------------------------------------------------------------------
 
 bool KxNumericCtrl::event(QEvent* e) {
-    if (e->type() == QEvent::KeyPress) {
-        bool forward = true;
-        if (kxIsTabNavigation(*static_cast<QKeyEvent*>(e), &forward)) {
-            navigate(forward);
-            return true;
-        }
-    }
+    if (navigateOnTab(e)) return true;
     return QLineEdit::event(e);
 }
 

@@ -18,14 +18,8 @@ KxTimeCtrl::KxTimeCtrl(bool withSeconds, QWidget* parent, const KxLocale& locale
 }
 
 bool KxTimeCtrl::event(QEvent* e) {
-    if (e->type() == QEvent::KeyPress) {
-        bool forward = true;
-        // Tab leaves the picker instead of moving between its fields.
-        if (kxIsTabNavigation(*static_cast<QKeyEvent*>(e), &forward)) {
-            navigate(forward);
-            return true;
-        }
-    }
+    // Tab leaves the picker instead of moving between its fields.
+    if (navigateOnTab(e)) return true;
     return QTimeEdit::event(e);
 }
 
