@@ -3,24 +3,12 @@
 // definitions and list options sets. Always the first chunk of the file.
 
 #include "Chunk.h"
+#include "FieldType.h"
 
 #include <optional>
 #include <vector>
 
 class KxItemListChunk;
-
-enum class KxFieldType : std::uint8_t {
-    LabelOnly = 0,
-    Text = 1,
-    MultipleChoice = 2,
-    Integer = 3,     // "Number" stored as a 32-bit integer
-    Number = 4,      // "Number" stored as a double, with decimal places
-    Date = 5,
-    Time = 6,
-    Checkbox = 7,
-    Unnamed = 8,     // no field type offers it; 4 inert bytes
-    Calculation = 9,
-};
 
 // Display flags of a form item.
 inline constexpr std::uint16_t kFlagHideSeconds = 0x40;

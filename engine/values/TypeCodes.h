@@ -1,17 +1,22 @@
 #pragma once
-// The field type codes as the value layer sees them (the file stores the same numbers).
+// The field type codes as plain integers, as the value layer takes them.
+
+#include "FieldType.h"
 
 namespace kxtype {
-inline constexpr int LabelOnly = 0;
-inline constexpr int Text = 1;
-inline constexpr int MultipleChoice = 2;
-inline constexpr int Integer = 3; // "Number" held as a signed 32-bit integer
-inline constexpr int Number = 4;  // "Number" held as a double
-inline constexpr int Date = 5;
-inline constexpr int Time = 6;
-inline constexpr int Checkbox = 7;
-inline constexpr int Unnamed = 8; // no field type offers it; 4 inert bytes
-inline constexpr int Calculation = 9;
+inline constexpr int code(KxFieldType type) {
+    return static_cast<int>(type);
+}
+inline constexpr int LabelOnly = code(KxFieldType::LabelOnly);
+inline constexpr int Text = code(KxFieldType::Text);
+inline constexpr int MultipleChoice = code(KxFieldType::MultipleChoice);
+inline constexpr int Integer = code(KxFieldType::Integer);
+inline constexpr int Number = code(KxFieldType::Number);
+inline constexpr int Date = code(KxFieldType::Date);
+inline constexpr int Time = code(KxFieldType::Time);
+inline constexpr int Checkbox = code(KxFieldType::Checkbox);
+inline constexpr int Unnamed = code(KxFieldType::Unnamed);
+inline constexpr int Calculation = code(KxFieldType::Calculation);
 
 inline constexpr bool isText(int type) {
     return type == Text || type == MultipleChoice;
