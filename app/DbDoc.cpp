@@ -105,6 +105,23 @@ void KxDbDoc::setCurrentRecord(std::int32_t index) {
     if (isOpen()) db_.header().setCurrentRecord(index < 0 ? kNoRecord : index);
 }
 
+std::optional<KxRecordIdentity> KxDbDoc::currentRecordIdentity() const {
+    if (!hasCurrentRecord()) return std::nullopt;
+    const auto index = static_cast<std::size_t>(currentRecord());
+    return deletedMode_ ? db_.identityOfDeleted(index) : db_.identityOf(index);
+}
+
+void KxDbDoc::refindCurrentRecord(const std::optional<KxRecordIdentity>& identity) {
+    if (!isOpen()) return;
+    std::optional<KxRecordHandle> found;
+    if (identity) found = deletedMode_ ? db_.findDeletedRecord(*identity, false) : db_.findRecord(*identity, false);
+    if (!found) {
+        setCurrentRecord(kNoRecord);
+        return;
+    }
+    setCurrentRecord(static_cast<std::int32_t>(deletedMode_ ? found->deletedIndex() : found->liveIndex()));
+}
+
 bool KxDbDoc::hasCurrentRecord() const {
     const std::int32_t current = currentRecord();
     if (current < 0) return false;

@@ -79,6 +79,11 @@ class KxDbDoc {
     std::int32_t currentRecord() const;
     void setCurrentRecord(std::int32_t index);
     bool hasCurrentRecord() const;
+    // The current record's identity, to find it again after records were removed in bulk
+    // (which moves the indices of the records after them); none without a current record.
+    std::optional<KxRecordIdentity> currentRecordIdentity() const;
+    // Makes current the record in view with this identity; none when it has left them.
+    void refindCurrentRecord(const std::optional<KxRecordIdentity>& identity);
     // 255 All, 0 Unfiled, else a category number.
     std::uint16_t categoryFilter() const;
     void setCategoryFilter(std::uint16_t filter);

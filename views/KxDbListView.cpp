@@ -10,6 +10,8 @@
 #include "editors/KxEditCategoriesDialog.h"
 #include "views/KxCheckCellDelegateQt.h"
 #include "views/KxRecordTableModelQt.h"
+#include "values/FieldValue.h"
+#include "values/TypeCodes.h"
 #include "views/ListRows.h"
 
 #include <QApplication>
@@ -386,11 +388,14 @@ void KxDbListView::categoryChosen(int index) {
 void KxDbListView::editCategories() {
     doc_.sendToViews(KxViewMessage::ReleaseRecord);
     const std::uint16_t before = doc_.categoryFilter();
+    const auto current = doc_.currentRecordIdentity();
     const auto [changed, deleted] = categoryEditor_(this, doc_);
     if (changed) {
         doc_.setModified();
         fillCategoryBox();
     }
+    // Records removed before the current one have moved it.
+    if (deleted) doc_.refindCurrentRecord(current);
     const std::uint16_t now = static_cast<std::uint16_t>(categories_->currentData().toUInt());
     if (now != before || deleted) {
         doc_.setCategoryFilter(now);
@@ -500,7 +505,10 @@ bool KxDbListView::checkboxClicked(QMouseEvent* mouse) {
     if (lastRow_ != index.row()) return true;
     const bool checked = model_->data(model_->index(lastRow_, index.column()), KxRecordTableModel::CheckedRole).toBool();
     const std::uint8_t field = model_->columns()[static_cast<std::size_t>(index.column())].field;
-    doc_.sendToViews(KxViewMessage::FieldValue, field, checked ? 0 : 1);
+    // The form stores the value; the message carries it by address, as every value.
+    FieldValue toggled = FieldValue::newValue(kxtype::Checkbox);
+    toggled.setChecked(!checked);
+    doc_.sendToViews(KxViewMessage::FieldValue, field, reinterpret_cast<std::intptr_t>(&toggled));
     model_->refreshRow(lastRow_);
     return true;
 }

@@ -394,17 +394,20 @@ void KxDbRecordCtrl::editCategories() {
     if (!categoryEditor_) return;
     const std::int32_t before = recordIndex();
     releaseRecord();
-    const bool changed = categoryEditor_();
+    const auto [changed, deleted] = categoryEditor_();
     takeRecordBack();
-    if (changed) {
+    if (changed || deleted) {
         doc_.setModified();
         if (!record_ && before >= 0 && !doc_.deletedMode()) {
             // The edit deleted the record with its category.
             doc_.setCurrentRecord(KxDbDoc::kNoRecord);
         } else if (record_) {
+            // Records removed before this one have moved it.
+            doc_.setCurrentRecord(recordIndex());
             fillCategoryBox();
         }
-        doc_.panes().sendMessage(KxViewMessage::CategoriesChanged, 1, 0);
+        // Removed records leave the list's rows pointing past them: it rebuilds them.
+        doc_.panes().sendMessage(KxViewMessage::CategoriesChanged, 1, deleted ? 1 : 0);
     }
     category_->setFocus(Qt::OtherFocusReason);
 }

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class KxBaseCtrl;
@@ -49,8 +50,9 @@ class KxDbRecordCtrl : public QFrame {
     // selected in its place.
     void categoriesChanged();
 
-    // The category editor of "Edit Categories...": true when anything changed.
-    void setCategoryEditor(std::function<bool()> editor) { categoryEditor_ = std::move(editor); }
+    // The category editor of "Edit Categories..." answers whether it changed anything and whether it deleted records.
+    using CategoryEditor = std::function<std::pair<bool, bool>()>;
+    void setCategoryEditor(CategoryEditor editor) { categoryEditor_ = std::move(editor); }
 
     bool holdsRecord() const { return record_.has_value(); }
     bool released() const { return released_; }
@@ -107,5 +109,5 @@ class KxDbRecordCtrl : public QFrame {
     QWidget* content_ = nullptr; // holds the item windows; scrolled as a whole
     int contentHeight_ = 0;
     bool filling_ = false;
-    std::function<bool()> categoryEditor_;
+    CategoryEditor categoryEditor_;
 };

@@ -55,7 +55,7 @@ KxDbRecordView::KxDbRecordView(KxDbDoc& doc, QWidget* parent) : KxRecordPaneWidg
     form_->setCategoryEditor([this] {
         KxEditCategoriesDialog dialog(this, doc_.database(), doc_.ui());
         dialog.exec();
-        return dialog.categoriesChanged() || dialog.recordsDeleted();
+        return std::pair{dialog.categoriesChanged(), dialog.recordsDeleted()};
     });
 
     auto* buttonRow = new QHBoxLayout;
