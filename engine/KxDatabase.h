@@ -143,6 +143,9 @@ public:
     // Moves a live record to its place in the current sort order among the others (which are
     // in order) and returns its new live index; without sort keys it stays where it is.
     std::size_t placeRecord(std::size_t liveIndex);
+    // The same among the deleted records, which have an order of their own; returns the
+    // record's new deleted index.
+    std::size_t placeDeletedRecord(std::size_t deletedIndex);
     // Moves the live records from `first` to the end, added in any order, to their places
     // among the records before them (which are in order), as placing them one by one would,
     // but in one pass: an import adds thousands.

@@ -197,6 +197,11 @@ std::size_t KxDatabase::placeRecord(std::size_t liveIndex) {
     return placeBySortKeys(liveBase() + liveIndex, false) - liveBase();
 }
 
+std::size_t KxDatabase::placeDeletedRecord(std::size_t deletedIndex) {
+    if (deletedIndex >= deletedCount()) throw KxDbError::LimitReached;
+    return placeBySortKeys(deletedBase() + deletedIndex, true) - deletedBase();
+}
+
 void KxDatabase::placeRecords(std::size_t first) {
     const std::size_t count = liveCount();
     if (first >= count) return;

@@ -1,6 +1,6 @@
 // The record order: comparison of two records with empty values, check boxes and the
 // identity tie-break; the quicksort against std::stable_sort; deleted records; progress;
-// where a deleted or undeleted record lands; and what the List Options dialog stores.
+// where a deleted, undeleted or edited record lands; and what the List Options dialog stores.
 
 #include "EngineTestSupport.h"
 #include "TestDatabase.h"
@@ -385,6 +385,67 @@ TEST_F(SortedPlacement, WithoutSortKeysRecordsGoToTheEnd) {
     EXPECT_EQ(deletedColumn(), (std::vector<std::string>{"15", "25", "35", "10"}));
     EXPECT_EQ(t.db.undeleteRecord(0), 4u);
     EXPECT_EQ(t.column(0), (std::vector<std::string>{"20", "30", "40", "50", "15"}));
+}
+
+// An edited deleted record moves among the deleted records only; the order is what is saved.
+TEST_F(SortedPlacement, AnEditedDeletedRecordMovesAmongTheDeleted) {
+    auto edit = [&](std::size_t deletedIndex, const std::string& text) {
+        t.db.deletedRecord(deletedIndex, true).setRawValue(0, t.parse(0, text)->raw());
+    };
+    edit(0, "40"); // 15
+    EXPECT_EQ(t.db.placeDeletedRecord(0), 2u);
+    EXPECT_EQ(deletedColumn(), (std::vector<std::string>{"25", "35", "40"}));
+    edit(2, "5");
+    EXPECT_EQ(t.db.placeDeletedRecord(2), 0u);
+    edit(1, "30"); // 25, still between 5 and 35
+    EXPECT_EQ(t.db.placeDeletedRecord(1), 1u);
+    EXPECT_EQ(deletedColumn(), (std::vector<std::string>{"5", "30", "35"}));
+    EXPECT_EQ(t.column(0), (std::vector<std::string>{"10", "20", "30", "40", "50"}));
+
+    t.db.save();
+    t.db.close(false);
+    t.db.open(t.path(), kOpenDocument, TestDatabase::kUser);
+    EXPECT_EQ(deletedColumn(), (std::vector<std::string>{"5", "30", "35"}));
+}
+
+TEST_F(SortedPlacement, ADeletedRecordStaysWithoutSortKeysAndOutOfRangeIsRefused) {
+    t.setSortKeys({});
+    t.db.deletedRecord(0, true).setRawValue(0, t.parse(0, "99")->raw());
+    EXPECT_EQ(t.db.placeDeletedRecord(0), 0u);
+    EXPECT_EQ(deletedColumn(), (std::vector<std::string>{"99", "25", "35"}));
+    EXPECT_EQ(thrownBy([&] { t.db.placeDeletedRecord(3); }), KxDbError::LimitReached);
+}
+
+// Among equal keys a placed record goes by its identity, reversed for a descending key, in
+// the deleted records exactly as in the live ones.
+TEST(SortedPlacementTies, EqualKeysFollowIdentityInBothLists) {
+    for (const bool deleted : {false, true}) {
+        for (const auto direction : {Asc, Desc}) {
+            SCOPED_TRACE(std::string(deleted ? "deleted" : "live") +
+                         (direction == Asc ? " ascending" : " descending"));
+            TestDatabase t({{KxFieldType::Integer, "Count"}, {KxFieldType::Text, "Name"}});
+            t.setIdentity(t.addRecord({"7", "early"}), 10, 0);
+            t.setIdentity(t.addRecord({"7", "late"}), 30, 0);
+            t.setIdentity(t.addRecord({"99", "middle"}), 20, 0);
+            if (deleted)
+                while (t.db.liveCount() > 0) t.db.deleteRecord(0);
+            t.setSortKeys({{0, direction}});
+            sortRecords(t.db);
+            auto handle = [&](std::size_t i) {
+                return deleted ? t.db.deletedRecord(i, true) : t.db.record(i, true);
+            };
+            auto name = [&](std::size_t i) { return deleted ? t.deletedText(i, 1) : t.text(i, 1); };
+            const std::size_t middle = direction == Asc ? 2 : 0;
+            ASSERT_EQ(name(middle), "middle");
+            handle(middle).setRawValue(0, t.parse(0, "7")->raw());
+            EXPECT_EQ(deleted ? t.db.placeDeletedRecord(middle) : t.db.placeRecord(middle),
+                      1u);
+            const std::vector<std::string> expected =
+                direction == Asc ? std::vector<std::string>{"early", "middle", "late"}
+                                 : std::vector<std::string>{"late", "middle", "early"};
+            EXPECT_EQ((std::vector<std::string>{name(0), name(1), name(2)}), expected);
+        }
+    }
 }
 
 TEST(SortedPlacementAlone, TheOnlyRecordOfAListStaysAlone) {
