@@ -51,6 +51,9 @@ KxCommandActions::KxCommandActions(QWidget& window, std::function<void(KxCommand
     for (const KxAccelerator& key : kxExtraAccelerators()) {
         QAction* a = action(key.command);
         if (!a) a = makeAction(key.command, {});
+        // A menu shows an action's first key: an item without a key of its own (Save As,
+        // Help) answers its further keys through an action that no menu shows.
+        if (!a->text().isEmpty() && a->shortcut().isEmpty()) a = keyAction(key.command);
         QList<QKeySequence> keys = a->shortcuts();
         keys.append(QKeySequence(QString::fromLatin1(key.shortcut.data(), static_cast<int>(key.shortcut.size()))));
         a->setShortcuts(keys);
@@ -70,6 +73,23 @@ QAction* KxCommandActions::makeAction(KxCommand command, const QString& text) {
     connect(a, &QAction::triggered, this, [this, command] { run_(command); });
     actions_[command] = a;
     return a;
+}
+
+QAction* KxCommandActions::keyAction(KxCommand command) {
+    QAction*& a = keyActions_[command];
+    if (!a) {
+        a = new QAction(&window_);
+        window_.addAction(a);
+        connect(a, &QAction::triggered, this, [this, command] { run_(command); });
+    }
+    return a;
+}
+
+QList<QKeySequence> KxCommandActions::keys(KxCommand command) const {
+    QList<QKeySequence> all;
+    if (const QAction* a = action(command)) all = a->shortcuts();
+    if (const auto it = keyActions_.find(command); it != keyActions_.end()) all += it->second->shortcuts();
+    return all;
 }
 
 QAction* KxCommandActions::action(KxCommand command) const {

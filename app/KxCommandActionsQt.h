@@ -5,6 +5,8 @@
 
 #include "app/CommandState.h"
 
+#include <QKeySequence>
+#include <QList>
 #include <QObject>
 
 #include <functional>
@@ -29,6 +31,8 @@ class KxCommandActions : public QObject {
     void buildToolBar(QToolBar& bar);
 
     QAction* action(KxCommand command) const;
+    // Every key that runs the command: the one the menu shows first, then the further ones.
+    QList<QKeySequence> keys(KxCommand command) const;
     QMenu* fileMenu() const { return fileMenu_; }
     QMenu* recordMenu() const { return recordMenu_; }
 
@@ -51,6 +55,7 @@ class KxCommandActions : public QObject {
 
   private:
     QAction* makeAction(KxCommand command, const QString& text);
+    QAction* keyAction(KxCommand command);
     void clearEntries(std::vector<QAction*>& entries);
 
     std::vector<std::string> recentTexts_;
@@ -59,6 +64,7 @@ class KxCommandActions : public QObject {
     QWidget& window_;
     std::function<void(KxCommand)> run_;
     std::map<KxCommand, QAction*> actions_;
+    std::map<KxCommand, QAction*> keyActions_; // further keys of items that show none
     QMenu* fileMenu_ = nullptr;
     QMenu* recordMenu_ = nullptr;
     std::vector<QAction*> recentEntries_;

@@ -8,6 +8,7 @@
 #include "app/KxFormOptionsDialog.h"
 #include "app/KxUiQt.h"
 #include "editors/KxDocDialogsQt.h"
+#include "views/KxBaseCtrl.h"
 #include "views/KxDbListView.h"
 #include "views/KxDbRecordView.h"
 
@@ -89,6 +90,9 @@ bool KxDbAppInstance::openCommandLineFile(const std::string& path) {
 // The two panes of the window and the dialogs the document opens.
 void KxDbAppInstance::installViewsAndDialogs() {
     frame_->setPanes(new KxDbListView(*doc_), new KxDbRecordView(*doc_));
+    // The Insert key's mode reaches every text box of the form, those made later included.
+    QObject::connect(frame_.get(), &KxDbMainFrame::overwriteModeChanged, frame_.get(),
+                     [](bool on) { kxSetOverwriteMode(on); });
     dialogs_ = std::make_unique<KxDocDialogsQt>(frame_.get());
     doc_->setDialogs(dialogs_.get());
     frame_->setCommandHandler(KxCommand::FormOptions, [this] {

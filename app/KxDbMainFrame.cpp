@@ -121,6 +121,7 @@ void KxDbMainFrame::setPanes(KxListPaneWidget* list, KxRecordPaneWidget* record)
 }
 
 QAction* KxDbMainFrame::action(KxCommand command) const { return actions_->action(command); }
+QList<QKeySequence> KxDbMainFrame::commandKeys(KxCommand command) const { return actions_->keys(command); }
 
 // --- messages and the document's requests ---
 
@@ -189,6 +190,12 @@ void KxDbMainFrame::focusOtherPane() {
 }
 
 // --- modes ---
+
+bool KxDbMainFrame::isFirstReceiver(const QObject* watched) const {
+    // Keys go to the focus widget, or to the window when nothing has the focus.
+    const QWidget* focus = QApplication::focusWidget();
+    return watched == (focus ? focus : static_cast<const QObject*>(this));
+}
 
 void KxDbMainFrame::followLockKeys(const QKeyEvent& key) {
     // Only X11 says what the modifier state is; elsewhere the panes stay dark.
@@ -298,7 +305,8 @@ bool KxDbMainFrame::eventFilter(QObject* watched, QEvent* event) {
         if (isActiveWindow()) refreshCommands();
         break;
     case QEvent::KeyPress: {
-        if (!inFrame) break;
+        // A key a widget leaves alone goes on to its parents, and passes here again for each.
+        if (!inFrame || !isFirstReceiver(watched)) break;
         const auto* key = static_cast<QKeyEvent*>(event);
         followLockKeys(*key);
         const Qt::KeyboardModifiers held =
@@ -312,7 +320,7 @@ bool KxDbMainFrame::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     case QEvent::KeyRelease:
-        if (inFrame) followLockKeys(*static_cast<QKeyEvent*>(event));
+        if (inFrame && isFirstReceiver(watched)) followLockKeys(*static_cast<QKeyEvent*>(event));
         scheduleRefresh();
         break;
     case QEvent::MouseButtonRelease:

@@ -9,6 +9,8 @@
 #include "app/DocView.h"
 #include "app/Settings.h"
 
+#include <QKeySequence>
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -50,6 +52,7 @@ class KxDbMainFrame : public QMainWindow, public KxDocPanes {
     bool openDocumentFile(const std::string& path);
 
     QAction* action(KxCommand command) const;
+    QList<QKeySequence> commandKeys(KxCommand command) const;
     KxCommandActions& commands() const { return *actions_; }
     KxStatusBarWidget& statusPanes() const { return *status_; }
     QToolBar& toolBar() const { return *toolBar_; }
@@ -112,6 +115,7 @@ class KxDbMainFrame : public QMainWindow, public KxDocPanes {
     KxFocusState focusState() const;
     void applyPaneSplit();
     void focusOtherPane();
+    bool isFirstReceiver(const QObject* watched) const;
     void followLockKeys(const QKeyEvent& key);
     void openRecentFile(int index);
     void initialUpdate();

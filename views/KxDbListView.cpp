@@ -19,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -46,6 +47,19 @@ class FlagScope {
     bool& flag_;
     bool old_;
 };
+
+// True when record `index` of the live or the deleted records sits between its neighbours in
+// the sort order (always, without sort keys): then its row needs no move.
+bool inSortedPlace(const KxDatabase& db, bool deletedList, std::size_t index) {
+    const std::vector<KxSortKey> keys = kxSortKeys(db);
+    if (keys.empty()) return true;
+    const std::size_t count = deletedList ? db.deletedCount() : db.liveCount();
+    auto at = [&](std::size_t i) -> const KxRecordChunk& {
+        return kxRowRecord(db, deletedList, static_cast<std::uint32_t>(i));
+    };
+    return (index == 0 || compareRecords(db, keys, at(index - 1), at(index)) <= 0) &&
+           (index + 1 >= count || compareRecords(db, keys, at(index), at(index + 1)) <= 0);
+}
 
 std::pair<bool, bool> runCategoryDialog(QWidget* parent, KxDbDoc& doc) {
     KxEditCategoriesDialog dialog(parent, doc.database(), doc.ui());
@@ -89,6 +103,7 @@ KxDbListView::KxDbListView(KxDbDoc& doc, QWidget* parent)
     showAll_->setObjectName(QStringLiteral("showAllButton"));
     showAll_->setToolTip(tr("Return to the complete database"));
     showAll_->setAutoDefault(false);
+    showAll_->setShortcut(QKeySequence()); // Alt+S is the window's Show All Records
 
     const int edge = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
     const QFontMetrics metrics(font());
@@ -304,22 +319,16 @@ void KxDbListView::recordChanged(std::uintptr_t wParam, std::intptr_t lParam) {
     KxDatabase& db = doc_.database();
     if (lParam < 0) return;
     const auto record = static_cast<std::size_t>(lParam);
-    // Only live records have a place to move to; a deleted one is redrawn where it is.
-    if (doc_.deletedMode() || wParam != 0 || record >= db.liveCount()) {
-        model_->refreshRow(model_->rowOf(static_cast<std::uint32_t>(record)));
-        return;
-    }
-    const std::vector<KxSortKey> keys = kxSortKeys(db);
-    const bool inPlace = keys.empty() ||
-                         ((record == 0 || compareRecords(db, keys, db.liveChunk(record - 1), db.liveChunk(record)) <= 0) &&
-                          (record + 1 >= db.liveCount() ||
-                           compareRecords(db, keys, db.liveChunk(record), db.liveChunk(record + 1)) <= 0));
-    if (inPlace) {
+    // The deleted records keep a sort order of their own, so an edited one moves among them
+    // as a live one does. wParam 1 (a new category, never a sort key) moves no live record.
+    const bool deleted = doc_.deletedMode();
+    const std::size_t count = deleted ? db.deletedCount() : db.liveCount();
+    if ((!deleted && wParam != 0) || record >= count || inSortedPlace(db, deleted, record)) {
         model_->refreshRow(model_->rowOf(static_cast<std::uint32_t>(record)));
         return;
     }
     doc_.sendToViews(KxViewMessage::ReleaseRecord);
-    const std::size_t place = db.placeRecord(record);
+    const std::size_t place = deleted ? db.placeDeletedRecord(record) : db.placeRecord(record);
     {
         FlagScope updating(updating_);
         FlagScope selecting(selecting_);

@@ -10,6 +10,7 @@
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -62,6 +63,9 @@ KxDbRecordView::KxDbRecordView(KxDbDoc& doc, QWidget* parent) : KxRecordPaneWidg
     buttonRow->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < kButtonCount; ++i) {
         auto* b = new QPushButton(tr(kButtons[i].text), this);
+        // The letter stays underlined; the window's own key for the command (Alt+N for New
+        // Record, ...) runs it, which a second owner of the key would make ambiguous.
+        b->setShortcut(QKeySequence());
         b->setToolTip(tr(kButtons[i].toolTip));
         b->setFocusPolicy(Qt::TabFocus);
         const KxCommand command = kButtons[i].command;
