@@ -1,5 +1,5 @@
-// The list view in the main window: look-up, the rows following the records, column widths,
-// the category filter and check box cells.
+// The list view in the main window: look-up, the rows following the records (the deleted
+// ones too), column widths, the category filter and check box cells.
 
 #include "ListViewSupport.h"
 
@@ -113,6 +113,50 @@ TEST(ListView, ARecordWhoseSortFieldChangedMovesAndStaysSelected) {
     ASSERT_EQ(f.record->received.size(), 2u);
     EXPECT_EQ(f.record->received[0].message, KxViewMessage::ReleaseRecord);
     EXPECT_EQ(f.record->received[1].message, KxViewMessage::RetakeRecord);
+}
+
+TEST(ListView, ADeletedRecordWhoseSortFieldChangedMovesAmongTheDeletedAndStaysSelected) {
+    ListFixture f;
+    f.openList(makeListDatabase(f.dir, kFruitFields, {col(0), col(1)}, kFruit, {}, {}, 4));
+    KxDisplayModes(f.doc).showDeletedRecords();
+    ASSERT_EQ(f.column(0), (QStringList{"apple", "banana", "Blueberry", "Cherry"}));
+    auto rename = [&](std::size_t deletedIndex, const std::string& name) {
+        KxRecordHandle handle = f.doc.database().deletedRecord(deletedIndex, true);
+        handle.setRawValue(0, std::vector<std::uint8_t>(name.begin(), name.end()));
+    };
+
+    // Still between its neighbours: only redrawn, the form keeps its record.
+    f.view->list().setCurrentIndex(f.view->model().index(1, 0));
+    rename(1, "bananas");
+    f.record->received.clear();
+    f.doc.sendToViews(KxViewMessage::RecordChanged, 0, 1);
+    EXPECT_TRUE(f.record->received.empty());
+    EXPECT_EQ(f.view->selectedRow(), 1);
+
+    f.view->list().setCurrentIndex(f.view->model().index(0, 0));
+    rename(0, "date");
+    f.record->received.clear();
+    f.doc.sendToViews(KxViewMessage::RecordChanged, 0, 0);
+    EXPECT_EQ(f.column(0), (QStringList{"bananas", "Blueberry", "Cherry", "date"}));
+    EXPECT_EQ(f.view->model().rows(), (std::vector<std::uint32_t>{0, 1, 2, 3}));
+    EXPECT_EQ(f.view->selectedRow(), 3);
+    EXPECT_EQ(f.doc.currentRecord(), 3);
+    ASSERT_EQ(f.record->received.size(), 2u);
+    EXPECT_EQ(f.record->received[0].message, KxViewMessage::ReleaseRecord);
+    EXPECT_EQ(f.record->received[1].message, KxViewMessage::RetakeRecord);
+    EXPECT_EQ(f.doc.database().liveCount(), 4u) << "the live records are not touched";
+
+    // The rows are in order again, so the look-up's bisection finds the moved record.
+    f.view->list().setCurrentIndex(f.view->model().index(0, 0));
+    QTest::keyClicks(&f.lookup(), "d");
+    EXPECT_EQ(f.view->selectedRow(), 3);
+    EXPECT_EQ(f.lookup().text(), "d");
+
+    // In this mode a change the form reports with wParam 1 moves the record too.
+    rename(3, "aardvark");
+    f.doc.sendToViews(KxViewMessage::RecordChanged, 1, 3);
+    EXPECT_EQ(f.column(0), (QStringList{"aardvark", "bananas", "Blueberry", "Cherry"}));
+    EXPECT_EQ(f.view->selectedRow(), 0);
 }
 
 TEST(ListView, DraggingAColumnDividerKeepsTheSumOfTheTwoColumns) {
