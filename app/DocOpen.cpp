@@ -143,15 +143,18 @@ bool KxDbDoc::openDocument(const std::string& path) {
 }
 
 bool KxDbDoc::openDocumentFile(const std::string& path) {
-    if (!pathName_.empty() && kxSamePathIgnoringCase(pathName_, path)) {
+    if (!pathName_.empty() && kxSameFile(pathName_, path)) {
         const KxAnswer answer = ui_.message(kxString(kxStrRevertQuestion, kxFromUtf8(pathName_)),
                                             kxString(kxStrRevertCaption), KxButtons::YesNo,
                                             KxIcon::Warning, KxAnswer::No);
         if (answer != KxAnswer::Yes) return true; // the open document stays as it is
-        modified_ = false;                        // so that Close asks nothing
+        // Reverting discards the changes: closing asks nothing, not even about an edit that
+        // is still open in the form.
+        closeDocument();
+    } else {
+        close();
+        if (!pathName_.empty()) return false; // the user cancelled the save question
     }
-    close();
-    if (!pathName_.empty()) return false; // the user cancelled the save question
     showProgress(kxString(kxStrOpeningDatabase));
     try {
         const bool opened = openDocument(path);
@@ -190,6 +193,9 @@ bool KxDbDoc::createDatabase(const KxNewDatabaseRequest& request) {
     const std::string& path = request.path;
     if (!kxIsValidDatabasePath(path)) throw KxDbError::InvalidName;
     if (fileExists(path)) {
+        // A file another program has open is not taken from under it (removing it would
+        // succeed here, and that program's next save would bring it back).
+        if (kxFileLockedByOther(path)) throw KxDbError::CannotCreate;
         ::chmod(path.c_str(), 0644);
         if (::unlink(path.c_str()) != 0) throw KxDbError::CannotCreate;
     }

@@ -5,6 +5,7 @@
 #include "Cp1252.h"
 #include "KxStrings.h"
 #include "Paths.h"
+#include "PosixFile.h"
 #include "app/DocFileRules.h"
 #include "app/RememberedFolder.h"
 
@@ -46,7 +47,7 @@ bool KxDbDoc::saveDocument(const std::string& path) {
     const std::int32_t current = currentRecord();
     if (deletedMode_) setCurrentRecord(kNoRecord);
     try {
-        if (kxSamePathIgnoringCase(path, db_.fileName()))
+        if (kxSameFile(path, db_.fileName()))
             db_.save();
         else
             db_.save(path);
@@ -76,8 +77,16 @@ std::optional<std::string> KxDbDoc::askSavePath(const std::string& start, bool r
         const auto chosen = ui_.saveFileName(request);
         if (!chosen || chosen->empty()) return std::nullopt;
         const std::string path = kxWithDatabaseExtension(*chosen);
-        if (kxIsValidDatabasePath(path)) return path;
-        ui_.inform(kxInvalidDatabaseNameMessage());
+        if (!kxIsValidDatabasePath(path)) {
+            ui_.inform(kxInvalidDatabaseNameMessage());
+            continue;
+        }
+        // The dialog asked about the name as typed; a file under the extended name is
+        // replaced only when the user says so.
+        if (path != *chosen && fileExists(path) &&
+            !ui_.ask(kxString(kxStrReplaceFile, kxFromUtf8(path)), KxAnswer::No))
+            continue;
+        return path;
     }
 }
 

@@ -59,11 +59,12 @@ bool KxDbAppInstance::start(const KxStartOptions& options) {
     KxSettings settings(settingsPath);
     firstRun_ = settings.initialiseIfMissing();
 
-    // Before leaving the directory the user started in, which a relative name refers to.
+    // Before leaving the directory the user started in, which relative names refer to (the
+    // database on the command line, ROLVA_HANDHELD_USERS).
     const std::string file = kxCommandLineFile(options.arguments, QDir::currentPath());
+    users_ = std::make_unique<KxHandheldUsersFile>(KxHandheldUsersFile::forSettingsFile(settingsPath));
     if (options.enterProgramDirectory) QDir::setCurrent(QCoreApplication::applicationDirPath());
 
-    users_ = std::make_unique<KxHandheldUsersFile>(KxHandheldUsersFile::forSettingsFile(settingsPath));
     doc_ = std::make_unique<KxDbDoc>(*ui_, KxSettings(settingsPath), users_.get());
     frame_ = std::make_unique<KxDbMainFrame>(*doc_, *ui_, KxSettings(settingsPath), &recent_);
     if (ownUi_) ownUi_->setOwner(frame_.get());

@@ -327,7 +327,8 @@ bool KxDbMainFrame::eventFilter(QObject* watched, QEvent* event) {
         if (inFrame) scheduleRefresh();
         break;
     case QEvent::ToolTip:
-        if (inFrame && !toolTips_) return true;
+        // The setting holds for the program's dialogs as much as for the main window.
+        if (widget && !toolTips_) return true;
         break;
     case QEvent::LayoutRequest:
         // A pane whose controls change (the buttons of another mode, Show All for the

@@ -285,7 +285,7 @@ void KxDatabase::writeFile(PosixFile& file) {
 void KxDatabase::save(const std::optional<std::string>& newPath) {
     if (!header_) throw KxDbError::NoDatabase;
     const std::string target = newPath ? *newPath : path_;
-    const bool replacesOther = newPath && !kxSamePathIgnoringCase(*newPath, path_) && fileExists(target);
+    const bool replacesOther = newPath && !kxSameFile(*newPath, path_) && fileExists(target);
     if (replacesOther && (isReadOnlyFile(target) || kxFileLockedByOther(target)))
         throw KxDbError::CannotReplace;
     if (!replacesOther && fileExists(target) && isReadOnlyFile(target))

@@ -158,9 +158,11 @@ bool kxFileLockedByOther(const std::string& path) {
     return locked;
 }
 
-bool kxSamePathIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-               return std::tolower(x) == std::tolower(y);
-           });
+bool kxSameFile(const std::string& a, const std::string& b) {
+    if (a == b) return true;
+    // Letter case tells files apart here; two spellings of one file (a link, "./") share
+    // their device and inode.
+    struct stat sa {}, sb {};
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
 }

@@ -48,8 +48,8 @@ private:
 
 // Whether another program instance holds the "deny other writers" lock on a file.
 bool kxFileLockedByOther(const std::string& path);
-// Compares two paths the way the product compares file names: ignoring letter case.
-bool kxSamePathIgnoringCase(const std::string& a, const std::string& b);
+// Whether two paths name the same file: the same text, or the same existing file.
+bool kxSameFile(const std::string& a, const std::string& b);
 
 // Test hooks that make writes fail the way a full disk or a broken handle does.
 namespace kx::testing {

@@ -8,6 +8,7 @@
 #include "KxStrings.h"
 #include "NoCase.h"
 #include "Paths.h"
+#include "PosixFile.h"
 
 #include <array>
 #include <dirent.h>
@@ -93,12 +94,6 @@ bool directoryMissing(const std::string& path) {
     return ::stat(directory.c_str(), &st) != 0 || !S_ISDIR(st.st_mode);
 }
 
-bool sameFile(const std::string& a, const std::string& b) {
-    struct stat sa {}, sb {};
-    if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) return false;
-    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-}
-
 // Paths in messages are the program's own text.
 std::string shown(const std::string& path) {
     return kxFromUtf8(path);
@@ -175,7 +170,7 @@ std::optional<std::string> kxConfirmExportTarget(KxUi& ui, const std::string& pa
         return std::nullopt;
     }
     if (!fileExists(target)) return target;
-    if (!openDatabasePath.empty() && sameFile(target, openDatabasePath)) {
+    if (!openDatabasePath.empty() && kxSameFile(target, openDatabasePath)) {
         ui.inform(kxString(kxStrTargetIsOpenDatabase, shown(target)));
         return std::nullopt;
     }

@@ -15,6 +15,8 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDialog>
+#include <QHelpEvent>
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
@@ -109,6 +111,36 @@ TEST(Preferences, StartFromTheSettingsAndAreWrittenAsZeroOrOne) {
     kxWritePreferences(settings, dialog.preferences());
     EXPECT_EQ(settings.readText("Rolva", "ShowToolTips"), "1");
     EXPECT_EQ(settings.readText("Rolva", "AllowCopyHHtoPC"), "1");
+}
+
+namespace {
+class ToolTipCounter : public QWidget {
+  public:
+    using QWidget::QWidget;
+    int toolTips = 0;
+
+  protected:
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::ToolTip) ++toolTips;
+        return QWidget::event(e);
+    }
+};
+} // namespace
+
+TEST(Preferences, ToolTipsSwitchedOffStayAwayFromTheDialogsToo) {
+    FrameFixture f;
+    QDialog dialog;
+    auto* control = new ToolTipCounter(&dialog);
+    const auto hover = [&] {
+        QHelpEvent tip(QEvent::ToolTip, QPoint(1, 1), QPoint(1, 1));
+        QApplication::sendEvent(control, &tip);
+    };
+    f.frame->setToolTipsShown(false);
+    hover();
+    EXPECT_EQ(control->toolTips, 0);
+    f.frame->setToolTipsShown(true);
+    hover();
+    EXPECT_EQ(control->toolTips, 1);
 }
 
 TEST(EditCommands, FollowTheFocusedTextControl) {

@@ -98,6 +98,26 @@ TEST_F(DocOpenTest, RevertYesDiscardsChangesWithoutTheSaveQuestion) {
     EXPECT_EQ(doc.pathName(), path);
 }
 
+TEST_F(DocOpenTest, RevertYesAsksNothingMoreEvenWithAnEditOpenInTheForm) {
+    const std::string path = savedDatabase();
+    ASSERT_TRUE(doc.openDocumentFile(path));
+    // Committing the form's open edit would mark the document modified again.
+    doc.setCommitHook([this] { doc.setModified(); });
+    ui.answers = {KxAnswer::Yes};
+    EXPECT_TRUE(doc.openDocumentFile(path));
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_FALSE(doc.isModified());
+}
+
+TEST_F(DocOpenTest, ANameDifferingOnlyInCaseIsAnotherDatabaseAndOpensWithoutTheRevertQuestion) {
+    const std::string lower = savedDatabase("people.rlv");
+    const std::string upper = savedDatabase("People.rlv");
+    ASSERT_TRUE(doc.openDocumentFile(lower));
+    EXPECT_TRUE(doc.openDocumentFile(upper));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(doc.pathName(), upper);
+}
+
 TEST_F(DocOpenTest, CancellingTheSaveQuestionKeepsTheOpenDocument) {
     const std::string first = savedDatabase("first.rlv");
     const std::string second = savedDatabase("second.rlv");
@@ -209,6 +229,23 @@ TEST_F(DocOpenTest, NewDatabaseReplacesAReadOnlyFileOfTheSameName) {
     request.path = path;
     ASSERT_TRUE(doc.createDatabase(request));
     EXPECT_GT(readFileBytes(path).size(), 3u);
+}
+
+TEST_F(DocOpenTest, NewDatabaseLeavesAFileAnotherProgramHasOpen) {
+    const std::string path = savedDatabase("busy.rlv");
+    const std::vector<std::uint8_t> before = readFileBytes(path);
+    KxDatabase other;
+    other.open(path, kOpenDocument, 1);
+    KxNewDatabaseRequest request;
+    request.path = path;
+    try {
+        doc.createDatabase(request);
+        ADD_FAILURE() << "a locked file was replaced";
+    } catch (KxDbError e) {
+        EXPECT_EQ(e, KxDbError::CannotCreate);
+    }
+    EXPECT_EQ(readFileBytes(path), before);
+    EXPECT_FALSE(doc.isOpen());
 }
 
 TEST_F(DocOpenTest, FileNewWithoutTheWizardAsksForANameAndMakesADatabaseWithoutFields) {

@@ -142,3 +142,34 @@ TEST_F(DocTest, PathCheckForWriting) {
     EXPECT_TRUE(kxCheckPathForWriting(ui, "relative.csv"));
     EXPECT_EQ(ui.messages.size(), 2u);
 }
+
+// Letter case tells files apart here: "People.rlv" is another database than "people.rlv".
+TEST_F(DocTest, SaveAsUnderANameDifferingOnlyInCaseMakesAnotherFile) {
+    const std::string original = createDatabase({"Name"});
+    addRecord({"Ann"});
+    ASSERT_TRUE(doc.save());
+    const std::vector<std::uint8_t> before = readFileBytes(original);
+    addRecord({"Bob"});
+    doc.setModified();
+    ui.files = {dir.file("People.rlv")};
+    ASSERT_TRUE(doc.saveAs());
+    EXPECT_EQ(doc.pathName(), dir.file("People.rlv"));
+    EXPECT_EQ(readFileBytes(original), before);
+    KxDatabase copy;
+    copy.open(dir.file("People.rlv"), kOpenReadShared, 1);
+    EXPECT_EQ(copy.liveCount(), 2u);
+}
+
+TEST_F(DocTest, SaveAsAsksBeforeReplacingTheFileTheExtensionLeadsTo) {
+    createDatabase({"Name"});
+    const std::string existing = dir.file("notes.txt.rlv");
+    writeFileBytes(existing, {1, 2, 3});
+    // "notes.txt" becomes "notes.txt.rlv", which the file dialog never asked about.
+    ui.files = {dir.file("notes.txt"), dir.file("other")};
+    ui.answers = {KxAnswer::No};
+    ASSERT_TRUE(doc.saveAs());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "'" + existing + "' already exists.\nDo you want to replace it?");
+    EXPECT_EQ(readFileBytes(existing), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_EQ(doc.pathName(), dir.file("other.rlv"));
+}
