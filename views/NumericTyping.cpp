@@ -83,7 +83,13 @@ bool kxNumericAccepts(const KxNumericFormat& format, std::string_view text, std:
         return true;
     }
 
-    if (isDigit(c)) return kxCountedDigits(format, rest) < kxMaxNumberDigits;
+    if (isDigit(c)) {
+        // Counted as the text will be: a digit typed before the zero of "0." makes that
+        // zero count too.
+        std::string after = rest;
+        after.insert(at, 1, c);
+        return kxCountedDigits(format, after) <= kxMaxNumberDigits;
+    }
 
     return false;
 }

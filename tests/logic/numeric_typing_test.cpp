@@ -104,6 +104,12 @@ TEST(NumericTyping, FifteenDigitsAtMost) {
     EXPECT_TRUE(kxNumericAccepts(f, full, 0, 1, '9'));
     EXPECT_FALSE(kxNumericAccepts(f, full, 8, 9, '9'));
     EXPECT_FALSE(kxNumericAccepts(f, full, 3, 3, '9'));
+    // A digit before the uncounted zero of "0." makes it count: 14 counted digits take one
+    // more at the end, but not in front.
+    const std::string small = "0.12345678901234";
+    EXPECT_TRUE(kxNumericAccepts(f, small, small.size(), small.size(), '5'));
+    EXPECT_FALSE(kxNumericAccepts(f, small, 0, 0, '5'));
+    EXPECT_TRUE(kxNumericAccepts(f, "0.1234567890123", 0, 0, '5'));
 }
 
 TEST(NumericTyping, CountedDigits) {
