@@ -63,6 +63,8 @@ std::optional<std::size_t> KxCategoryEditing::rename(std::size_t slot, const std
     const std::string old = categories.categoryName(slot);
     try {
         if (isReserved(name)) throw KxDbError::NameExists;
+        // The same name is no change, and nothing to save.
+        if (name == old) return slot;
         categories.setCategoryName(slot, name);
         categoriesChanged_ = true;
         return slot;
@@ -88,8 +90,15 @@ std::optional<std::size_t> KxCategoryEditing::rename(std::size_t slot, const std
             return std::nullopt;
         }
     }
-    categories.recategorise(slot, target, true);
-    categories.setCategoryName(slot, std::nullopt);
+    try {
+        categories.recategorise(slot, target, true);
+        categories.setCategoryName(slot, std::nullopt);
+    } catch (KxDbError e) {
+        // Records moved before the failure stay moved: the caller shows them anew.
+        categoriesChanged_ = true;
+        ui_.inform(kxDbErrorMessage(e));
+        return std::nullopt;
+    }
     categoriesChanged_ = true;
     return target;
 }
@@ -99,10 +108,22 @@ bool KxCategoryEditing::remove(std::size_t slot, bool deleteItems) {
         if (ui_.message("Are you sure you want to delete all the items in the category?", "Delete Category",
                         KxButtons::YesNo, KxIcon::Warning, KxAnswer::No) != KxAnswer::Yes)
             return false;
-        for (std::size_t i = db_.liveCount(); i-- > 0;)
-            if (db_.liveCategory(i) == slot) db_.deleteRecord(i);
     }
-    KxCategoryEditor(db_).setCategoryName(slot, std::nullopt);
+    try {
+        if (deleteItems) {
+            for (std::size_t i = db_.liveCount(); i-- > 0;) {
+                if (db_.liveCategory(i) != slot) continue;
+                // Set before the first move: records deleted before a failure make the
+                // caller show the list anew.
+                recordsDeleted_ = true;
+                db_.deleteRecord(i);
+            }
+        }
+        KxCategoryEditor(db_).setCategoryName(slot, std::nullopt);
+    } catch (KxDbError e) {
+        ui_.inform(kxDbErrorMessage(e));
+        return false;
+    }
     categoriesChanged_ = true;
     recordsDeleted_ = true;
     return true;

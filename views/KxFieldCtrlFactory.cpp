@@ -96,24 +96,26 @@ KxBaseCtrl* searchCtrl(const KxFieldCtrlSpec& spec, QWidget* parent) {
     }
 }
 
-template <typename Make> KxBaseCtrl* create(const KxFieldCtrlSpec& spec, Make make) {
+// A control that cannot be made is reported as `failure`: the form's as memory exhausted,
+// the search dialog's as a window that cannot be created.
+template <typename Make> KxBaseCtrl* create(const KxFieldCtrlSpec& spec, KxDbError failure, Make make) {
     try {
         KxBaseCtrl* ctrl = make();
         if (ctrl != nullptr) ctrl->setFieldNumber(spec.field);
         return ctrl;
     } catch (const std::bad_alloc&) {
-        throw KxDbError::NoResources;
+        throw failure;
     }
 }
 
 } // namespace
 
 KxBaseCtrl* kxCreateFormCtrl(const KxFieldCtrlSpec& spec, QWidget* parent) {
-    return create(spec, [&] {
+    return create(spec, KxDbError::OutOfMemory, [&] {
         return spec.displayOnly ? displayCtrl(spec, parent) : editCtrl(spec, parent);
     });
 }
 
 KxBaseCtrl* kxCreateSearchCtrl(const KxFieldCtrlSpec& spec, QWidget* parent) {
-    return create(spec, [&] { return searchCtrl(spec, parent); });
+    return create(spec, KxDbError::NoResources, [&] { return searchCtrl(spec, parent); });
 }

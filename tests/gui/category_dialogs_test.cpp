@@ -120,7 +120,8 @@ TEST(CategoryDialogs, DeletingWithAllItemsPutsTheRecordsAmongTheDeletedInUnfiled
     EXPECT_EQ(c.asked, (QStringList{"delete Old", "delete Old"}));
     EXPECT_EQ(c.t.db.liveCount(), 1u);
     EXPECT_EQ(c.t.db.deletedCount(), 1u);
-    EXPECT_EQ(c.t.db.deletedChunk(0).valueCount(), 1u);
+    EXPECT_EQ(c.t.db.deletedRecord(0, false).value(0)->text(), "a");
+    EXPECT_EQ(c.t.db.deletedRecord(0, false).category(), 0); // Unfiled
     EXPECT_EQ(c.items(), QStringList{});
     EXPECT_TRUE(dialog.categoriesChanged());
     EXPECT_TRUE(dialog.recordsDeleted());
