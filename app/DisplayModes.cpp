@@ -4,10 +4,10 @@
 #include "KxStrings.h"
 #include "RecordHandle.h"
 #include "SavedSearches.h"
-#include "SchemaEditor.h"
 #include "Search.h"
 #include "app/CommandState.h"
 #include "app/DbDoc.h"
+#include "app/SearchListSets.h"
 
 #include <algorithm>
 
@@ -94,7 +94,7 @@ void KxDisplayModes::searchRecords() {
     doc_.dropEmptyRecord();
     const KxSearchDialogStart start = kxSearchDialogStart(doc_.database());
     const KxSearchDialogResult result = doc_.dialogs().runSearchDialog(doc_, start.search);
-    finishSearchDialog(result, false);
+    finishSearchDialog(result);
 }
 
 void KxDisplayModes::runSavedSearchEntry(std::size_t k) {
@@ -109,38 +109,51 @@ void KxDisplayModes::runSavedSearchEntry(std::size_t k) {
             runSearch(search);
             return;
         }
-        finishSearchDialog(doc_.dialogs().runSearchDialog(doc_, search), false);
+        finishSearchDialog(doc_.dialogs().runSearchDialog(doc_, search));
         return;
     }
     const KxSearchDialogStart start = kxSearchDialogStart(doc_.database());
-    finishSearchDialog(doc_.dialogs().runSearchDialog(doc_, start.search), false);
+    finishSearchDialog(doc_.dialogs().runSearchDialog(doc_, start.search));
 }
 
 // What follows the Search Records dialog: the searches it edited, the search it asked for,
-// and the list options set it left to delete.
-void KxDisplayModes::finishSearchDialog(const KxSearchDialogResult& result, bool ran) {
+// and the list options sets it left behind.
+void KxDisplayModes::finishSearchDialog(const KxSearchDialogResult& result) {
     if (result.searchesEdited) doc_.setModified();
-    if (result.request) {
-        const std::size_t target = kxStoreSearchRequest(doc_.database(), *result.request);
-        doc_.setModified();
-        runSearch(target);
-        ran = true;
+    std::vector<std::uint8_t> unused = result.unusedListSets;
+    try {
+        if (result.request) {
+            std::optional<std::uint8_t> replaced;
+            const std::size_t target = kxStoreSearchRequest(doc_.database(), *result.request, &replaced);
+            if (replaced) unused.push_back(*replaced);
+            doc_.setModified();
+            runSearch(target);
+        }
+    } catch (...) {
+        // The sets nothing names are deleted all the same; the first failure is the one shown.
+        try {
+            deleteUnusedListSets(unused);
+        } catch (...) {
+        }
+        throw;
     }
-    if (!result.deleteListSet) return;
-    const std::uint8_t set = *result.deleteListSet;
-    KxSchemaEditor schema(doc_.database());
-    if (set >= schema.listSetCount()) return;
-    if (!ran && doc_.searchMode() && doc_.searchUsesOwnListOptions()) {
+    deleteUnusedListSets(unused);
+}
+
+void KxDisplayModes::deleteUnusedListSets(const std::vector<std::uint8_t>& candidates) {
+    KxDatabase& db = doc_.database();
+    const auto sets = kxUnusedListSets(db, candidates, doc_.mainListSet());
+    if (sets.empty()) return;
+    // The list must not show a set that goes: it returns to the main set first.
+    if (doc_.searchMode() &&
+        std::find(sets.begin(), sets.end(), db.header().currentListSet()) != sets.end()) {
         leaveModes();
         applyListSet(doc_.mainListSet(), false);
     }
-    schema.deleteListSet(set);
-    // The main set is renumbered like every other reference to a set.
-    const std::uint8_t main = doc_.mainListSet();
-    if (main == set)
-        doc_.setMainListSet(0);
-    else if (main > set)
-        doc_.setMainListSet(static_cast<std::uint8_t>(main - 1));
+    for (const std::uint8_t set : sets) {
+        kxDeleteListSet(db, set);
+        doc_.setMainListSet(kxListSetAfterDeletion(doc_.mainListSet(), set));
+    }
     doc_.setModified();
 }
 

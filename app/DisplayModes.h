@@ -39,7 +39,10 @@ class KxDisplayModes {
   private:
     void begin();
     bool refuseWithoutFields();
-    void finishSearchDialog(const KxSearchDialogResult& result, bool ran);
+    void finishSearchDialog(const KxSearchDialogResult& result);
+    // Deletes those of the sets that nothing uses any more, leaving search results first
+    // when they show one of them.
+    void deleteUnusedListSets(const std::vector<std::uint8_t>& candidates);
     void leaveModes();
     KxDbDoc& doc_;
 };

@@ -27,9 +27,11 @@ struct KxNewDatabaseRequest {
 // What the Search Records dialog hands back. Its Edit Names and List Options buttons change
 // the database while the dialog is up; the flags report that even when it was cancelled.
 struct KxSearchDialogResult {
-    std::optional<KxSearchRequest> request;    // OK: the rows and the target search
-    bool searchesEdited = false;               // the Edit Names dialog changed the searches
-    std::optional<std::uint8_t> deleteListSet; // a list options set to delete afterwards
+    std::optional<KxSearchRequest> request; // OK: the rows and the target search
+    bool searchesEdited = false;            // the Edit Names dialog changed the searches
+    // List options sets to delete afterwards, once the list no longer shows them, unless a
+    // saved search still names them: those of deleted searches, and one made for the search.
+    std::vector<std::uint8_t> unusedListSets;
 };
 
 // The Record Information dialog's content.

@@ -66,7 +66,7 @@ void KxEditNamesDialog::renameName() {
 void KxEditNamesDialog::deleteName() {
     if (const auto deleted = editor_.deleteSearch(selectedSearch())) {
         changed_ = true;
-        if (deleted->listOptionsSet) deletedListSet_ = deleted->listOptionsSet;
+        if (deleted->listOptionsSet) deletedListSets_.push_back(*deleted->listOptionsSet);
         refill(std::nullopt);
     }
 }

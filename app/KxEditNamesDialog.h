@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class KxDatabase;
 class KxUi;
@@ -21,8 +22,9 @@ class KxEditNamesDialog : public QDialog {
     // The search selected when the dialog closed, none for no selection.
     std::optional<std::size_t> selectedSearch() const;
     bool changed() const { return changed_; }
-    // The list options set of a deleted search, for the caller to delete.
-    std::optional<std::uint8_t> deletedListSet() const { return deletedListSet_; }
+    // The list options sets of the searches deleted, for the caller to delete once the list
+    // no longer shows them.
+    const std::vector<std::uint8_t>& deletedListSets() const { return deletedListSets_; }
 
     QListWidget* list() const { return list_; }
     void addName();
@@ -35,5 +37,5 @@ class KxEditNamesDialog : public QDialog {
     KxSearchNamesEditor editor_;
     QListWidget* list_ = nullptr;
     bool changed_ = false;
-    std::optional<std::uint8_t> deletedListSet_;
+    std::vector<std::uint8_t> deletedListSets_;
 };

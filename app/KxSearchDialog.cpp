@@ -6,8 +6,9 @@
 #include "app/CommandFailure.h"
 #include "app/DbDoc.h"
 #include "app/KxEditNamesDialog.h"
+#include "app/SearchListSets.h"
 #include "editors/CategoryEditing.h"
-#include "views/FormItems.h"
+#include "editors/FieldChoices.h"
 #include "views/KxBaseCtrl.h"
 #include "views/KxFieldCtrlFactory.h"
 #include "views/KxQtText.h"
@@ -20,19 +21,13 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 const char* const kAllFieldsText = "All text & numeric fields";
 const char* const kNoFieldsText = "No fields";
 const char* const kEditNamesText = "Edit Names...";
 constexpr int kEditNamesItem = -2;
-
-QString fieldLabel(const KxHeaderChunk& header, std::size_t field) {
-    const std::string& label = header.fields[field].label;
-    if (!label.empty()) return kxQt(label);
-    std::string text = kxString(kxStrFieldNumber);
-    if (const auto at = text.find("%d"); at != std::string::npos) text.replace(at, 2, std::to_string(field + 1));
-    return kxQt(text);
-}
 } // namespace
 
 KxSearchDialog::KxSearchDialog(KxDbDoc& doc, std::optional<std::size_t> search, QWidget* parent)
@@ -140,14 +135,17 @@ void KxSearchDialog::fillFieldBox(int index) {
     box->clear();
     if (index > 0) box->addItem(tr(kNoFieldsText), kNoFields);
     box->addItem(tr(kAllFieldsText), int{kAnyField});
-    const KxHeaderChunk& header = doc_.database().header();
-    for (const KxFormItem& item : kxCurrentFormItems(header)) {
-        if (item.field >= header.fields.size() || header.fields[item.field].type == KxFieldType::LabelOnly) continue;
-        if (box->findData(int{item.field}) >= 0) continue;
-        box->addItem(fieldLabel(header, item.field), int{item.field});
-    }
+    for (const KxFieldChoice& choice : kxFieldChoices(doc_.database().header()))
+        box->addItem(kxQt(choice.name), int{choice.field});
     box->addItem(kxQt(kxString(kxStrCategory)), int{kCategoryField});
-    box->setCurrentIndex(0);
+    box->setCurrentIndex(startItem(index));
+}
+
+// Rows 2 and 3 start on "No fields"; row 1 on the first field of the database, the item after
+// "All text & numeric fields", or on that one when there is no field before "Category".
+int KxSearchDialog::startItem(int index) const {
+    if (index > 0) return 0;
+    return rows_[0].field->count() > 2 ? 1 : 0;
 }
 
 void KxSearchDialog::chooseField(int index, int field) {
@@ -195,7 +193,7 @@ void KxSearchDialog::onFieldChosen(int index) {
 
 void KxSearchDialog::resetRows() {
     for (int i = 0; i < kRowCount; ++i) {
-        rows_[i].field->setCurrentIndex(0);
+        rows_[i].field->setCurrentIndex(startItem(i));
         onFieldChosen(i);
     }
 }
@@ -241,11 +239,16 @@ void KxSearchDialog::onNameChosen(int index) {
     nameChoice_ = index;
     kxRunGuarded(doc_.ui(), [&] {
         ensureSearchExists();
-        const auto search = static_cast<std::size_t>(chosen);
-        KxSavedSearches searches(doc_.database());
-        listOptionsSet_ = search < searches.count() ? searches.listOptionsSet(search) : 255;
-        loadRows(kxSearchRows(doc_.database(), search));
+        loadSearch(static_cast<std::size_t>(chosen), false);
     });
+}
+
+void KxSearchDialog::loadSearch(std::size_t search, bool keepRowsWithoutCriteria) {
+    KxSavedSearches searches(doc_.database());
+    const bool exists = search < searches.count();
+    setListLink(exists ? searches.listOptionsSet(search) : KxSavedSearches::kNoListOptionsSet, false);
+    if (!keepRowsWithoutCriteria || (exists && searches.criterionCount(search) > 0))
+        loadRows(kxSearchRows(doc_.database(), search));
 }
 
 void KxSearchDialog::editNames() {
@@ -254,19 +257,53 @@ void KxSearchDialog::editNames() {
         KxEditNamesDialog dialog(doc_.database(), doc_.ui(), this);
         dialog.exec();
         if (dialog.changed()) result_.searchesEdited = true;
-        if (dialog.deletedListSet()) result_.deleteListSet = dialog.deletedListSet();
+        const auto& deleted = dialog.deletedListSets();
+        result_.unusedListSets.insert(result_.unusedListSets.end(), deleted.begin(), deleted.end());
         fillNameBox(dialog.selectedSearch().value_or(0));
+        // The search now selected brings its own list options link, so that OK never links
+        // the target to the set of a search just deleted. Its criteria replace the rows; a
+        // search without any (a new one) takes the rows as they were typed.
+        loadSearch(static_cast<std::size_t>(std::max(0, names_->currentData().toInt())), true);
     });
 }
 
-void KxSearchDialog::setListOptionsRunner(std::function<std::optional<std::uint8_t>(KxDbDoc&)> runner) {
+void KxSearchDialog::setListOptionsRunner(ListOptionsRunner runner) {
     listOptionsRunner_ = std::move(runner);
     applyMode();
 }
 
 void KxSearchDialog::runListOptions() {
     if (!listOptionsRunner_) return;
-    if (const auto set = listOptionsRunner_(doc_)) listOptionsSet_ = *set;
+    kxRunGuarded(doc_.ui(), [&] {
+        KxDatabase& db = doc_.database();
+        // Editing again starts from the search's own set; a search without one from the set
+        // its results would be shown with.
+        const std::uint8_t start = listOptionsSet_ < db.header().listSets.size() ? listOptionsSet_ : doc_.mainListSet();
+        const auto columns = listOptionsRunner_(doc_, start);
+        if (!columns) return;
+        const auto made = kxMakeSearchListSet(db, *columns);
+        if (!made) return;
+        doc_.setModified();
+        setListLink(*made, true);
+    });
+}
+
+// The search's list options link changes; a set made here that it no longer names goes.
+void KxSearchDialog::setListLink(std::uint8_t set, bool made) {
+    const std::optional<std::uint8_t> before = std::exchange(madeSet_, made ? std::optional(set) : std::nullopt);
+    listOptionsSet_ = set;
+    if (before && *before != set) dropListSet(*before);
+}
+
+void KxSearchDialog::dropListSet(std::uint8_t set) {
+    for (const std::uint8_t gone : kxUnusedListSets(doc_.database(), {set}, doc_.mainListSet())) {
+        kxDeleteListSet(doc_.database(), gone);
+        auto renumber = [gone](std::uint8_t& held) { held = kxListSetAfterDeletion(held, gone); };
+        renumber(listOptionsSet_);
+        if (madeSet_) renumber(*madeSet_);
+        for (std::uint8_t& queued : result_.unusedListSets) renumber(queued);
+        doc_.setMainListSet(kxListSetAfterDeletion(doc_.mainListSet(), gone));
+    }
 }
 
 // ---- modes ----------------------------------------------------------------------------------
@@ -326,11 +363,19 @@ KxSearchRequest KxSearchDialog::request() const {
 
 void KxSearchDialog::accept() {
     result_.request = request();
+    // Storing the request links the set made here; should it fail, nothing names the set
+    // and it goes afterwards like the others.
+    if (madeSet_) result_.unusedListSets.push_back(*std::exchange(madeSet_, std::nullopt));
     QDialog::accept();
 }
 
+void KxSearchDialog::reject() {
+    if (madeSet_) kxRunGuarded(doc_.ui(), [&] { dropListSet(*std::exchange(madeSet_, std::nullopt)); });
+    QDialog::reject();
+}
+
 KxSearchDialogResult kxRunSearchDialog(KxDbDoc& doc, std::size_t search, QWidget* parent,
-                                       std::function<std::optional<std::uint8_t>(KxDbDoc&)> listOptions) {
+                                       KxSearchDialog::ListOptionsRunner listOptions) {
     KxSearchDialog dialog(doc, search, parent);
     if (listOptions) dialog.setListOptionsRunner(std::move(listOptions));
     dialog.exec();

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class KxBaseCtrl;
 class KxDbDoc;
@@ -37,9 +38,12 @@ class KxSearchDialog : public QDialog {
     // The request the rows make now.
     KxSearchRequest request() const;
 
-    // List Options for the search: the new list options set, none when cancelled. Without
-    // it the button is disabled.
-    void setListOptionsRunner(std::function<std::optional<std::uint8_t>(KxDbDoc&)> runner);
+    // Runs the List Options dialog opened on list options set `set`: the columns chosen, none
+    // when cancelled. The dialog makes the search's own set from them. Without a runner the
+    // button is disabled.
+    using ListOptionsRunner =
+        std::function<std::optional<std::vector<KxListOptionsColumn>>(KxDbDoc&, std::uint8_t set)>;
+    void setListOptionsRunner(ListOptionsRunner runner);
 
     // For tests and the front end's first focus.
     QComboBox* fieldBox(int row) const { return rows_[row].field; }
@@ -47,10 +51,13 @@ class KxSearchDialog : public QDialog {
     KxBaseCtrl* valueBox(int row) const { return rows_[row].value; }
     QComboBox* nameBox() const { return names_; }
     QPushButton* modeButton() const { return mode_; }
+    QPushButton* listOptionsButton() const { return listOptions_; }
     // Selects a field (or kNoFields) in a row as the user would.
     void chooseField(int row, int field);
 
     void accept() override;
+    // Cancel also deletes a list options set made for the search.
+    void reject() override;
 
   private:
     struct Row {
@@ -65,13 +72,17 @@ class KxSearchDialog : public QDialog {
 
     void buildRow(int index, class QGridLayout* grid, int gridRow);
     void fillFieldBox(int row);
+    int startItem(int row) const;
     void onFieldChosen(int row);
     void loadRows(const std::vector<KxSearchRow>& rows);
     void resetRows();
     void fillNameBox(std::size_t select);
     void onNameChosen(int index);
+    void loadSearch(std::size_t search, bool keepRowsWithoutCriteria);
     void editNames();
     void runListOptions();
+    void setListLink(std::uint8_t set, bool made);
+    void dropListSet(std::uint8_t set);
     void ensureSearchExists();
     void applyMode();
     std::vector<std::string> categoryNames() const;
@@ -84,13 +95,14 @@ class KxSearchDialog : public QDialog {
     QPushButton* mode_ = nullptr;
     bool advanced_ = false;
     int nameChoice_ = 0; // the name box's index before a choice
-    std::uint8_t listOptionsSet_ = 255;
+    std::uint8_t listOptionsSet_ = 255;         // the link OK stores with the target
+    std::optional<std::uint8_t> madeSet_;      // made here by List O&ptions..., named by no search yet
     int fullHeight_ = 0;
     KxSearchDialogResult result_;
-    std::function<std::optional<std::uint8_t>(KxDbDoc&)> listOptionsRunner_;
+    ListOptionsRunner listOptionsRunner_;
 };
 
 // Runs the dialog modally, as the document's dialog interface does: opens on `search`, and
 // List O&ptions... uses `listOptions` when given.
 KxSearchDialogResult kxRunSearchDialog(KxDbDoc& doc, std::size_t search, QWidget* parent,
-                                       std::function<std::optional<std::uint8_t>(KxDbDoc&)> listOptions = {});
+                                       KxSearchDialog::ListOptionsRunner listOptions = {});

@@ -79,12 +79,16 @@ KxSearchDialogStart kxSearchDialogStart(KxDatabase& db) {
     return start;
 }
 
-std::size_t kxStoreSearchRequest(KxDatabase& db, const KxSearchRequest& request) {
+std::size_t kxStoreSearchRequest(KxDatabase& db, const KxSearchRequest& request,
+                                 std::optional<std::uint8_t>* replacedListSet) {
     KxSavedSearches searches(db);
     if (searches.count() == 0) searches.add();
     const std::size_t target = request.advanced ? request.chosenSearch : 0;
     if (target >= searches.count()) throw KxDbError::LimitReached;
+    const std::uint8_t before = searches.listOptionsSet(target);
     searches.setListOptionsSet(target, request.listOptionsSet);
+    if (replacedListSet && before != request.listOptionsSet && before != KxSavedSearches::kNoListOptionsSet)
+        *replacedListSet = before;
     searches.clearCriteria(target);
     for (std::size_t r = 0; r < request.rows.size(); ++r) {
         const auto& row = request.rows[r];

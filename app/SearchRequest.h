@@ -43,5 +43,8 @@ struct KxSearchRequest {
 };
 // OK: stores the rows into the target (search 0 in basic mode, else the chosen one; a
 // search is added first when there is none), links its list options set, makes it current
-// and returns its index. The caller then runs it.
-std::size_t kxStoreSearchRequest(KxDatabase& db, const KxSearchRequest& request);
+// and returns its index. The caller then runs it. `replacedListSet`, when given, receives the
+// set the target named before when it now names another one, for the caller to delete once
+// nothing uses it.
+std::size_t kxStoreSearchRequest(KxDatabase& db, const KxSearchRequest& request,
+                                 std::optional<std::uint8_t>* replacedListSet = nullptr);

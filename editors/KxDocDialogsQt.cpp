@@ -7,29 +7,24 @@
 #include "app/KxSearchDialog.h"
 #include "editors/KxListOptionsDialog.h"
 
-std::optional<std::vector<KxListOptionsColumn>> KxDocDialogsQt::runListOptionsDialog(KxDbDoc& doc) {
-    const KxDatabase& db = doc.database();
-    KxListOptionsDialog dialog(parent_, db.header(),
-                               kxListOptionsColumnsOf(db, KxDisplayModes(doc).listSetInForce()));
+namespace {
+// The List Options dialog opened on list options set `set`; the columns chosen.
+std::optional<std::vector<KxListOptionsColumn>> runListOptionsOn(QWidget* parent, const KxDatabase& db,
+                                                                 std::size_t set) {
+    KxListOptionsDialog dialog(parent, db.header(), kxListOptionsColumnsOf(db, set));
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.columns();
 }
+} // namespace
+
+std::optional<std::vector<KxListOptionsColumn>> KxDocDialogsQt::runListOptionsDialog(KxDbDoc& doc) {
+    return runListOptionsOn(parent_, doc.database(), KxDisplayModes(doc).listSetInForce());
+}
 
 KxSearchDialogResult KxDocDialogsQt::runSearchDialog(KxDbDoc& doc, std::size_t search) {
-    // List O&ptions... in the search dialog makes a list options set of the search's own.
-    auto listOptions = [this](KxDbDoc& d) -> std::optional<std::uint8_t> {
-        KxDatabase& db = d.database();
-        KxListOptionsDialog dialog(parent_, db.header(),
-                                   kxListOptionsColumnsOf(db, KxDisplayModes(d).listSetInForce()));
-        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-        std::vector<KxListOptionsColumn> used;
-        for (const KxListOptionsColumn& column : dialog.columns())
-            if (column.field != kNoField) used.push_back(column);
-        if (used.empty()) return std::nullopt;
-        const std::size_t set = kxApplyListOptions(db, used, true);
-        d.setModified();
-        return static_cast<std::uint8_t>(set);
-    };
+    // List O&ptions... in the search dialog opens on the search's own set, or on the set its
+    // results would show with; the search dialog makes the search's own set from the choice.
+    auto listOptions = [this](KxDbDoc& d, std::uint8_t set) { return runListOptionsOn(parent_, d.database(), set); };
     return kxRunSearchDialog(doc, search, parent_, listOptions);
 }
 

@@ -1,16 +1,16 @@
 #include "editors/ListOptionsRules.h"
 
-#include "transfer/DisplayNames.h"
-#include "transfer/FormOrder.h"
-
 #include <algorithm>
 
 KxListOptionsRules::KxListOptionsRules(const KxHeaderChunk& header)
-    : header_(header), fields_(kxFieldsInFormOrder(header, false)) {}
+    : header_(header), choices_(kxFieldChoices(header)) {
+    for (const KxFieldChoice& choice : choices_) fields_.push_back(choice.field);
+}
 
 std::string KxListOptionsRules::fieldName(std::uint8_t field) const {
-    if (field >= header_.fields.size()) return {};
-    return kxLabelOrDefault(header_.fields[field].label, static_cast<std::size_t>(field) + 1);
+    const auto at = std::find_if(choices_.begin(), choices_.end(),
+                                 [field](const KxFieldChoice& choice) { return choice.field == field; });
+    return at != choices_.end() ? at->name : std::string();
 }
 
 bool KxListOptionsRules::isCheckbox(std::uint8_t field) const {

@@ -6,6 +6,7 @@
 
 #include "HeaderChunk.h"
 #include "Sort.h"
+#include "editors/FieldChoices.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -20,7 +21,8 @@ class KxListOptionsRules {
     explicit KxListOptionsRules(const KxHeaderChunk& header);
 
     const std::vector<std::uint8_t>& fields() const { return fields_; }
-    // The label, or "Field %d" when the label is empty (Windows-1252).
+    // The label, or "Field %d" when the label is empty (Windows-1252); empty for a field
+    // not offered.
     std::string fieldName(std::uint8_t field) const;
 
     bool offersNone(std::size_t column, const std::vector<KxListOptionsColumn>& columns) const;
@@ -36,5 +38,6 @@ class KxListOptionsRules {
   private:
     bool isCheckbox(std::uint8_t field) const;
     const KxHeaderChunk& header_;
+    std::vector<KxFieldChoice> choices_;
     std::vector<std::uint8_t> fields_;
 };

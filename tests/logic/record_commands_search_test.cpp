@@ -114,16 +114,19 @@ TEST_F(DisplayModesTest, ASavedSearchEntryWithoutCriteriaOpensTheDialogOnIt) {
 TEST_F(DisplayModesTest, DeletingTheShownListOptionsSetLeavesSearchResultsFirst) {
     const std::size_t own =
         kxApplyListOptions(doc.database(), {{1, KxSortDirection::Ascending}}, true);
-    namedSearch("Mine", static_cast<std::uint8_t>(own));
+    const std::size_t s = namedSearch("Mine", static_cast<std::uint8_t>(own));
     modes.runSavedSearchEntry(1);
     ASSERT_TRUE(doc.searchUsesOwnListOptions());
+    // Edit Names deleted the search and left its set to the document.
+    KxSavedSearches(doc.database()).remove(s);
     dialogs.search = {};
     dialogs.search.searchesEdited = true;
-    dialogs.search.deleteListSet = static_cast<std::uint8_t>(own);
+    dialogs.search.unusedListSets = {static_cast<std::uint8_t>(own)};
     modes.searchRecords();
     EXPECT_FALSE(doc.searchMode());
     EXPECT_FALSE(doc.searchUsesOwnListOptions());
     EXPECT_EQ(doc.database().header().listSets.size(), 1u);
+    EXPECT_EQ(doc.database().header().sortDefs.size(), 1u) << "its sort definition went with it";
     EXPECT_EQ(doc.database().header().currentListSet(), 0);
 }
 
