@@ -5,6 +5,7 @@
 #include "SearchChunk.h"
 #include "TextCollation.h"
 #include "app/DbDoc.h"
+#include "app/MenuCommands.h"
 
 #include <algorithm>
 
@@ -35,10 +36,11 @@ bool kxCommandEnabled(KxCommand command, const KxCommandState& s, const KxFocusS
         break;
     }
     if (id >= static_cast<std::uint32_t>(KxCommand::RecentFileFirst) &&
-        id < static_cast<std::uint32_t>(KxCommand::RecentFileFirst) + 16)
+        id < static_cast<std::uint32_t>(KxCommand::RecentFileFirst) + kxRecentFileCount)
         return true;
     if (!s.open) return false;
-    if (savedSearch) return !s.deletedMode;
+    // The saved searches run as Search Records does.
+    if (savedSearch) return kxCommandEnabled(KxCommand::SearchRecords, s, focus);
 
     switch (command) {
     case KxCommand::Import:

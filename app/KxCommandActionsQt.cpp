@@ -126,20 +126,7 @@ void KxCommandActions::buildToolBar(QToolBar& bar) {
 }
 
 bool KxCommandActions::enabled(KxCommand command, const KxCommandState& state, const KxFocusState& focus) {
-    const auto id = static_cast<std::uint32_t>(command);
-    const auto recentFirst = static_cast<std::uint32_t>(KxCommand::RecentFileFirst);
-    const auto searchFirst = static_cast<std::uint32_t>(KxCommand::SavedSearch1);
-    if (id >= recentFirst && id < recentFirst + kxRecentFileCount) return true;
-    if (id >= searchFirst && id < searchFirst + kxSavedSearchCommandCount)
-        return kxCommandEnabled(KxCommand::SearchRecords, state, focus);
-    switch (command) {
-    case KxCommand::NewDatabase:
-    case KxCommand::OpenDatabase:
-    case KxCommand::Exit:
-    case KxCommand::Help:
-    case KxCommand::About: return true;
-    default: return kxCommandEnabled(command, state, focus);
-    }
+    return kxCommandEnabled(command, state, focus);
 }
 
 void KxCommandActions::refresh(const KxCommandState& state, const KxFocusState& focus) {
@@ -187,7 +174,6 @@ void KxCommandActions::setSavedSearches(const std::vector<std::pair<std::size_t,
     if (entries == savedSearches_ && !savedSearchEntries_.empty()) return;
     savedSearches_ = entries;
     clearEntries(savedSearchEntries_);
-    savedSearchIndices_.clear();
     QAction* search = action(KxCommand::SearchRecords);
     if (!recordMenu_ || !search) return;
     // Insert before the item that follows Search Records, so the entries keep their order.
@@ -203,10 +189,5 @@ void KxCommandActions::setSavedSearches(const std::vector<std::pair<std::size_t,
         connect(a, &QAction::triggered, this, [this, command] { run_(command); });
         recordMenu_->insertAction(before, a);
         savedSearchEntries_.push_back(a);
-        savedSearchIndices_.push_back(entries[k].first);
     }
-}
-
-std::size_t KxCommandActions::savedSearchIndex(std::size_t entry) const {
-    return entry < savedSearchIndices_.size() ? savedSearchIndices_[entry] : entry;
 }

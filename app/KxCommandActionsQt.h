@@ -46,8 +46,6 @@ class KxCommandActions : public QObject {
     void setRecentFiles(const std::vector<std::string>& menuTexts);
     // Replaces the saved-search entries after Search Records: (search index, menu text).
     void setSavedSearches(const std::vector<std::pair<std::size_t, std::string>>& entries);
-    // The search index behind saved-search entry k (0-based), as last set.
-    std::size_t savedSearchIndex(std::size_t entry) const;
 
   signals:
     // A menu is about to open: the owner refreshes before it shows.
@@ -69,5 +67,4 @@ class KxCommandActions : public QObject {
     QMenu* recordMenu_ = nullptr;
     std::vector<QAction*> recentEntries_;
     std::vector<QAction*> savedSearchEntries_;
-    std::vector<std::size_t> savedSearchIndices_;
 };

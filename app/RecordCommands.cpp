@@ -262,5 +262,7 @@ void KxRecordCommands::writeDeletionLog() {
     begin();
     if (!doc_.isOpen()) return;
     const std::string path = kxDeletionLogPath(doc_.settings().path());
-    kxAppendDeletionLog(path, kxDeletionLogText(doc_.database(), std::time(nullptr)));
+    // A log that could not be written is said, never passed over in silence.
+    if (!kxAppendDeletionLog(path, kxDeletionLogText(doc_.database(), std::time(nullptr))))
+        throw KxDbError::CannotOpenOther;
 }

@@ -8,6 +8,8 @@
 #include "app/RecordClipboardText.h"
 #include "app/RecordCommands.h"
 
+#include <filesystem>
+
 namespace {
 class RecordCommandsTest : public DocTest {
   protected:
@@ -402,4 +404,9 @@ TEST_F(RecordCommandsTest, DeletionLogIsAppendedBesideTheSettingsFile) {
     const std::string log(bytes.begin(), bytes.end());
     EXPECT_EQ(log.find("Not permanently deleted records: 0\n"),
               log.rfind("Not permanently deleted records: 0\n") - log.size() / 2);
+
+    // A log that cannot be written (here a directory stands in its place) is a failure.
+    std::filesystem::remove(dir.file("rolvadeskDelete.dmp"));
+    std::filesystem::create_directory(dir.file("rolvadeskDelete.dmp"));
+    EXPECT_THROW(commands.writeDeletionLog(), KxDbError);
 }
