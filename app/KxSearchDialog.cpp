@@ -189,6 +189,14 @@ void KxSearchDialog::onFieldChosen(int index) {
         row.valueSlot->layout()->addWidget(row.value->widget());
         row.value->widget()->show();
     }
+    widenToContents();
+}
+
+void KxSearchDialog::widenToContents() {
+    // Another field's operators may be longer than the box had room for.
+    const int wanted = sizeHint().width();
+    if (wanted > minimumWidth()) setMinimumWidth(wanted);
+    if (width() < wanted) resize(wanted, height());
 }
 
 void KxSearchDialog::resetRows() {

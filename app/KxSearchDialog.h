@@ -74,6 +74,7 @@ class KxSearchDialog : public QDialog {
     void fillFieldBox(int row);
     int startItem(int row) const;
     void onFieldChosen(int row);
+    void widenToContents();
     void loadRows(const std::vector<KxSearchRow>& rows);
     void resetRows();
     void fillNameBox(std::size_t select);
