@@ -125,8 +125,11 @@ TEST(Screenshot, SearchDialogInBothModes) {
     dialog.chooseField(2, 3);
     saveScreenshot(dialog, QStringLiteral("search-advanced.png"));
     // The dialog makes room for the longer operators of the fields chosen.
-    for (QComboBox* box : dialog.findChildren<QComboBox*>())
-        if (box->isVisible()) EXPECT_GE(box->width(), box->sizeHint().width()) << box->objectName().toStdString();
+    for (QComboBox* box : dialog.findChildren<QComboBox*>()) {
+        if (box->isVisible()) {
+            EXPECT_GE(box->width(), box->sizeHint().width()) << box->objectName().toStdString();
+        }
+    }
 }
 
 TEST(Screenshot, CategoryAndListOptionsDialogs) {
