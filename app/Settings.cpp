@@ -99,6 +99,8 @@ bool KxSettings::initialiseIfMissing() {
     return true;
 }
 
+// Values come back whole: paths here may be longer than the 1023 characters a value once
+// was cut to, and a cut path names another place.
 std::string KxSettings::readText(std::string_view section, std::string_view key,
                                  std::string_view fallback) const {
     std::optional<std::string> value = store_.read(cleanName(section), cleanName(key));
