@@ -217,8 +217,8 @@ void KxDbMainFrame::setOverwriteMode(bool on) {
 }
 
 void KxDbMainFrame::setToolTipsShown(bool on) {
+    // The application-wide event filter holds the tool tips back while this is off.
     toolTips_ = on;
-    toolBar_->setToolTipDuration(on ? -1 : 0);
 }
 
 // --- placement ---
