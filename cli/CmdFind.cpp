@@ -9,6 +9,7 @@
 #include "RecordTable.h"
 #include "SavedSearches.h"
 #include "Search.h"
+#include "app/SearchListSets.h"
 #include "app/SearchRequest.h"
 
 #include <algorithm>
@@ -85,7 +86,13 @@ int runFind(CliContext& c) {
         }
         request.chosenSearch = index;
     }
-    const std::size_t target = kxStoreSearchRequest(*db, request);
+    std::optional<std::uint8_t> replacedSet;
+    const std::size_t target = kxStoreSearchRequest(*db, request, &replacedSet);
+    // A search stored anew names no list options set of its own: the one it had goes unless
+    // something else still uses it.
+    if (replacedSet)
+        for (const std::uint8_t set : kxUnusedListSets(*db, {*replacedSet}, db->header().currentListSet()))
+            kxDeleteListSet(*db, set);
     const std::size_t found = runSearch(*db, target);
     auto attributes = db->header().attributes();
     attributes = found > 0 ? (attributes | kAttrSearchResults) : (attributes & ~kAttrSearchResults);

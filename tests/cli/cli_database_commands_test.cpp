@@ -2,7 +2,11 @@
 // category, with their exit statuses.
 
 #include "CliRun.h"
+#include "KxDatabase.h"
 #include "Locale.h"
+#include "SchemaEditor.h"
+#include "SearchChunk.h"
+#include "app/SearchListSets.h"
 
 #include <gtest/gtest.h>
 
@@ -86,6 +90,26 @@ TEST_F(CliDatabase, FindMarksTheMatchesAndSavesTheSearch) {
     EXPECT_NE(info.find("\"name\": \"Twelve\""), std::string::npos);
     EXPECT_EQ(box.run({"find", path, "--where", "Lent contains x"}).status, 2);
     EXPECT_EQ(box.run({"find", path, "--where", "Name sounds like x"}).status, 2);
+}
+
+TEST_F(CliDatabase, FindIntoASearchWithItsOwnListOptionsLeavesNoUnusedSet) {
+    add({"Name=Smith"});
+    ASSERT_EQ(box.run({"find", path, "--where", "Name contains smi", "--save", "Smiths"}).status, 0);
+    std::size_t sets = 0;
+    {
+        KxDatabase db;
+        db.open(path, kOpenDocument, 1);
+        const auto own = kxMakeSearchListSet(db, {{0, KxSortDirection::Ascending}});
+        ASSERT_TRUE(own.has_value());
+        db.searchChunk().searches[1].listOptionsSet = *own;
+        sets = KxSchemaEditor(db).listSetCount();
+        db.save();
+        db.close(false);
+    }
+    ASSERT_EQ(box.run({"find", path, "--where", "Name contains th", "--save", "Smiths"}).status, 0);
+    KxDatabase db;
+    db.open(path, kOpenReadShared, 1);
+    EXPECT_EQ(KxSchemaEditor(db).listSetCount(), sets - 1);
 }
 
 TEST_F(CliDatabase, SortRewritesTheListOptionsAndOrder) {
