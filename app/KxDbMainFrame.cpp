@@ -191,6 +191,13 @@ void KxDbMainFrame::focusOtherPane() {
 
 // --- modes ---
 
+bool KxDbMainFrame::isEditKey(const QKeyEvent& key) const {
+    const QKeySequence pressed(key.keyCombination());
+    for (KxCommand edit : {KxCommand::Undo, KxCommand::Redo, KxCommand::Cut, KxCommand::Copy, KxCommand::Paste})
+        if (commandKeys(edit).contains(pressed)) return true;
+    return false;
+}
+
 bool KxDbMainFrame::isFirstReceiver(const QObject* watched) const {
     // Keys go to the focus widget, or to the window when nothing has the focus.
     const QWidget* focus = QApplication::focusWidget();
@@ -302,13 +309,22 @@ bool KxDbMainFrame::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::ShortcutOverride:
         // Keys run commands only when enabled, so enabling must be current first.
-        if (isActiveWindow()) refreshCommands();
+        if (inFrame) refreshCommands();
+        // The edit keys are the window's Edit commands, with their rules (no paste into the
+        // look-up box, the look-up text cleared afterwards), not the text box's own.
+        if (inFrame && isEditKey(*static_cast<QKeyEvent*>(event))) {
+            event->ignore();
+            return true;
+        }
         break;
     case QEvent::KeyPress: {
         // A key a widget leaves alone goes on to its parents, and passes here again for each.
         if (!inFrame || !isFirstReceiver(watched)) break;
         const auto* key = static_cast<QKeyEvent*>(event);
         followLockKeys(*key);
+        // An edit key that gets here found its command disabled: like every command key it
+        // then does nothing, rather than editing behind the command's rules.
+        if (isEditKey(*key)) return true;
         const Qt::KeyboardModifiers held =
             key->modifiers() & (Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier);
         if (key->key() == Qt::Key_Insert && held == Qt::NoModifier && !key->isAutoRepeat())

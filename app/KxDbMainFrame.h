@@ -116,6 +116,7 @@ class KxDbMainFrame : public QMainWindow, public KxDocPanes {
     void applyPaneSplit();
     void focusOtherPane();
     bool isFirstReceiver(const QObject* watched) const;
+    bool isEditKey(const QKeyEvent& key) const;
     void followLockKeys(const QKeyEvent& key);
     void openRecentFile(int index);
     void initialUpdate();

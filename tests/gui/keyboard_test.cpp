@@ -1,14 +1,18 @@
 // Keys pressed in the program's own window: the window's command keys against the buttons'
-// underlined letters, and the Insert key reaching the form's text boxes once.
+// underlined letters, the Insert key reaching the form's text boxes once, and the edit keys
+// running the window's Edit commands.
 
 #include "GuiTestSupport.h"
 
 #include "app/KxDbAppInstanceQt.h"
 #include "views/KxBaseCtrl.h"
+#include "views/KxDbListView.h"
 #include "views/KxDbRecordCtrl.h"
 #include "views/KxDbRecordView.h"
 #include "views/KxTextCtrl.h"
 
+#include <QClipboard>
+#include <QLineEdit>
 #include <QSettings>
 #include <QTest>
 
@@ -61,4 +65,27 @@ TEST_F(ProgramWindow, InsertInAFormTextBoxSwitchesTheModeOnceAndTheBoxFollows) {
     QTest::keyClick(name, Qt::Key_Insert);
     EXPECT_FALSE(kxOverwriteMode());
     EXPECT_FALSE(name->overwriteMode());
+}
+
+TEST_F(ProgramWindow, EditKeysAreTheWindowsEditCommandsWithTheirRules) {
+    auto* list = static_cast<KxDbListView*>(run.frame()->listPane());
+    QLineEdit& lookup = list->lookupBox();
+    QApplication::clipboard()->setText(QStringLiteral("Saw"));
+    lookup.setFocus();
+    QApplication::processEvents();
+    // Paste never goes into the look-up box.
+    QTest::keyClick(&lookup, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(lookup.text().isEmpty());
+
+    // Copy from a form text box, which also clears the look-up text.
+    QTest::keyClicks(&lookup, "h");
+    ASSERT_EQ(lookup.text(), "h");
+    auto* name = dynamic_cast<KxTextCtrl*>(form().controlFor(0));
+    ASSERT_NE(name, nullptr);
+    name->setFocus();
+    name->selectAll();
+    QApplication::processEvents();
+    QTest::keyClick(name, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), name->toPlainText());
+    EXPECT_TRUE(lookup.text().isEmpty());
 }
