@@ -3,7 +3,7 @@
 //
 // Aims on the reference machine: the export 60 ms, the report 150 ms.
 
-#include "app/KxUi.h"
+#include "app/SilentUi.h"
 #include "editors/SchemaBuilder.h"
 #include "print/Report.h"
 #include "transfer/Exporter.h"
@@ -22,34 +22,6 @@
 namespace {
 
 constexpr std::size_t kRecords = KxDatabase::kMaxRecords;
-
-// The interface of a run nobody watches: no messages, a progress box that never cancels.
-class QuietUi final : public KxUi {
-  public:
-    KxAnswer message(const std::string&, const std::string&, KxButtons, KxIcon,
-                     KxAnswer defaultAnswer) override {
-        return defaultAnswer;
-    }
-    std::optional<std::string> openFileName(const KxFileDialogRequest&) override { return {}; }
-    std::optional<std::string> saveFileName(const KxFileDialogRequest&) override { return {}; }
-    std::optional<std::string> askText(const std::string&, const std::string&, const std::string&,
-                                       std::size_t) override {
-        return {};
-    }
-    std::unique_ptr<KxWaitBox> waitBox(const std::string&) override {
-        return std::make_unique<QuietBox>();
-    }
-    std::optional<std::string> clipboardText() override { return {}; }
-    bool setClipboardText(const std::string&) override { return false; }
-    void openWithDesktop(const std::string&) override {}
-
-  private:
-    struct QuietBox final : KxWaitBox {
-        void setStatus(const std::string&) override {}
-        void setProgress(std::uint64_t, std::uint64_t) override {}
-        bool cancelled() override { return false; }
-    };
-};
 
 KxFieldSpec field(const char* label, KxFieldType type, std::uint32_t decimals = 0) {
     KxFieldSpec spec;
@@ -115,7 +87,7 @@ BenchDatabase& benchDatabase() {
 
 void BM_ExportCsv(benchmark::State& state) {
     BenchDatabase& bench = benchDatabase();
-    QuietUi ui;
+    KxSilentUi ui;
     const KxExportSelections selections(bench.db);
     KxExportOptions options;
     options.path = bench.file("out.csv");
@@ -129,7 +101,7 @@ BENCHMARK(BM_ExportCsv)->Unit(benchmark::kMillisecond);
 
 void BM_ReportTable(benchmark::State& state) {
     BenchDatabase& bench = benchDatabase();
-    QuietUi ui;
+    KxSilentUi ui;
     KxFieldSelection::Options print;
     print.includeLabelOnly = true;
     print.includeCategory = true;

@@ -71,7 +71,7 @@ void BM_SelectAnotherRow(benchmark::State& state) {
     if (!mkdtemp(pattern.data())) std::abort();
     const std::filesystem::path dir = pattern;
     {
-        QuietUi ui;
+        KxSilentUi ui;
         const std::string settings = (dir / "bench.ini").string();
         KxDbDoc doc(ui, KxSettings(settings));
         KxDbMainFrame frame(doc, ui, KxSettings(settings));

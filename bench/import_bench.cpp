@@ -4,7 +4,7 @@
 //
 // Aim on the reference machine: 300 ms.
 
-#include "app/KxUi.h"
+#include "app/SilentUi.h"
 #include "editors/SchemaBuilder.h"
 #include "transfer/DelimitedImporter.h"
 #include "transfer/ImportRun.h"
@@ -23,30 +23,6 @@
 namespace {
 
 constexpr std::size_t kRows = KxDatabase::kMaxRecords;
-
-class SilentUi final : public KxUi {
-public:
-    KxAnswer message(const std::string&, const std::string&, KxButtons, KxIcon, KxAnswer answer) override {
-        return answer;
-    }
-    std::optional<std::string> openFileName(const KxFileDialogRequest&) override { return {}; }
-    std::optional<std::string> saveFileName(const KxFileDialogRequest&) override { return {}; }
-    std::optional<std::string> askText(const std::string&, const std::string&, const std::string&,
-                                       std::size_t) override {
-        return {};
-    }
-    std::unique_ptr<KxWaitBox> waitBox(const std::string&) override { return std::make_unique<Box>(); }
-    std::optional<std::string> clipboardText() override { return {}; }
-    bool setClipboardText(const std::string&) override { return false; }
-    void openWithDesktop(const std::string&) override {}
-
-private:
-    struct Box final : KxWaitBox {
-        void setStatus(const std::string&) override {}
-        void setProgress(std::uint64_t, std::uint64_t) override {}
-        bool cancelled() override { return false; }
-    };
-};
 
 // Columns: 12 texts, 4 numbers, 2 dates, a time and a check box.
 KxFieldType columnType(std::size_t column) {
@@ -96,7 +72,7 @@ void BM_ImportCsv(benchmark::State& state) {
         spec.decimals = 2;
         fields.push_back(spec);
     }
-    SilentUi ui;
+    KxSilentUi ui;
     std::size_t imported = 0;
     for (auto _ : state) {
         state.PauseTiming();

@@ -110,7 +110,7 @@ class ListWindow {
         if (view.rowCount() != static_cast<int>(KxDatabase::kMaxRecords)) std::abort();
     }
 
-    QuietUi ui;
+    KxSilentUi ui;
     KxDbDoc doc;
     KxDbListView view;
 };

@@ -4,15 +4,6 @@
 
 #include <ostream>
 
-namespace {
-class SilentWaitBox : public KxWaitBox {
-public:
-    void setStatus(const std::string&) override {}
-    void setProgress(std::uint64_t, std::uint64_t) override {}
-    bool cancelled() override { return false; }
-};
-} // namespace
-
 KxAnswer CliUi::message(const std::string& text, const std::string& caption, KxButtons buttons,
                         KxIcon, KxAnswer defaultAnswer) {
     ++messages_;
@@ -22,5 +13,3 @@ KxAnswer CliUi::message(const std::string& text, const std::string& caption, KxB
     if (buttons == KxButtons::RetryCancel) return KxAnswer::Cancel;
     return KxAnswer::Yes;
 }
-
-std::unique_ptr<KxWaitBox> CliUi::waitBox(const std::string&) { return std::make_unique<SilentWaitBox>(); }

@@ -3,26 +3,16 @@
 // get their default answer (or Yes with --yes), and there are no dialogs, clipboard or
 // progress box to show.
 
-#include "app/KxUi.h"
+#include "app/SilentUi.h"
 
 #include <iosfwd>
 
-class CliUi : public KxUi {
+class CliUi : public KxSilentUi {
 public:
     explicit CliUi(std::ostream& err, bool assumeYes = false) : err_(err), assumeYes_(assumeYes) {}
 
     KxAnswer message(const std::string& text, const std::string& caption, KxButtons buttons,
                      KxIcon icon, KxAnswer defaultAnswer) override;
-    std::optional<std::string> openFileName(const KxFileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> saveFileName(const KxFileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> askText(const std::string&, const std::string&, const std::string&,
-                                       std::size_t) override {
-        return std::nullopt;
-    }
-    std::unique_ptr<KxWaitBox> waitBox(const std::string& status) override;
-    std::optional<std::string> clipboardText() override { return std::nullopt; }
-    bool setClipboardText(const std::string&) override { return false; }
-    void openWithDesktop(const std::string&) override {}
 
     // How many messages were shown; a command that showed a refusal exits 1.
     std::size_t messageCount() const { return messages_; }

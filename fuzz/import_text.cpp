@@ -6,7 +6,7 @@
 // The first byte picks the separator (low bit) and the list's category (bit 1: all, so the
 // last column can go to Category); the rest is the text.
 
-#include "app/KxUi.h"
+#include "app/SilentUi.h"
 #include "editors/SchemaBuilder.h"
 #include "transfer/ClipboardRecord.h"
 #include "transfer/DelimitedImporter.h"
@@ -27,31 +27,6 @@ namespace {
 void require(bool condition) {
     if (!condition) std::abort();
 }
-
-class SilentUi final : public KxUi {
-public:
-    KxAnswer message(const std::string&, const std::string&, KxButtons, KxIcon, KxAnswer answer) override {
-        return answer;
-    }
-    std::optional<std::string> openFileName(const KxFileDialogRequest&) override { return {}; }
-    std::optional<std::string> saveFileName(const KxFileDialogRequest&) override { return {}; }
-    std::optional<std::string> askText(const std::string&, const std::string&, const std::string&,
-                                       std::size_t) override {
-        return {};
-    }
-    std::unique_ptr<KxWaitBox> waitBox(const std::string&) override { return std::make_unique<Box>(); }
-    std::optional<std::string> clipboardText() override { return clipboard; }
-    bool setClipboardText(const std::string&) override { return false; }
-    void openWithDesktop(const std::string&) override {}
-    std::optional<std::string> clipboard;
-
-private:
-    struct Box final : KxWaitBox {
-        void setStatus(const std::string&) override {}
-        void setProgress(std::uint64_t, std::uint64_t) override {}
-        bool cancelled() override { return false; }
-    };
-};
 
 std::vector<KxFieldSpec> everyKind() {
     const KxFieldType types[] = {KxFieldType::Text,   KxFieldType::MultipleChoice, KxFieldType::Number,
@@ -88,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     KxDatabase db;
     db.create(dir + "target.rlv", kRolvaTypeTag, kOpenDocument | kOpenTruncate, 1);
     kxBuildNewDatabaseSchema(db, everyKind(), 0);
-    SilentUi ui;
+    KxSilentUi ui;
 
     KxDelimitedReader reader = KxDelimitedReader::fromMemory(text, separator);
     KxDelimitedImporter importer(separator);
