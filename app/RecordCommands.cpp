@@ -161,6 +161,16 @@ void KxRecordCommands::deleteCategory() {
     doc_.sendToViews(KxViewMessage::ReleaseRecord);
     doc_.showProgress(kxString(kxStrDeletingRecords));
     panes.freezeList(true);
+    // Whatever went before a failure is done as well: it is saved like any change, and the
+    // list shows what is left.
+    const auto finish = [&] {
+        doc_.setModified();
+        doc_.setCurrentRecord(KxDbDoc::kNoRecord);
+        panes.freezeList(false);
+        doc_.updateAllViews(KxViewHint::RecordSetChanged);
+        doc_.closeProgress();
+        panes.setWaitCursor(false);
+    };
     try {
         KxDatabase& db = doc_.database();
         if (disposing) {
@@ -174,22 +184,10 @@ void KxRecordCommands::deleteCategory() {
             db.deleteAllInCategory(doc_.viewFilter());
         }
     } catch (...) {
-        // Whatever went before the failure is done: it is saved like any change, and the
-        // list shows what is left.
-        doc_.setModified();
-        doc_.setCurrentRecord(KxDbDoc::kNoRecord);
-        panes.freezeList(false);
-        doc_.updateAllViews(KxViewHint::RecordSetChanged);
-        doc_.closeProgress();
-        panes.setWaitCursor(false);
+        finish();
         throw;
     }
-    doc_.setModified();
-    doc_.setCurrentRecord(KxDbDoc::kNoRecord);
-    panes.freezeList(false);
-    doc_.updateAllViews(KxViewHint::RecordSetChanged);
-    doc_.closeProgress();
-    panes.setWaitCursor(false);
+    finish();
 }
 
 void KxRecordCommands::undelete() {
