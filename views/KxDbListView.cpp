@@ -48,19 +48,6 @@ class FlagScope {
     bool old_;
 };
 
-// True when record `index` of the live or the deleted records sits between its neighbours in
-// the sort order (always, without sort keys): then its row needs no move.
-bool inSortedPlace(const KxDatabase& db, bool deletedList, std::size_t index) {
-    const std::vector<KxSortKey> keys = kxSortKeys(db);
-    if (keys.empty()) return true;
-    const std::size_t count = deletedList ? db.deletedCount() : db.liveCount();
-    auto at = [&](std::size_t i) -> const KxRecordChunk& {
-        return kxRowRecord(db, deletedList, static_cast<std::uint32_t>(i));
-    };
-    return (index == 0 || compareRecords(db, keys, at(index - 1), at(index)) <= 0) &&
-           (index + 1 >= count || compareRecords(db, keys, at(index), at(index + 1)) <= 0);
-}
-
 std::pair<bool, bool> runCategoryDialog(QWidget* parent, KxDbDoc& doc) {
     KxEditCategoriesDialog dialog(parent, doc.database(), doc.ui());
     dialog.exec();
@@ -323,7 +310,7 @@ void KxDbListView::recordChanged(std::uintptr_t wParam, std::intptr_t lParam) {
     // as a live one does. wParam 1 (a new category, never a sort key) moves no live record.
     const bool deleted = doc_.deletedMode();
     const std::size_t count = deleted ? db.deletedCount() : db.liveCount();
-    if ((!deleted && wParam != 0) || record >= count || inSortedPlace(db, deleted, record)) {
+    if ((!deleted && wParam != 0) || record >= count || kxInSortedPlace(db, deleted, record)) {
         model_->refreshRow(model_->rowOf(static_cast<std::uint32_t>(record)));
         return;
     }

@@ -5,6 +5,7 @@
 #include "KxDatabase.h"
 #include "KxStrings.h"
 #include "RecordChunk.h"
+#include "Sort.h"
 #include "TextCollation.h"
 #include "values/NumberParse.h"
 #include "values/RawBytes.h"
@@ -75,6 +76,17 @@ KxListLayout kxListLayoutOf(const KxDatabase& db, std::size_t set) {
 
 const KxRecordChunk& kxRowRecord(const KxDatabase& db, bool deletedMode, std::uint32_t row) {
     return deletedMode ? db.deletedChunk(row) : db.liveChunk(row);
+}
+
+bool kxInSortedPlace(const KxDatabase& db, bool deletedList, std::size_t index) {
+    const std::vector<KxSortKey> keys = kxSortKeys(db);
+    if (keys.empty()) return true;
+    const std::size_t count = deletedList ? db.deletedCount() : db.liveCount();
+    auto at = [&](std::size_t i) -> const KxRecordChunk& {
+        return kxRowRecord(db, deletedList, static_cast<std::uint32_t>(i));
+    };
+    return (index == 0 || compareRecords(db, keys, at(index - 1), at(index)) <= 0) &&
+           (index + 1 >= count || compareRecords(db, keys, at(index), at(index + 1)) <= 0);
 }
 
 std::string kxCellText(const KxDatabase& db, const KxRecordChunk& record, std::uint8_t field) {

@@ -32,6 +32,9 @@ KxListLayout kxListLayoutOf(const KxDatabase& db, std::size_t set);
 
 // The record behind a row.
 const KxRecordChunk& kxRowRecord(const KxDatabase& db, bool deletedMode, std::uint32_t row);
+// True when record `index` of the live or the deleted records sits between its neighbours in
+// the sort order (always, without sort keys): then its row needs no move.
+bool kxInSortedPlace(const KxDatabase& db, bool deletedList, std::size_t index);
 // A cell's text as the list shows it (Windows-1252); empty for an empty value.
 std::string kxCellText(const KxDatabase& db, const KxRecordChunk& record, std::uint8_t field);
 // A check box cell: true when checked.
