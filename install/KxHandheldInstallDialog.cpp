@@ -43,8 +43,10 @@ KxHandheldInstallDialog::KxHandheldInstallDialog(const std::vector<KxHandheldCho
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(note(kxStrHandheldInstallAlert, this));
+    layout->addSpacing(layout->spacing() * 2);
     layout->addWidget(placeholder, 1);
     layout->addWidget(note(kxStrHandheldInstallSyncNote, this));
+    layout->addSpacing(layout->spacing());
     layout->addWidget(buttons);
     setMinimumWidth(420);
     page_->setFocus(Qt::OtherFocusReason);
