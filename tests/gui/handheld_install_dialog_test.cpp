@@ -101,13 +101,20 @@ TEST_F(ProgramWithUsers, EscapeIsCancelAndWritesNothing) {
     EXPECT_EQ(readFileBytes(dir.file("rolvadesk.ini")), before);
 }
 
-TEST_F(ProgramWithUsers, ANewDatabaseIsScheduledForTheUsersTickedInTheWizard) {
+TEST_F(ProgramWithUsers, ANewDatabaseIsScheduledForExactlyTheUsersTickedInTheWizard) {
     KxNewDatabaseRequest request;
     request.path = dir.file("Garden.rlv");
     request.handheldUsers = {"Bob"};
     ASSERT_TRUE(run.document()->createDatabase(request));
     KxInstallSchedule garden(KxSettings(dir.file("rolvadesk.ini")), request.path);
     EXPECT_EQ(garden.usersWithDatabase(true), (Names{"Bob"}));
+
+    // Made again with nobody ticked: Bob does not get the new file over his copy.
+    request.handheldUsers.clear();
+    ASSERT_TRUE(run.document()->createDatabase(request));
+    EXPECT_TRUE(garden.usersWithDatabase(true).empty());
+    EXPECT_EQ(garden.usersWithDatabase(false), (Names{"Bob"}));
+    EXPECT_FALSE(run.document()->installScheduled());
 }
 
 TEST(HandheldInstallDialog, TextsMnemonicAndButtons) {
