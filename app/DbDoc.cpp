@@ -77,6 +77,10 @@ void KxDbDoc::setCommitHook(std::function<void()> hook) {
     commitHook_ = std::move(hook);
 }
 
+const KxHandheldUserSource& KxDbDoc::handheldUsers() const {
+    return usersOrNone(users_);
+}
+
 void KxDbDoc::setInstallScheduler(KxInstallScheduler scheduler) {
     installScheduler_ = std::move(scheduler);
 }

@@ -54,6 +54,8 @@ class KxDbDoc {
     KxSettings& settings() { return settings_; }
     KxDocPanes& panes() { return *panes_; }
     KxDocDialogs& dialogs() { return *dialogs_; }
+    // The handheld users known to the synchronisation software (none when not given).
+    const KxHandheldUserSource& handheldUsers() const;
 
     // --- state ---
     bool isOpen() const;

@@ -57,4 +57,10 @@ class KxDocDialogs {
     virtual void runRecordInfoDialog(const KxRecordInfo&) {}
     // True when a record was imported.
     virtual bool runImportClipboardDialog(KxDbDoc&) { return false; }
+    // Handheld Installation, the users in `preselected` ticked: the ticked users in list order
+    // on OK, none on Cancel.
+    virtual std::optional<std::vector<std::string>>
+    runHandheldInstallDialog(KxDbDoc&, const std::vector<std::string>& /*preselected*/) {
+        return std::nullopt;
+    }
 };

@@ -220,9 +220,11 @@ bool KxDbDoc::createDatabase(const KxNewDatabaseRequest& request) {
     }
     setPathName(path);
     modified_ = false;
-    if (installScheduler_ && !request.handheldUsers.empty()) {
+    // Written even for nobody: a pending installation of an older file of this name would
+    // otherwise put the new database over that user's handheld copy.
+    if (installScheduler_) {
         installScheduler_(path, request.handheldUsers);
-        installScheduled_ = true;
+        installScheduled_ = !request.handheldUsers.empty();
     }
     writeLastFile(path);
     tellViewsAboutAttributes();

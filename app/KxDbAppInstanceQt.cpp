@@ -16,7 +16,9 @@
 #include "Locale.h"
 #include "Paths.h"
 #include "ProcessLocale.h"
+#include "install/HandheldInstallCommand.h"
 #include "install/HandheldUsers.h"
+#include "install/InstallSchedule.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -98,6 +100,11 @@ void KxDbAppInstance::installViewsAndDialogs() {
     doc_->setDialogs(dialogs_.get());
     frame_->setCommandHandler(KxCommand::FormOptions, [this] {
         kxRunFormOptions(*doc_, [this](bool right) { return KxFormOptionsDialog::choose(right, frame_.get()); });
+    });
+    frame_->setCommandHandler(KxCommand::SaveInstallOnHandheld, [this] { kxSaveInstallOnHandheld(*doc_); });
+    // A new database goes to the handheld users ticked on the wizard's last page.
+    doc_->setInstallScheduler([this](const std::string& path, const std::vector<std::string>& users) {
+        KxInstallSchedule(doc_->settings(), path).schedule(users);
     });
 }
 

@@ -6,21 +6,20 @@
 #include "app/Settings.h"
 #include "install/HandheldUsers.h"
 
-namespace {
-// The tool shares the desktop program's settings, so records it makes carry the same id.
-std::string settingsPath() {
+// The tool shares the desktop program's settings, so records it makes carry the same id and
+// the installation schedule it writes is the one the desktop shows.
+std::string cliSettingsPath() {
     const std::string programDir = kxDirectoryOf(kxProgramPath());
     return kxSettingsPath(KxPathEnvironment::fromProcess(), programDir + "rolvadesk",
                           kxIsWritableDirectory(programDir));
 }
-} // namespace
 
 std::uint32_t cliFreshStamp() {
-    return kxFreshUserId(KxHandheldUsersFile::forSettingsFile(settingsPath()), kxSystemNow());
+    return kxFreshUserId(KxHandheldUsersFile::forSettingsFile(cliSettingsPath()), kxSystemNow());
 }
 
 std::uint32_t cliUserId() {
-    const std::string path = settingsPath();
+    const std::string path = cliSettingsPath();
     KxSettings settings(path);
     settings.initialiseIfMissing();
     const auto users = KxHandheldUsersFile::forSettingsFile(path);

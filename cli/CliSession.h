@@ -7,6 +7,9 @@
 
 class KxDatabase;
 
+// The desktop program's settings file, which the tool shares.
+std::string cliSettingsPath();
+
 // The desktop user id from the desktop program's settings file (made and stored on first use).
 std::uint32_t cliUserId();
 // A fresh modification stamp: the time plus the first handheld user's name, as when a schema

@@ -6,6 +6,7 @@
 #include "app/KxRecordInfoDialog.h"
 #include "app/KxSearchDialog.h"
 #include "editors/KxListOptionsDialog.h"
+#include "install/KxHandheldInstallDialog.h"
 
 namespace {
 // The List Options dialog opened on list options set `set`; the columns chosen.
@@ -29,3 +30,8 @@ KxSearchDialogResult KxDocDialogsQt::runSearchDialog(KxDbDoc& doc, std::size_t s
 }
 
 void KxDocDialogsQt::runRecordInfoDialog(const KxRecordInfo& info) { kxRunRecordInfoDialog(info, parent_); }
+
+std::optional<std::vector<std::string>>
+KxDocDialogsQt::runHandheldInstallDialog(KxDbDoc& doc, const std::vector<std::string>& preselected) {
+    return kxRunHandheldInstallDialog(doc.handheldUsers(), preselected, parent_);
+}

@@ -13,6 +13,8 @@ class KxDocDialogsQt : public KxDocDialogs {
     std::optional<std::vector<KxListOptionsColumn>> runListOptionsDialog(KxDbDoc& doc) override;
     KxSearchDialogResult runSearchDialog(KxDbDoc& doc, std::size_t search) override;
     void runRecordInfoDialog(const KxRecordInfo& info) override;
+    std::optional<std::vector<std::string>>
+    runHandheldInstallDialog(KxDbDoc& doc, const std::vector<std::string>& preselected) override;
 
   private:
     QWidget* parent_;

@@ -112,6 +112,21 @@ const std::map<int, std::string>& table() {
          "directory.  This file was created successfully.  You can attempt to print this file by "
          "loading it into your browser, but we recommend closing all other programs first."},
         {kxStrGeneratingPrintout, "Generating printout"},
+        {kxStrHandheldInstallTitle, "Handheld Installation"},
+        {kxStrHandheldInstallAlert,
+         "Alert!  This command installs or replaces a database on the handheld.  You will lose all "
+         "changes made to an existing handheld database."},
+        {kxStrHandheldInstallSyncNote,
+         "If you want to synchronize changes made on the handheld with those made on the desktop, "
+         "then make sure your handheld is not checked in the list above and simply do a sync."},
+        {kxStrHandheldInstallPrompt, "&On which handheld devices do you want to install this database?"},
+        {kxStrSyncBeforeSchemaChange,
+         "If you make a change or edit to this attribute of the database you can no longer "
+         "synchronize with copies of the database on any other device.  We recommend that you "
+         "synchronize all devices before making any change."},
+        {kxStrScheduleReinstall,
+         "Now that your changes are complete, you need to reinstall this database on your "
+         "handheld(s).  Would you like to schedule a reinstallation for your next sync?"},
         // The main window; command ids are their own prompt numbers.
         {kxStrIdlePrompt, "For Help, press F1"},
         {kxStrHelpNotInstalled, "Help is not installed with this copy of Rolva Desk."},
@@ -122,7 +137,7 @@ const std::map<int, std::string>& table() {
         {32772, "Export records to a text file or a new database\nExport"},
         {57603, "Save the open database\nSave"},
         {57604, "Save the open database with a new name\nSave As"},
-        {32785, "Save the database and install it on handhelds at their next HotSync\nSave/Install on Handheld"},
+        {32785, "Install the saved database on handhelds at their next sync\nSave/Install on Handheld"},
         {57607, "Print records of the open database\nPrint"},
         {32774, "Change the properties of the open database\nDatabase Properties"},
         {57616, "Open this database"},

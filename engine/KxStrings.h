@@ -85,6 +85,14 @@ inline constexpr int kxStrMenuDeleteCategory = 2413;
 inline constexpr int kxStrMenuDisposeDeleted = 2414;
 inline constexpr int kxStrMenuDeleteSearchResults = 2415;
 
+// Handheld installation.
+inline constexpr int kxStrHandheldInstallTitle = 7101;
+inline constexpr int kxStrHandheldInstallAlert = 7102;
+inline constexpr int kxStrHandheldInstallSyncNote = 7103;
+inline constexpr int kxStrHandheldInstallPrompt = 7104;
+inline constexpr int kxStrSyncBeforeSchemaChange = 7105;
+inline constexpr int kxStrScheduleReinstall = 7106;
+
 // The main window.
 inline constexpr int kxStrIdlePrompt = 2301;
 inline constexpr int kxStrHelpNotInstalled = 2302;

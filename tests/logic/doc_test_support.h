@@ -79,6 +79,8 @@ class ScriptedDialogs : public KxDocDialogs {
     std::optional<KxRecordInfo> shownInfo;
     bool importClipboard = false;
     int importClipboardRuns = 0;
+    std::optional<std::vector<std::string>> handheldSelection; // none: Cancel
+    std::vector<std::vector<std::string>> handheldPreselected; // one entry per run
 
     std::optional<KxNewDatabaseRequest> runNewDatabaseWizard(KxDbDoc&) override { return wizard; }
     KxSearchDialogResult runSearchDialog(KxDbDoc&, std::size_t s) override {
@@ -92,6 +94,11 @@ class ScriptedDialogs : public KxDocDialogs {
     bool runImportClipboardDialog(KxDbDoc&) override {
         ++importClipboardRuns;
         return importClipboard;
+    }
+    std::optional<std::vector<std::string>>
+    runHandheldInstallDialog(KxDbDoc&, const std::vector<std::string>& preselected) override {
+        handheldPreselected.push_back(preselected);
+        return handheldSelection;
     }
 };
 

@@ -1,0 +1,50 @@
+// rolva install FILE --user NAME ... | --list [--all]: the handheld installation schedule of a
+// database, as the desktop program's Save/Install on Handheld writes and shows it.
+
+#include "CliArgs.h"
+#include "CliSession.h"
+#include "KxDatabase.h"
+#include "NoCase.h"
+#include "install/HandheldNameFetch.h"
+#include "install/InstallSchedule.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <ostream>
+
+namespace {
+// The handheld user's name as the users' list spells it.
+std::string knownUser(const std::vector<std::string>& known, const std::string& name) {
+    const auto it = std::find_if(known.begin(), known.end(),
+                                 [&](const std::string& k) { return kxEqualNoCase(k, name); });
+    if (it == known.end()) throw CliUsageError("'" + name + "' is not a known handheld user");
+    return *it;
+}
+
+int runInstall(CliContext& c) {
+    CliArgs args(c.args, {"list", "all"}, {"user"});
+    args.expectPositional(1, 1);
+    const std::vector<std::string> chosen = args.all("user");
+    if (args.flag("list") == !chosen.empty()) throw CliUsageError("give either --list or --user NAME ...");
+    if (args.flag("all") && !args.flag("list")) throw CliUsageError("--all goes with --list");
+
+    const std::string path = std::filesystem::absolute(args.positional()[0]).lexically_normal().string();
+    const std::string settingsPath = cliSettingsPath();
+    KxInstallSchedule schedule{KxSettings(settingsPath), path};
+    if (args.flag("list")) {
+        for (const KxScheduledUser& user : schedule.users())
+            if (user.pending || args.flag("all"))
+                c.out << user.name << "\t" << (user.pending ? "pending" : "not pending") << "\n";
+        return 0;
+    }
+    cliOpenForReading(path); // only a database can be installed
+    const std::vector<std::string> known = kxHandheldUserNames(KxHandheldUsersFile::forSettingsFile(settingsPath));
+    std::vector<std::string> users;
+    for (const std::string& name : chosen) users.push_back(knownUser(known, name));
+    schedule.schedule(users);
+    return 0;
+}
+const CliRegistrar registrar({"install", "FILE --user NAME ... | --list [--all]",
+                              "Schedule a database for installation on handheld users at their next sync, or list them.",
+                              runInstall});
+} // namespace
