@@ -200,20 +200,21 @@ bool KxDisplayModes::runSearch(std::size_t s) {
 
 void KxDisplayModes::applyListSet(std::uint8_t x, bool forced) {
     KxDatabase& db = doc_.database();
-    KxDocPanes& panes = doc_.panes();
+    KxDocFrame& frame = doc_.frame();
+    KxListPane& list = doc_.listPane();
     if (x >= db.header().listSets.size()) x = 0;
-    panes.setWaitCursor(true);
+    frame.setWaitCursor(true);
     if (!forced && x == listSetInForce()) {
         doc_.updateAllViews(KxViewHint::RecordSetChanged);
-        panes.setWaitCursor(false);
+        frame.setWaitCursor(false);
         return;
     }
-    panes.freezeList(true);
+    list.freezeList(true);
     try {
         db.header().setCurrentListSet(x);
         doc_.showProgress(kxString(kxStrSortingDatabase));
         doc_.setModified();
-        doc_.sendToViews(KxViewMessage::ReleaseRecord);
+        doc_.recordPane().release();
         // The current record is found again by its identity once the order has changed.
         std::optional<KxRecordIdentity> current;
         if (doc_.hasCurrentRecord()) {
@@ -229,15 +230,15 @@ void KxDisplayModes::applyListSet(std::uint8_t x, bool forced) {
                     doc_.deletedMode() ? handle->deletedIndex() : handle->liveIndex()));
         }
     } catch (...) {
-        panes.freezeList(false);
+        list.freezeList(false);
         doc_.closeProgress();
-        panes.setWaitCursor(false);
+        frame.setWaitCursor(false);
         throw;
     }
-    panes.freezeList(false);
+    list.freezeList(false);
     doc_.updateAllViews(KxViewHint::All);
     doc_.closeProgress();
-    panes.setWaitCursor(false);
+    frame.setWaitCursor(false);
 }
 
 void KxDisplayModes::listOptions() {

@@ -6,7 +6,6 @@
 #include "app/DbDoc.h"
 #include "app/DisplayModes.h"
 #include "app/KxDbAppQt.h"
-#include "app/KxDbMainFrame.h"
 #include "editors/KxEditCategoriesDialog.h"
 #include "views/KxCheckCellDelegateQt.h"
 #include "views/KxRecordTableModelQt.h"
@@ -118,9 +117,7 @@ KxDbListView::KxDbListView(KxDbDoc& doc, QWidget* parent)
     connect(list_->horizontalHeader(), &QHeaderView::sectionResized, this, &KxDbListView::columnResized);
     connect(lookup_, &QLineEdit::textChanged, this, &KxDbListView::lookupEdited);
     connect(categories_, &QComboBox::activated, this, &KxDbListView::categoryChosen);
-    connect(showAll_, &QPushButton::clicked, this, [this] {
-        if (auto* frame = qobject_cast<KxDbMainFrame*>(window())) frame->runCommand(KxCommand::ShowAllRecords);
-    });
+    connect(showAll_, &QPushButton::clicked, this, [this] { emit commandRequested(KxCommand::ShowAllRecords); });
 }
 
 KxDbListView::~KxDbListView() = default;
@@ -156,21 +153,11 @@ void KxDbListView::onUpdate(KxViewHint hint) {
     emit positionChanged();
 }
 
-void KxDbListView::onMessage(KxViewMessage message, std::uintptr_t wParam, std::intptr_t lParam) {
-    if (!doc_.isOpen()) return;
-    switch (message) {
-    case KxViewMessage::RecordChanged: recordChanged(wParam, lParam); break;
-    case KxViewMessage::CategoriesChanged: categoriesChanged(lParam != 0); break;
-    case KxViewMessage::ClearLookup: clearLookupText(true); break;
-    default: break;
-    }
-}
-
 void KxDbListView::rebuild(KxViewHint hint) {
     if (hint == KxViewHint::All) {
-        doc_.sendToViews(KxViewMessage::ShowRecord, 1, 0);
+        doc_.recordPane().showRecord(KxDbDoc::kNoRecord);
         // The stored split of the window comes with the file.
-        doc_.sendToViews(KxViewMessage::SetListPaneWidth, doc_.database().fileHeader().listPaneShare(), 1);
+        doc_.frame().setListPaneShare(doc_.database().fileHeader().listPaneShare(), true);
     }
     fillCategoryBox();
     showModeControls();
@@ -209,7 +196,7 @@ void KxDbListView::fillRows(bool newColumns) {
     if (model_->rowCount() == 0) {
         if (current != KxDbDoc::kNoRecord) doc_.setModified();
         doc_.setCurrentRecord(KxDbDoc::kNoRecord);
-        doc_.sendToViews(KxViewMessage::ShowRecord, 1, 0);
+        doc_.recordPane().showRecord(KxDbDoc::kNoRecord);
     } else {
         // A current record outside the rows (another category chosen) gives way to the first.
         selectRow(std::max(row, 0));
@@ -288,7 +275,7 @@ void KxDbListView::rowSelected(int row) {
     if (!inLookup_) clearLookupText(true);
     doc_.setCurrentRecord(static_cast<std::int32_t>(record));
     lastRow_ = row;
-    if (!updating_) doc_.sendToViews(KxViewMessage::ShowRecord, 0, static_cast<std::intptr_t>(record));
+    if (!updating_) doc_.recordPane().showRecord(static_cast<std::int32_t>(record));
     emit positionChanged();
 }
 
@@ -300,21 +287,21 @@ void KxDbListView::selectPreviousRow() {
     if (lastRow_ > 0) selectRow(lastRow_ - 1);
 }
 
-// --- messages ---
+// --- what the form reports ---
 
-void KxDbListView::recordChanged(std::uintptr_t wParam, std::intptr_t lParam) {
+void KxDbListView::recordChanged(std::int32_t index, bool categoryOnly) {
+    if (!doc_.isOpen() || index < 0) return;
     KxDatabase& db = doc_.database();
-    if (lParam < 0) return;
-    const auto record = static_cast<std::size_t>(lParam);
+    const auto record = static_cast<std::size_t>(index);
     // The deleted records keep a sort order of their own, so an edited one moves among them
-    // as a live one does. wParam 1 (a new category, never a sort key) moves no live record.
+    // as a live one does. A new category (never a sort key) moves no live record.
     const bool deleted = doc_.deletedMode();
     const std::size_t count = deleted ? db.deletedCount() : db.liveCount();
-    if ((!deleted && wParam != 0) || record >= count || kxInSortedPlace(db, deleted, record)) {
+    if ((!deleted && categoryOnly) || record >= count || kxInSortedPlace(db, deleted, record)) {
         model_->refreshRow(model_->rowOf(static_cast<std::uint32_t>(record)));
         return;
     }
-    doc_.sendToViews(KxViewMessage::ReleaseRecord);
+    doc_.recordPane().release();
     const std::size_t place = deleted ? db.placeDeletedRecord(record) : db.placeRecord(record);
     {
         FlagScope updating(updating_);
@@ -328,11 +315,13 @@ void KxDbListView::recordChanged(std::uintptr_t wParam, std::intptr_t lParam) {
         lastRow_ = -1;
         selectRow(row);
     }
-    doc_.sendToViews(KxViewMessage::RetakeRecord);
+    doc_.recordPane().retake();
     emit positionChanged();
 }
 
-void KxDbListView::categoriesChanged(bool force) {
+void KxDbListView::categoriesChanged(bool recordsDeleted) {
+    if (!doc_.isOpen()) return;
+    const bool force = recordsDeleted;
     if (doc_.deletedMode()) {
         fillRows(false);
         return;
@@ -382,7 +371,7 @@ void KxDbListView::categoryChosen(int index) {
 }
 
 void KxDbListView::editCategories() {
-    doc_.sendToViews(KxViewMessage::ReleaseRecord);
+    doc_.recordPane().release();
     const std::uint16_t before = doc_.categoryFilter();
     const auto current = doc_.currentRecordIdentity();
     const auto [changed, deleted] = categoryEditor_(this, doc_);
@@ -400,8 +389,8 @@ void KxDbListView::editCategories() {
         return;
     }
     // The record goes back to the form whether or not anything changed: it was let go above.
-    doc_.sendToViews(KxViewMessage::RetakeRecord);
-    if (changed) doc_.sendToViews(KxViewMessage::CategoriesChanged, 0, 0);
+    doc_.recordPane().retake();
+    if (changed) doc_.recordPane().categoriesChanged();
 }
 
 // --- look-up ---
@@ -501,10 +490,10 @@ bool KxDbListView::checkboxClicked(QMouseEvent* mouse) {
     if (lastRow_ != index.row()) return true;
     const bool checked = model_->data(model_->index(lastRow_, index.column()), KxRecordTableModel::CheckedRole).toBool();
     const std::uint8_t field = model_->columns()[static_cast<std::size_t>(index.column())].field;
-    // The form stores the value; the message carries it by address, as every value.
+    // The form stores the value.
     FieldValue toggled = FieldValue::newValue(kxtype::Checkbox);
     toggled.setChecked(!checked);
-    doc_.sendToViews(KxViewMessage::FieldValue, field, reinterpret_cast<std::intptr_t>(&toggled));
+    doc_.recordPane().fieldValue(field, std::move(toggled));
     model_->refreshRow(lastRow_);
     return true;
 }
@@ -546,7 +535,7 @@ void KxDbListView::freezeList(bool frozen) { list_->setUpdatesEnabled(!frozen); 
 bool KxDbListView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lookup_) {
         if (event->type() == QEvent::KeyPress && lookupKey(static_cast<QKeyEvent*>(event))) return true;
-        if (event->type() == QEvent::MouseButtonPress) doc_.panes().activateListView();
+        if (event->type() == QEvent::MouseButtonPress) activate();
     } else if (watched == list_->viewport() && event->type() == QEvent::MouseButtonPress) {
         if (checkboxClicked(static_cast<QMouseEvent*>(event))) return true;
     }
@@ -576,5 +565,5 @@ void KxDbListView::paneMoved() {
     const int percent = std::clamp(width() * 100 / total, 0, 100);
     doc_.database().fileHeader().setListPaneShare(static_cast<std::uint8_t>(percent));
     doc_.setModified();
-    doc_.sendToViews(KxViewMessage::SetListPaneWidth, static_cast<std::uintptr_t>(percent), 0);
+    doc_.frame().setListPaneShare(percent, false);
 }

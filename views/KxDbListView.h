@@ -23,7 +23,8 @@ class KxDbListView : public KxListPaneWidget {
     ~KxDbListView() override;
 
     void onUpdate(KxViewHint hint) override;
-    void onMessage(KxViewMessage message, std::uintptr_t wParam, std::intptr_t lParam) override;
+    void recordChanged(std::int32_t index, bool categoryOnly) override;
+    void categoriesChanged(bool recordsDeleted) override;
     void clearLookupText(bool quiet) override;
     void freezeList(bool frozen) override;
     void setCheckboxesEditable(bool editable) override;
@@ -59,8 +60,6 @@ class KxDbListView : public KxListPaneWidget {
     void removeRow();
     void selectRow(int row);
     void rowSelected(int row);
-    void recordChanged(std::uintptr_t wParam, std::intptr_t record);
-    void categoriesChanged(bool force);
     void categoryChosen(int index);
     void editCategories();
     void lookupEdited();

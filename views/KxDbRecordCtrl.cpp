@@ -285,9 +285,9 @@ KxBaseCtrl* KxDbRecordCtrl::controlFor(std::size_t field) const {
     return nullptr;
 }
 
-void KxDbRecordCtrl::reportChange(std::uintptr_t wParam) {
+void KxDbRecordCtrl::reportChange(bool categoryOnly) {
     doc_.setModified();
-    doc_.panes().sendMessage(KxViewMessage::RecordChanged, wParam, recordIndex());
+    doc_.listPane().recordChanged(recordIndex(), categoryOnly);
 }
 
 void KxDbRecordCtrl::commitEdits() {
@@ -387,7 +387,7 @@ void KxDbRecordCtrl::chooseCategory(int comboIndex) {
     }
     if (chosen == record_->category()) return;
     record_->setCategory(static_cast<std::uint16_t>(chosen));
-    reportChange(1);
+    reportChange(true);
 }
 
 void KxDbRecordCtrl::editCategories() {
@@ -407,7 +407,7 @@ void KxDbRecordCtrl::editCategories() {
             fillCategoryBox();
         }
         // Removed records leave the list's rows pointing past them: it rebuilds them.
-        doc_.panes().sendMessage(KxViewMessage::CategoriesChanged, 1, deleted ? 1 : 0);
+        doc_.listPane().categoriesChanged(deleted);
     }
     category_->setFocus(Qt::OtherFocusReason);
 }
@@ -419,6 +419,6 @@ void KxDbRecordCtrl::categoriesChanged() {
     if (selected != record_->category() && !released_) {
         // The record's category is gone: it takes the one shown in its place.
         record_->setCategory(static_cast<std::uint16_t>(selected));
-        reportChange(1);
+        reportChange(true);
     }
 }

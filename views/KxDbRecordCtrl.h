@@ -1,7 +1,7 @@
 #pragma once
 // The record form: one row per shown form item (label and field control) for the current
 // record, the record's category box, and a vertical scroll bar. Edits go into the record as
-// each control finishes; every change is reported to the list (0x605).
+// each control finishes; every change is reported to the list.
 
 #include "RecordHandle.h"
 #include "views/FormItems.h"
@@ -37,16 +37,16 @@ class KxDbRecordCtrl : public QFrame {
 
     // Writes every control's pending edit into the record.
     void commitEdits();
-    // 0x604: the control finished editing.
+    // The control finished editing.
     void commitControl(KxBaseCtrl* ctrl);
-    // 0x608 and 0x609.
+    // Lets go of the record and takes it back (others may move it in between).
     void releaseRecord();
     void takeRecordBack();
     // Restore Record: throws KxDbError::NothingToUndo without a last-edit copy for it.
     void restoreRecord();
-    // 0x60D: a value changed in the list; none empties the field.
+    // A value changed in the list; none empties the field.
     void fieldValueReported(std::size_t field, const FieldValue* value);
-    // 0x607: refills the category box; a record whose category is gone moves to the one
+    // Refills the category box; a record whose category is gone moves to the one
     // selected in its place.
     void categoriesChanged();
 
@@ -92,7 +92,7 @@ class KxDbRecordCtrl : public QFrame {
     void ensureVisible(QWidget* ctrl);
     void ensureVisible(int top, int bottom);
     void refreshCalculations();
-    void reportChange(std::uintptr_t wParam = 0);
+    void reportChange(bool categoryOnly = false);
     bool databaseWritable() const;
     std::optional<KxRecordHandle> takeRecord(std::int32_t index, bool lock);
     Item* itemOf(KxBaseCtrl* ctrl);

@@ -2,7 +2,6 @@
 
 #include "app/CommandFailure.h"
 #include "app/DbDoc.h"
-#include "app/KxDbMainFrame.h"
 #include "editors/KxEditCategoriesDialog.h"
 #include "values/FieldValue.h"
 #include "views/KxDbRecordCtrl.h"
@@ -69,7 +68,7 @@ KxDbRecordView::KxDbRecordView(KxDbDoc& doc, QWidget* parent) : KxRecordPaneWidg
         b->setToolTip(tr(kButtons[i].toolTip));
         b->setFocusPolicy(Qt::TabFocus);
         const KxCommand command = kButtons[i].command;
-        connect(b, &QPushButton::clicked, this, [this, command] { runButton(command); });
+        connect(b, &QPushButton::clicked, this, [this, command] { emit commandRequested(command); });
         buttons_[i] = b;
         buttonRow->addWidget(b);
     }
@@ -83,11 +82,6 @@ KxDbRecordView::KxDbRecordView(KxDbDoc& doc, QWidget* parent) : KxRecordPaneWidg
     layout->addWidget(form_, 1);
     layout->addLayout(buttonRow);
     refreshButtons();
-}
-
-void KxDbRecordView::runButton(KxCommand command) {
-    emit commandRequested(command);
-    if (auto* frame = qobject_cast<KxDbMainFrame*>(window())) frame->runCommand(command);
 }
 
 void KxDbRecordView::refreshButtons() {
@@ -109,23 +103,19 @@ void KxDbRecordView::onUpdate(KxViewHint hint) {
     refreshButtons();
 }
 
-void KxDbRecordView::onMessage(KxViewMessage message, std::uintptr_t wParam, std::intptr_t lParam) {
-    switch (message) {
-    case KxViewMessage::ShowRecord:
-        // An edit still open in a control belongs to the record being left.
-        kxRunGuarded(doc_.ui(), [this] { form_->commitEdits(); });
-        refreshButtons();
-        form_->showRecord(wParam == 0 ? static_cast<std::int32_t>(lParam) : KxDbDoc::kNoRecord, false);
-        break;
-    case KxViewMessage::CategoriesChanged: form_->categoriesChanged(); break;
-    case KxViewMessage::ReleaseRecord: form_->releaseRecord(); break;
-    case KxViewMessage::RetakeRecord: form_->takeRecordBack(); break;
-    case KxViewMessage::FieldValue:
-        // lParam carries the value the list changed the field to, or none.
-        form_->fieldValueReported(wParam, reinterpret_cast<const FieldValue*>(lParam));
-        break;
-    default: break;
-    }
+void KxDbRecordView::showRecord(std::int32_t index) {
+    // An edit still open in a control belongs to the record being left.
+    kxRunGuarded(doc_.ui(), [this] { form_->commitEdits(); });
+    refreshButtons();
+    form_->showRecord(index, false);
+}
+
+void KxDbRecordView::release() { form_->releaseRecord(); }
+void KxDbRecordView::retake() { form_->takeRecordBack(); }
+void KxDbRecordView::categoriesChanged() { form_->categoriesChanged(); }
+
+void KxDbRecordView::fieldValue(std::size_t field, std::optional<FieldValue> value) {
+    form_->fieldValueReported(field, value ? &*value : nullptr);
 }
 
 void KxDbRecordView::commitEdits() { form_->commitEdits(); }

@@ -24,7 +24,11 @@ class KxDbRecordView : public KxRecordPaneWidget {
     explicit KxDbRecordView(KxDbDoc& doc, QWidget* parent = nullptr);
 
     void onUpdate(KxViewHint hint) override;
-    void onMessage(KxViewMessage message, std::uintptr_t wParam, std::intptr_t lParam) override;
+    void showRecord(std::int32_t index) override;
+    void release() override;
+    void retake() override;
+    void fieldValue(std::size_t field, std::optional<FieldValue> value) override;
+    void categoriesChanged() override;
 
     void commitEdits() override;
     void setHasReadOnlyMode(bool hasMode) override;
@@ -39,16 +43,11 @@ class KxDbRecordView : public KxRecordPaneWidget {
     KxDbRecordCtrl& form() const { return *form_; }
     QPushButton* button(Button b) const { return buttons_[b]; }
 
-  signals:
-    // A button was pressed; the main window carries the command out when it is the parent.
-    void commandRequested(KxCommand command);
-
   protected:
     void focusInEvent(QFocusEvent* event) override;
 
   private:
     void refreshButtons();
-    void runButton(KxCommand command);
 
     KxDbDoc& doc_;
     KxDbRecordCtrl* form_ = nullptr;

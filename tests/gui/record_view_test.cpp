@@ -126,7 +126,7 @@ TEST(RecordView, RestoreUndoesOnlyTheLastEditedRecord) {
     EXPECT_TRUE(f.doc.isModified());
 
     // Another record shown: nothing to undo there.
-    f.frame->sendMessage(KxViewMessage::ShowRecord, 0, 1);
+    f.view->showRecord(1);
     f.doc.setCurrentRecord(1);
     commands.restoreRecord();
     EXPECT_EQ(f.ui.lastMessage(), kxDbErrorMessage(KxDbError::NothingToUndo));
@@ -134,7 +134,7 @@ TEST(RecordView, RestoreUndoesOnlyTheLastEditedRecord) {
 
     // Back on the edited record, Restore puts its previous value back.
     f.ui.messages.clear();
-    f.frame->sendMessage(KxViewMessage::ShowRecord, 0, 0);
+    f.view->showRecord(0);
     f.doc.setCurrentRecord(0);
     commands.restoreRecord();
     EXPECT_TRUE(f.ui.messages.empty());
@@ -147,18 +147,18 @@ TEST(RecordView, ValuesReportedFromTheListAndReleasedRecords) {
     f.openAt(toolsDatabase(f.dir, false), 1);
     FieldValue price = FieldValue::newValue(static_cast<int>(KxFieldType::Number));
     price.setNumber(35);
-    f.frame->sendMessage(KxViewMessage::FieldValue, 1, reinterpret_cast<std::intptr_t>(&price));
+    f.doc.recordPane().fieldValue(1, price);
     EXPECT_DOUBLE_EQ(f.doc.database().record(1, false).value(1)->number(), 35);
     EXPECT_DOUBLE_EQ(f.form().controlFor(1)->readValue()->number(), 35);
 
     // Released, the form leaves the record alone until it is taken back.
-    f.frame->sendMessage(KxViewMessage::ReleaseRecord, 0, 0);
+    f.doc.recordPane().release();
     EXPECT_TRUE(f.form().released());
-    f.frame->sendMessage(KxViewMessage::FieldValue, 1, 0);
+    f.doc.recordPane().fieldValue(1, std::nullopt);
     EXPECT_TRUE(f.doc.database().record(1, false).value(1).has_value());
-    f.frame->sendMessage(KxViewMessage::RetakeRecord, 0, 0);
+    f.doc.recordPane().retake();
     EXPECT_FALSE(f.form().released());
-    f.frame->sendMessage(KxViewMessage::FieldValue, 1, 0);
+    f.doc.recordPane().fieldValue(1, std::nullopt);
     EXPECT_FALSE(f.doc.database().record(1, false).value(1).has_value());
 }
 
