@@ -84,6 +84,9 @@ class RecordingPanes : public KxDocFrame {
     Record record{*this};
 
     bool mainWindowVisible() const override { return visible; }
+    void setListPaneShare(int percent, bool relayout) override {
+        calls.push_back("share " + std::to_string(percent) + (relayout ? " now" : ""));
+    }
 
     void attachTo(KxDbDoc& doc) {
         doc.setFrame(this);
