@@ -60,7 +60,7 @@ KxDbRecordView::KxDbRecordView(KxDbDoc& doc, QWidget* parent) : KxRecordPaneWidg
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->setContentsMargins(0, 0, 0, 0);
-    for (int i = 0; i < kButtonCount; ++i) {
+    for (std::size_t i = 0; i < kButtonCount; ++i) {
         auto* b = new QPushButton(tr(kButtons[i].text), this);
         // The letter stays underlined; the window's own key for the command (Alt+N for New
         // Record, ...) runs it, which a second owner of the key would make ambiguous.
@@ -73,8 +73,9 @@ KxDbRecordView::KxDbRecordView(KxDbDoc& doc, QWidget* parent) : KxRecordPaneWidg
         buttonRow->addWidget(b);
     }
     buttonRow->addStretch(1);
-    shareWidth(buttons_.data(), PermanentlyDelete);
-    shareWidth(buttons_.data() + PermanentlyDelete, kButtonCount - PermanentlyDelete);
+    const auto deletedGroup = static_cast<std::size_t>(PermanentlyDelete);
+    shareWidth(buttons_.data(), deletedGroup);
+    shareWidth(buttons_.data() + deletedGroup, kButtonCount - deletedGroup);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 4);
@@ -86,15 +87,11 @@ KxDbRecordView::KxDbRecordView(KxDbDoc& doc, QWidget* parent) : KxRecordPaneWidg
 
 void KxDbRecordView::refreshButtons() {
     const bool open = doc_.isOpen();
-    const bool current = open && doc_.hasCurrentRecord();
-    const bool deleted = doc_.deletedMode();
-    for (int i = 0; i < kButtonCount; ++i) buttons_[i]->setEnabled(i == New ? open : current);
-    const bool readOnly = mode_ == Mode::ReadOnly;
-    const bool editing = mode_ == Mode::Editing;
-    const bool shown[kButtonCount] = {!deleted, !deleted,         !deleted,        !deleted && readOnly,
-                                      !deleted && editing, deleted, deleted, deleted && readOnly,
-                                      deleted && editing};
-    for (int i = 0; i < kButtonCount; ++i) buttons_[i]->setVisible(shown[i]);
+    const auto states = kxRecordButtons(open, open && doc_.hasCurrentRecord(), doc_.deletedMode(), mode_);
+    for (std::size_t i = 0; i < kButtonCount; ++i) {
+        buttons_[i]->setEnabled(states[i].enabled);
+        buttons_[i]->setVisible(states[i].shown);
+    }
 }
 
 void KxDbRecordView::onUpdate(KxViewHint hint) {
@@ -115,7 +112,7 @@ void KxDbRecordView::retake() { form_->takeRecordBack(); }
 void KxDbRecordView::categoriesChanged() { form_->categoriesChanged(); }
 
 void KxDbRecordView::fieldValue(std::size_t field, std::optional<FieldValue> value) {
-    form_->fieldValueReported(field, value ? &*value : nullptr);
+    form_->fieldValueReported(field, value);
 }
 
 void KxDbRecordView::commitEdits() { form_->commitEdits(); }
@@ -125,19 +122,14 @@ void KxDbRecordView::setMode(Mode mode, bool refresh) {
     if (refresh) onUpdate(KxViewHint::All);
 }
 
-void KxDbRecordView::setHasReadOnlyMode(bool hasMode) {
-    setMode(hasMode ? Mode::ReadOnly : Mode::NoReadOnlyMode, true);
-}
+void KxDbRecordView::setHasReadOnlyMode(bool hasMode) { setMode(kxInitialMode(hasMode), true); }
 
 void KxDbRecordView::setEditing() {
-    if (mode_ == Mode::ReadOnly) setMode(Mode::Editing, true);
+    if (kxModeAfterEdit(mode_) != mode_) setMode(kxModeAfterEdit(mode_), true);
 }
 
 void KxDbRecordView::toggleEditMode() {
-    if (mode_ == Mode::ReadOnly)
-        setMode(Mode::Editing, true);
-    else if (mode_ == Mode::Editing)
-        setMode(Mode::ReadOnly, true);
+    if (kxModeAfterToggle(mode_) != mode_) setMode(kxModeAfterToggle(mode_), true);
 }
 
 void KxDbRecordView::restoreRecord() { form_->restoreRecord(); }

@@ -6,6 +6,7 @@
 
 #include "app/CommandState.h"
 #include "app/KxPaneWidgets.h"
+#include "views/RecordEditSession.h"
 
 #include <array>
 #include <cstdint>
@@ -17,9 +18,10 @@ class QPushButton;
 class KxDbRecordView : public KxRecordPaneWidget {
     Q_OBJECT
   public:
-    // 0: the database has no read-only mode (always editable); 1: read-only; 2: editing.
-    enum class Mode : std::uint32_t { NoReadOnlyMode = 0, ReadOnly = 1, Editing = 2 };
-    enum Button { New, Clone, Delete, Edit, Done, PermanentlyDelete, Undelete, EditDeleted, DoneDeleted, kButtonCount };
+    using Mode = KxRecordViewMode;
+    using Button = KxRecordButton;
+    using enum KxRecordButton;
+    static constexpr std::size_t kButtonCount = kxRecordButtonCount;
 
     explicit KxDbRecordView(KxDbDoc& doc, QWidget* parent = nullptr);
 
@@ -41,7 +43,7 @@ class KxDbRecordView : public KxRecordPaneWidget {
     void setMode(Mode mode, bool refresh);
 
     KxDbRecordCtrl& form() const { return *form_; }
-    QPushButton* button(Button b) const { return buttons_[b]; }
+    QPushButton* button(Button b) const { return buttons_[static_cast<std::size_t>(b)]; }
 
   protected:
     void focusInEvent(QFocusEvent* event) override;

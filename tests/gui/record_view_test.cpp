@@ -77,20 +77,22 @@ TEST(RecordView, ButtonsFollowTheDisplayMode) {
     RecordViewFixture f;
     f.openAt(toolsDatabase(f.dir, false), 0);
     const auto shown = [&f] {
-        std::vector<int> buttons;
-        for (int b = 0; b < KxDbRecordView::kButtonCount; ++b)
-            if (f.view->button(static_cast<KxDbRecordView::Button>(b))->isVisibleTo(f.view)) buttons.push_back(b);
+        std::vector<KxDbRecordView::Button> buttons;
+        for (std::size_t b = 0; b < KxDbRecordView::kButtonCount; ++b) {
+            const auto button = static_cast<KxDbRecordView::Button>(b);
+            if (f.view->button(button)->isVisibleTo(f.view)) buttons.push_back(button);
+        }
         return buttons;
     };
     using B = KxDbRecordView;
-    EXPECT_EQ(shown(), (std::vector<int>{B::New, B::Clone, B::Delete}));
+    EXPECT_EQ(shown(), (std::vector<KxDbRecordView::Button>{B::New, B::Clone, B::Delete}));
     EXPECT_EQ(f.view->button(B::New)->width(), f.view->button(B::Clone)->width());
     EXPECT_EQ(f.view->button(B::Clone)->toolTip(), QStringLiteral("Clone this record"));
 
     f.view->setHasReadOnlyMode(true);
     f.doc.setDisplayModes(true, false, false);
     f.doc.updateAllViews(KxViewHint::All);
-    EXPECT_EQ(shown(), (std::vector<int>{B::PermanentlyDelete, B::Undelete, B::EditDeleted}));
+    EXPECT_EQ(shown(), (std::vector<KxDbRecordView::Button>{B::PermanentlyDelete, B::Undelete, B::EditDeleted}));
     EXPECT_EQ(f.view->button(B::PermanentlyDelete)->toolTip(), QStringLiteral("Discards record, cannot undo"));
     EXPECT_EQ(f.view->button(B::PermanentlyDelete)->width(), f.view->button(B::Undelete)->width());
 }
