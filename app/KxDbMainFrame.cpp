@@ -17,6 +17,7 @@
 
 #include "Cp1252.h"
 #include "KxStrings.h"
+#include "views/KxQtText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,9 +33,6 @@
 
 #include <algorithm>
 
-namespace {
-QString programText(const std::string& text) { return QString::fromStdString(kxToUtf8(text)); }
-} // namespace
 
 KxDbMainFrame::KxDbMainFrame(KxDbDoc& doc, KxUi& ui, KxSettings settings, KxRecentFilesQt* recent)
     : doc_(doc), ui_(ui), settings_(std::move(settings)), recent_(recent) {
@@ -147,12 +145,12 @@ void KxDbMainFrame::setWaitCursor(bool on) {
 void KxDbMainFrame::refreshStatus() {
     const std::string text = doc_.statusText();
     status_->clearMessage();
-    status_->setIdleText(programText(text.empty() ? kxString(kxStrIdlePrompt) : text));
+    status_->setIdleText(kxQt(text.empty() ? kxString(kxStrIdlePrompt) : text));
     refreshTitle();
 }
 
 void KxDbMainFrame::refreshTitle() {
-    setWindowTitle(programText(kxWindowTitle(doc_.title(), doc_.pathName(), doc_.titleSuffix())));
+    setWindowTitle(kxQt(kxWindowTitle(doc_.title(), doc_.pathName(), doc_.titleSuffix())));
 }
 
 // --- panes ---

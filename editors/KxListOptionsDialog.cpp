@@ -1,4 +1,5 @@
 #include "editors/KxListOptionsDialog.h"
+#include "views/KxQtText.h"
 
 #include "Cp1252.h"
 #include "editors/ListOptionsRules.h"
@@ -60,7 +61,7 @@ void KxListOptionsDialog::showColumns() {
         QComboBox& fields = *fieldBoxes_[k];
         fields.clear();
         for (std::uint8_t field : rules_->fields())
-            fields.addItem(QString::fromStdString(kxToUtf8(rules_->fieldName(field))), field);
+            fields.addItem(kxQt(rules_->fieldName(field)), field);
         if (rules_->offersNone(k, columns_)) fields.addItem(tr("None"), kNoField);
         fields.setCurrentIndex(std::max(0, fields.findData(columns_[k].field)));
         QComboBox& sorts = *sortBoxes_[k];

@@ -1,4 +1,5 @@
 #include "views/KxDbListView.h"
+#include "views/KxQtText.h"
 
 #include "Cp1252.h"
 #include "KxDatabase.h"
@@ -308,7 +309,7 @@ void KxDbListView::fillCategoryBox() {
     const std::vector<KxCategoryChoice> choices = kxCategoryChoices(doc_.database(), true, true);
     categories_->clear();
     for (const KxCategoryChoice& choice : choices)
-        categories_->addItem(QString::fromStdString(kxToUtf8(choice.text)), choice.data);
+        categories_->addItem(kxQt(choice.text), choice.data);
     state_.selectedCategoryIndex = static_cast<int>(kxCategoryChoiceIndex(choices, doc_.categoryFilter()));
     categories_->setCurrentIndex(state_.selectedCategoryIndex);
 }
@@ -373,7 +374,7 @@ void KxDbListView::lookupEdited() {
     dropEmptyRecord();
     const QString text = lookup_->text();
     const int caret = lookup_->cursorPosition();
-    const KxLookupStep step = state_.lookup(doc_, model_->rows(), model_->columns(), kxFromUtf8(text.toStdString()), caret);
+    const KxLookupStep step = state_.lookup(doc_, model_->rows(), model_->columns(), kx1252(text), caret);
     if (step.clearText) clearQuietly();
     if (step.beep) QApplication::beep();
     if (step.removeBeforeCaret) {
