@@ -137,6 +137,15 @@ inline KxFieldSpec textField(const std::string& label) {
     return spec;
 }
 
+// A basic search: the first field contains `text`.
+inline KxSearchRequest containsRequest(const std::string& text) {
+    FieldValue value = FieldValue::newValue(1);
+    value.setText(text);
+    KxSearchRequest request;
+    request.rows = {KxSearchRow{0, KxSearchOperator::Contains, value}};
+    return request;
+}
+
 class DocTest : public ::testing::Test {
   protected:
     DocTest()
