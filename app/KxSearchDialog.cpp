@@ -235,7 +235,8 @@ void KxSearchDialog::setListOptionsRunner(ListOptionsRunner runner) {
 void KxSearchDialog::runListOptions() {
     if (!listOptionsRunner_) return;
     kxRunGuarded(doc_.ui(), [&] {
-        if (const auto columns = listOptionsRunner_(doc_, model_.listOptionsStart())) model_.listOptionsChosen(*columns);
+        const auto columns = listOptionsRunner_(doc_, model_.listOptionsStart());
+        if (columns) model_.listOptionsChosen(*columns);
     });
 }
 

@@ -1,7 +1,7 @@
 #include "app/KxSharedFontsQt.h"
-#include "views/KxQtText.h"
 
 #include "Cp1252.h"
+#include "views/KxQtText.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -1,8 +1,8 @@
 #include "app/KxWaitBoxWidget.h"
-#include "views/KxQtText.h"
 
 #include "Cp1252.h"
 #include "KxStrings.h"
+#include "views/KxQtText.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "editors/KxListOptionsDialog.h"
-#include "views/KxQtText.h"
 
 #include "Cp1252.h"
 #include "editors/ListOptionsRules.h"
+#include "views/KxQtText.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,5 +1,4 @@
 #include "views/KxDbListView.h"
-#include "views/KxQtText.h"
 
 #include "Cp1252.h"
 #include "KxDatabase.h"
@@ -13,6 +12,7 @@
 #include "values/FieldValue.h"
 #include "values/TypeCodes.h"
 #include "views/ListRows.h"
+#include "views/KxQtText.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #include "views/KxRecordTableModelQt.h"
-#include "views/KxQtText.h"
 
 #include "Cp1252.h"
 #include "KxDatabase.h"
 #include "app/DbDoc.h"
 #include "views/ListRows.h"
+#include "views/KxQtText.h"
 
 #include <algorithm>
 
