@@ -27,11 +27,10 @@ bool kxApplyDbProperties(KxDbDoc& doc, const KxDbProperties& chosen) {
     header.setAttributes(after);
     doc.setModified();
 
-    KxDocPanes& panes = doc.panes();
-    panes.setCheckboxesEditable(chosen.checkboxesEditable);
+    doc.listPane().setCheckboxesEditable(chosen.checkboxesEditable);
     const bool hadReadOnlyMode = (before & kAttrReadOnlyMode) != 0;
     if (hadReadOnlyMode != chosen.readOnlyMode) {
-        panes.setRecordViewHasReadOnlyMode(chosen.readOnlyMode);
+        doc.recordPane().setHasReadOnlyMode(chosen.readOnlyMode);
         doc.updateAllViews(KxViewHint::All);
     }
     return true;

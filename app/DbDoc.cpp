@@ -12,8 +12,6 @@
 
 #include <algorithm>
 
-class KxDbDoc::NullPanes : public KxDocPanes {};
-
 namespace {
 // Stands in when the document is given no handheld users.
 class NoHandheldUsers : public KxHandheldUserSource {
@@ -41,7 +39,6 @@ std::string currentSearchName(const KxDatabase& db) {
 KxDbDoc::KxDbDoc(KxUi& ui, KxSettings settings, const KxHandheldUserSource* users,
                  KxNowFunction now)
     : ui_(ui), settings_(std::move(settings)), users_(users), now_(std::move(now)),
-      nullPanes_(std::make_unique<NullPanes>()), panes_(nullPanes_.get()),
       defaultDialogs_(std::make_unique<KxDocDialogs>()), dialogs_(defaultDialogs_.get()) {
     // The engine reports the progress of long operations; the open box shows it.
     db_.setProgress([this](std::uint32_t done, std::uint32_t total) {
@@ -65,16 +62,20 @@ void KxDbDoc::removeView(KxDocView* view) {
     views_.erase(std::remove(views_.begin(), views_.end(), view), views_.end());
 }
 
-void KxDbDoc::setPanes(KxDocPanes* panes) {
-    panes_ = panes ? panes : nullPanes_.get();
+void KxDbDoc::setListPane(KxListPane* pane) {
+    listPane_ = pane ? pane : &nullListPane_;
+}
+
+void KxDbDoc::setRecordPane(KxRecordPane* pane) {
+    recordPane_ = pane ? pane : &nullRecordPane_;
+}
+
+void KxDbDoc::setFrame(KxDocFrame* frame) {
+    frame_ = frame ? frame : &nullFrame_;
 }
 
 void KxDbDoc::setDialogs(KxDocDialogs* dialogs) {
     dialogs_ = dialogs ? dialogs : defaultDialogs_.get();
-}
-
-void KxDbDoc::setCommitHook(std::function<void()> hook) {
-    commitHook_ = std::move(hook);
 }
 
 const KxHandheldUserSource& KxDbDoc::handheldUsers() const {
@@ -181,12 +182,12 @@ bool KxDbDoc::hasFields(std::size_t* count) const {
 // --- shared steps ---
 
 void KxDbDoc::beginCommand() {
-    panes_->clearLookupText(true);
+    listPane_->clearLookupText(true);
     commitEdits();
 }
 
 void KxDbDoc::commitEdits() {
-    if (commitHook_) commitHook_();
+    recordPane_->commitEdits();
 }
 
 bool KxDbDoc::dropEmptyRecord() {
@@ -206,12 +207,8 @@ void KxDbDoc::updateAllViews(KxViewHint hint) {
         view->onUpdate(hint);
 }
 
-void KxDbDoc::sendToViews(KxViewMessage message, std::uintptr_t wParam, std::intptr_t lParam) {
-    panes_->sendMessage(message, wParam, lParam);
-}
-
 void KxDbDoc::refreshStatus() {
-    panes_->refreshStatus();
+    frame_->refreshStatus();
 }
 
 void KxDbDoc::showProgress(const std::string& text) {
@@ -241,6 +238,6 @@ void KxDbDoc::writeLastFile(const std::string& path) {
 
 void KxDbDoc::tellViewsAboutAttributes() {
     const std::uint16_t attributes = db_.header().attributes();
-    panes_->setCheckboxesEditable(attributes & kAttrEditableCheckboxes);
-    panes_->setRecordViewHasReadOnlyMode(attributes & kAttrReadOnlyMode);
+    listPane_->setCheckboxesEditable(attributes & kAttrEditableCheckboxes);
+    recordPane_->setHasReadOnlyMode(attributes & kAttrReadOnlyMode);
 }

@@ -44,15 +44,18 @@ class KxDbDoc {
     // --- wiring (the front end) ---
     void addView(KxDocView* view);
     void removeView(KxDocView* view);
-    void setPanes(KxDocPanes* panes);       // none: the silent stand-in
+    // The panes and the frame; none: a silent stand-in.
+    void setListPane(KxListPane* pane);
+    void setRecordPane(KxRecordPane* pane);
+    void setFrame(KxDocFrame* frame);
     void setDialogs(KxDocDialogs* dialogs); // none: the stand-in dialogs
-    // The record view's commit step: writes the focused field control's pending edit.
-    void setCommitHook(std::function<void()> hook);
     void setInstallScheduler(KxInstallScheduler scheduler);
 
     KxUi& ui() { return ui_; }
     KxSettings& settings() { return settings_; }
-    KxDocPanes& panes() { return *panes_; }
+    KxListPane& listPane() { return *listPane_; }
+    KxRecordPane& recordPane() { return *recordPane_; }
+    KxDocFrame& frame() { return *frame_; }
     KxDocDialogs& dialogs() { return *dialogs_; }
     // The handheld users known to the synchronisation software (none when not given).
     const KxHandheldUserSource& handheldUsers() const;
@@ -134,11 +137,11 @@ class KxDbDoc {
     // --- shared steps ---
     // How every record command starts: the look-up text cleared quietly, then commit.
     void beginCommand();
+    // The record pane writes the focused field control's pending edit.
     void commitEdits();
     // Removes the current record when it is empty; true when it was removed.
     bool dropEmptyRecord();
     void updateAllViews(KxViewHint hint);
-    void sendToViews(KxViewMessage message, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
     void refreshStatus();
 
     // The progress box: engine progress goes to it while it is open.
@@ -151,7 +154,6 @@ class KxDbDoc {
     std::uint32_t freshStamp() const;
 
   private:
-    class NullPanes;
     void resetModes();
     void releaseDatabase();
     void afterOpenFailure();
@@ -178,10 +180,13 @@ class KxDbDoc {
     std::unique_ptr<KxWaitBox> waitBox_;
 
     std::vector<KxDocView*> views_;
-    std::unique_ptr<KxDocPanes> nullPanes_;
-    KxDocPanes* panes_;
+    KxListPane nullListPane_;
+    KxRecordPane nullRecordPane_;
+    KxDocFrame nullFrame_;
+    KxListPane* listPane_ = &nullListPane_;
+    KxRecordPane* recordPane_ = &nullRecordPane_;
+    KxDocFrame* frame_ = &nullFrame_;
     std::unique_ptr<KxDocDialogs> defaultDialogs_;
     KxDocDialogs* dialogs_;
-    std::function<void()> commitHook_;
     KxInstallScheduler installScheduler_;
 };

@@ -8,17 +8,11 @@
 #include "app/CommandState.h"
 #include "app/DbDoc.h"
 #include "app/SearchListSets.h"
+#include "app/SearchRun.h"
 
 #include <algorithm>
 
 namespace {
-void setSearchAttribute(KxDatabase& db, bool on) {
-    KxHeaderChunk& header = db.header();
-    const std::uint16_t attributes = header.attributes();
-    header.setAttributes(on ? static_cast<std::uint16_t>(attributes | kAttrSearchResults)
-                            : static_cast<std::uint16_t>(attributes & ~kAttrSearchResults));
-}
-
 // The current record must be one the list shows: commands act on it without the user
 // seeing it otherwise. The first record in view takes its place when it is not.
 void keepCurrentInView(KxDbDoc& doc) {
@@ -63,7 +57,7 @@ void KxDisplayModes::showDeletedRecords() {
     if (!doc_.isOpen()) return;
     doc_.dropEmptyRecord();
     doc_.setDisplayModes(true, false, false);
-    setSearchAttribute(doc_.database(), false);
+    kxSetSearchResultsAttribute(doc_.database(), false);
     doc_.refreshStatus();
     doc_.setCurrentRecord(KxDbDoc::kNoRecord);
     doc_.setModified();
@@ -84,7 +78,7 @@ void KxDisplayModes::showAllRecords() {
 
 void KxDisplayModes::leaveModes() {
     doc_.setDisplayModes(false, false, false);
-    setSearchAttribute(doc_.database(), false);
+    kxSetSearchResultsAttribute(doc_.database(), false);
     doc_.refreshStatus();
 }
 
@@ -121,22 +115,22 @@ void KxDisplayModes::runSavedSearchEntry(std::size_t k) {
 void KxDisplayModes::finishSearchDialog(const KxSearchDialogResult& result) {
     if (result.searchesEdited) doc_.setModified();
     std::vector<std::uint8_t> unused = result.unusedListSets;
+    std::optional<std::uint8_t> replaced;
     try {
         if (result.request) {
-            std::optional<std::uint8_t> replaced;
-            const std::size_t target = kxStoreSearchRequest(doc_.database(), *result.request, &replaced);
-            if (replaced) unused.push_back(*replaced);
             doc_.setModified();
-            runSearch(target);
+            searchAndShow([&] { return kxStoreAndRunSearch(doc_.database(), *result.request, &replaced); });
         }
     } catch (...) {
         // The sets nothing names are deleted all the same; the first failure is the one shown.
+        if (replaced) unused.push_back(*replaced);
         try {
             deleteUnusedListSets(unused);
         } catch (...) {
         }
         throw;
     }
+    if (replaced) unused.push_back(*replaced);
     deleteUnusedListSets(unused);
 }
 
@@ -158,23 +152,23 @@ void KxDisplayModes::deleteUnusedListSets(const std::vector<std::uint8_t>& candi
 }
 
 bool KxDisplayModes::runSearch(std::size_t s) {
+    return searchAndShow([&] { return kxRunSearchAsCurrent(doc_.database(), s); });
+}
+
+bool KxDisplayModes::searchAndShow(const std::function<KxSearchRun()>& run) {
     KxDatabase& db = doc_.database();
     doc_.showProgress(kxString(kxStrSearchingDatabase));
-    std::size_t matched = 0;
-    std::uint8_t ownSet = 255;
+    KxSearchRun done;
     try {
-        KxSavedSearches searches(db);
-        searches.setCurrent(s);
-        ownSet = searches.listOptionsSet(s);
-        matched = ::runSearch(db, s);
+        done = run();
     } catch (...) {
         doc_.closeProgress();
         throw;
     }
-    if (matched > 0) {
+    if (done.matched > 0) {
+        const std::uint8_t ownSet = KxSavedSearches(db).listOptionsSet(done.search);
         const bool own = ownSet < db.header().listSets.size();
         doc_.setDisplayModes(false, true, own);
-        setSearchAttribute(db, true);
         doc_.refreshStatus();
         doc_.setCategoryFilter(kAllCategories);
         doc_.setModified();
@@ -200,20 +194,21 @@ bool KxDisplayModes::runSearch(std::size_t s) {
 
 void KxDisplayModes::applyListSet(std::uint8_t x, bool forced) {
     KxDatabase& db = doc_.database();
-    KxDocPanes& panes = doc_.panes();
+    KxDocFrame& frame = doc_.frame();
+    KxListPane& list = doc_.listPane();
     if (x >= db.header().listSets.size()) x = 0;
-    panes.setWaitCursor(true);
+    frame.setWaitCursor(true);
     if (!forced && x == listSetInForce()) {
         doc_.updateAllViews(KxViewHint::RecordSetChanged);
-        panes.setWaitCursor(false);
+        frame.setWaitCursor(false);
         return;
     }
-    panes.freezeList(true);
+    list.freezeList(true);
     try {
         db.header().setCurrentListSet(x);
         doc_.showProgress(kxString(kxStrSortingDatabase));
         doc_.setModified();
-        doc_.sendToViews(KxViewMessage::ReleaseRecord);
+        doc_.recordPane().release();
         // The current record is found again by its identity once the order has changed.
         std::optional<KxRecordIdentity> current;
         if (doc_.hasCurrentRecord()) {
@@ -229,15 +224,15 @@ void KxDisplayModes::applyListSet(std::uint8_t x, bool forced) {
                     doc_.deletedMode() ? handle->deletedIndex() : handle->liveIndex()));
         }
     } catch (...) {
-        panes.freezeList(false);
+        list.freezeList(false);
         doc_.closeProgress();
-        panes.setWaitCursor(false);
+        frame.setWaitCursor(false);
         throw;
     }
-    panes.freezeList(false);
+    list.freezeList(false);
     doc_.updateAllViews(KxViewHint::All);
     doc_.closeProgress();
-    panes.setWaitCursor(false);
+    frame.setWaitCursor(false);
 }
 
 void KxDisplayModes::listOptions() {

@@ -4,9 +4,11 @@
 
 #include "Sort.h"
 #include "app/DocDialogs.h"
+#include "app/SearchRun.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -40,6 +42,9 @@ class KxDisplayModes {
     void begin();
     bool refuseWithoutFields();
     void finishSearchDialog(const KxSearchDialogResult& result);
+    // Runs a search under the progress box, then shows its results or tells that nothing
+    // matched. True when records matched.
+    bool searchAndShow(const std::function<KxSearchRun()>& run);
     // Deletes those of the sets that nothing uses any more, leaving search results first
     // when they show one of them.
     void deleteUnusedListSets(const std::vector<std::uint8_t>& candidates);

@@ -47,21 +47,21 @@ std::string titleOf(std::string_view path) {
 
 class WaitCursor {
   public:
-    explicit WaitCursor(KxDocPanes& panes) : panes_(panes) { panes_.setWaitCursor(true); }
-    ~WaitCursor() { panes_.setWaitCursor(false); }
+    explicit WaitCursor(KxDocFrame& frame) : frame_(frame) { frame_.setWaitCursor(true); }
+    ~WaitCursor() { frame_.setWaitCursor(false); }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 
   private:
-    KxDocPanes& panes_;
+    KxDocFrame& frame_;
 };
 } // namespace
 
 // Lets go of the open database and tells the views that nothing is open.
 void KxDbDoc::releaseDatabase() {
     resetModes();
-    panes_->clearLookupText(true);
-    sendToViews(KxViewMessage::ReleaseRecord);
+    listPane_->clearLookupText(true);
+    recordPane_->release();
     db_.close(true);
     pathName_.clear();
     title_.clear();
@@ -123,7 +123,7 @@ bool KxDbDoc::openDocument(const std::string& path) {
         setProgressText(kxString(kxStrLoadingDatabase));
         setPathName(path);
         tellViewsAboutAttributes();
-        panes_->activateListView();
+        listPane_->activate();
         refreshStatus();
         return true;
     } catch (const KxDbError& e) {
@@ -175,18 +175,18 @@ bool KxDbDoc::fileOpen() {
 
 bool KxDbDoc::newDocument() {
     if (!saveModified()) return false;
-    panes_->clearLookupText(false);
+    listPane_->clearLookupText(false);
     commitEdits();
     if (isOpen()) dropEmptyRecord();
     // The framework makes an empty document at start-up, before there is a window to ask in.
-    if (!panes_->mainWindowVisible()) return true;
+    if (!frame_->mainWindowVisible()) return true;
     const auto request = dialogs_->runNewDatabaseWizard(*this);
     if (!request) return false;
     return createDatabase(*request);
 }
 
 bool KxDbDoc::createDatabase(const KxNewDatabaseRequest& request) {
-    WaitCursor wait(*panes_);
+    WaitCursor wait(*frame_);
     installScheduled_ = false;
     releaseDatabase();
 
@@ -239,7 +239,7 @@ bool KxDbDoc::close() {
 }
 
 void KxDbDoc::closeDocument() {
-    WaitCursor wait(*panes_);
+    WaitCursor wait(*frame_);
     installScheduled_ = false;
     releaseDatabase();
 }

@@ -35,10 +35,10 @@ bool KxDbDoc::saveDocument(const std::string& path) {
         return false;
     }
     showProgress(kxString(kxStrSavingDatabase));
-    panes_->clearLookupText(false);
+    listPane_->clearLookupText(false);
     commitEdits();
     dropEmptyRecord();
-    sendToViews(KxViewMessage::ReleaseRecord);
+    recordPane_->release();
 
     KxHeaderChunk& header = db_.header();
     if (modified_)
@@ -53,12 +53,12 @@ bool KxDbDoc::saveDocument(const std::string& path) {
             db_.save(path);
     } catch (...) {
         if (deletedMode_) setCurrentRecord(current);
-        sendToViews(KxViewMessage::RetakeRecord);
+        recordPane_->retake();
         closeProgress();
         throw;
     }
     if (deletedMode_) setCurrentRecord(current);
-    sendToViews(KxViewMessage::RetakeRecord);
+    recordPane_->retake();
     modified_ = false;
     writeLastFile(path);
     closeProgress();
@@ -103,15 +103,15 @@ bool KxDbDoc::doSave(std::optional<std::string> path, bool replace) {
     const bool existedBefore = fileExists(*path);
     bool saved = false;
     {
-        panes_->setWaitCursor(true);
+        frame_->setWaitCursor(true);
         try {
             saved = saveDocument(*path);
         } catch (...) {
-            panes_->setWaitCursor(false);
+            frame_->setWaitCursor(false);
             if (prompted && !existedBefore) ::unlink(path->c_str());
             throw;
         }
-        panes_->setWaitCursor(false);
+        frame_->setWaitCursor(false);
     }
     if (!saved) {
         if (prompted && !existedBefore) ::unlink(path->c_str());

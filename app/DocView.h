@@ -1,9 +1,15 @@
 #pragma once
-// The document/view glue: how the document tells its views what changed (update hints), the
-// private messages the views exchange through the frame, and what the document asks of the
-// panes and the frame (freezing the list, focusing a view, the record view's modes).
+// The document/view glue: how the document tells its views what changed (update hints), and
+// the typed interfaces of the two panes and the frame that the document, the commands and
+// the panes themselves call. Each interface has a harmless default for every operation, so
+// that a front end (or a test) overrides only what it has; a new pane operation is declared
+// here and implemented in its view.
 
+#include "values/FieldValue.h"
+
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 
 // The hint of an update-all-views call.
 enum class KxViewHint : int {
@@ -15,24 +21,6 @@ enum class KxViewHint : int {
     RecordUndeleted = 5,  // the current deleted record was undeleted
 };
 
-// The private messages of the views, 0x600 + n. The frame receives them and passes them on
-// unchanged (wParam, lParam) to the pane named.
-enum class KxViewMessage : std::uint32_t {
-    SetListPaneWidth = 0x601, // frame: list pane width wParam percent; re-lay out when lParam != 0
-    ShowRecord = 0x602,       // record view: wParam 0 show record lParam; wParam 1 empty the form
-    Reserved603 = 0x603,
-    ControlEdited = 0x604, // a field control's parent: the control finished editing
-    RecordChanged = 0x605, // list view: record lParam changed, move or redraw its row
-    Reserved606 = 0x606,
-    CategoriesChanged = 0x607, // list view when wParam != 0, else record view
-    ReleaseRecord = 0x608,     // record view: store pending changes and let go of the record
-    RetakeRecord = 0x609,      // record view: take the current record back for editing
-    ClearLookup = 0x60A,       // list view: clear the look-up text quietly
-    ControlFocused = 0x60B,    // record form: a field control got the focus
-    Reserved60C = 0x60C,
-    FieldValue = 0x60D, // record view: wParam field number, lParam the value or none
-};
-
 // A view of the document: told of every change with a hint.
 class KxDocView {
   public:
@@ -40,34 +28,71 @@ class KxDocView {
     virtual void onUpdate(KxViewHint hint) = 0;
 };
 
-// What the document asks of the frame and its two panes. The frame implements it; every
-// operation has a harmless default so that a front end (or a test) overrides only what it has.
-class KxDocPanes {
+// The left pane: the records in view as rows, the look-up box and the category filter.
+class KxListPane {
   public:
-    virtual ~KxDocPanes() = default;
+    virtual ~KxListPane() = default;
 
-    // Routed like the frame routes the views' own messages (0x608, 0x609, 0x60A, ...).
-    virtual void sendMessage(KxViewMessage, std::uintptr_t /*wParam*/, std::intptr_t /*lParam*/) {}
-
-    // The list view.
+    // The form changed record `index` (live, or deleted in deleted-records mode): its row
+    // moves to the record's sorted place or is redrawn. `categoryOnly`: only the record's
+    // category changed, which is never a sort key, so a live record stays where it is.
+    virtual void recordChanged(std::int32_t /*index*/, bool /*categoryOnly*/) {}
+    // The form's category editor changed the categories: the filter box is filled again;
+    // `recordsDeleted` makes the rows be rebuilt as well.
+    virtual void categoriesChanged(bool /*recordsDeleted*/) {}
+    // `quiet`: the emptied look-up box does not move the selection.
     virtual void clearLookupText(bool /*quiet*/) {}
     virtual void freezeList(bool /*frozen*/) {}
     virtual void setCheckboxesEditable(bool /*editable*/) {}
     virtual void selectNextRow() {}
     virtual void selectPreviousRow() {}
-    virtual void activateListView() {}
+    // Gives the pane the keyboard focus.
+    virtual void activate() {}
+    // For the status bar's "%d of %d": the selected row (−1 none) and the number of rows.
+    virtual int selectedRow() const { return -1; }
+    virtual int rowCount() const { return 0; }
+};
 
-    // The record view. Its mode: 0 no read-only mode (always editable), 1 read-only,
-    // 2 editing.
-    virtual void setRecordViewHasReadOnlyMode(bool /*hasMode*/) {}
-    virtual bool recordViewReadOnly() const { return false; }
-    virtual void setRecordViewEditing() {}
-    virtual void toggleRecordViewEditMode() {}
+// The right pane: the form of the current record and its buttons.
+class KxRecordPane {
+  public:
+    virtual ~KxRecordPane() = default;
+
+    // Shows record `index` (live, or deleted in deleted-records mode); −1 empties the form.
+    // An edit still open in a control is stored in the record being left first.
+    virtual void showRecord(std::int32_t /*index*/) {}
+    // Stores pending changes and lets go of the record, so that others may move it.
+    virtual void release() {}
+    // Takes the record let go of back for editing, found again by its identity.
+    virtual void retake() {}
+    // The list changed a field of the current record; none empties the field.
+    virtual void fieldValue(std::size_t /*field*/, std::optional<FieldValue> /*value*/) {}
+    // The list's category editor changed the categories: the form's category box is filled
+    // again, and a record whose category is gone moves to the one shown in its place.
+    virtual void categoriesChanged() {}
+    // Writes the focused field control's pending edit into the current record.
+    virtual void commitEdits() {}
+
+    // The mode: no read-only mode (always editable), or read-only, or editing.
+    virtual void setHasReadOnlyMode(bool /*hasMode*/) {}
+    virtual bool isReadOnly() const { return false; }
+    virtual void setEditing() {}
+    virtual void toggleEditMode() {}
     // Restores the current record from its last-edit copy; throws KxDbError::NothingToUndo.
     virtual void restoreRecord() {}
-    virtual void activateRecordView() {}
+    // Gives the pane the keyboard focus.
+    virtual void activate() {}
+};
 
-    // The frame: status bar text and window title follow the document.
+// What the document and the list ask of the main window around the panes.
+class KxDocFrame {
+  public:
+    virtual ~KxDocFrame() = default;
+
+    // The list pane's share of the width, percent (at most 100); `relayout` splits the
+    // window anew at once, otherwise the share holds from the next resize.
+    virtual void setListPaneShare(int /*percent*/, bool /*relayout*/) {}
+    // The status bar text and window title follow the document.
     virtual void refreshStatus() {}
     virtual void setWaitCursor(bool /*on*/) {}
     // False while the main window does not exist or is not shown yet.

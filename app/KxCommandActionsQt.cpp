@@ -3,6 +3,7 @@
 #include "app/MenuCommands.h"
 
 #include "Cp1252.h"
+#include "views/KxQtText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,7 +13,6 @@
 #include <QToolBar>
 
 namespace {
-QString programText(std::string_view text) { return QString::fromStdString(kxToUtf8(text)); }
 
 // Toolbar icons from the desktop's theme; the style's own where the theme has none; none at
 // all leaves the button showing its text.
@@ -47,7 +47,7 @@ KxCommandActions::KxCommandActions(QWidget& window, std::function<void(KxCommand
     : QObject(&window), window_(window), run_(std::move(run)) {
     for (const KxMenu& menu : kxMainMenus())
         for (const KxMenuItem& item : menu.items)
-            if (!item.isSeparator()) makeAction(item.command, programText(item.text))->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut.data(), static_cast<int>(item.shortcut.size()))));
+            if (!item.isSeparator()) makeAction(item.command, kxQt(item.text))->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut.data(), static_cast<int>(item.shortcut.size()))));
     for (const KxAccelerator& key : kxExtraAccelerators()) {
         QAction* a = action(key.command);
         if (!a) a = makeAction(key.command, {});
@@ -65,8 +65,8 @@ KxCommandActions::KxCommandActions(QWidget& window, std::function<void(KxCommand
 QAction* KxCommandActions::makeAction(KxCommand command, const QString& text) {
     auto* a = new QAction(text, &window_);
     const KxCommandTexts texts = kxCommandTexts(command);
-    a->setStatusTip(programText(texts.prompt));
-    if (!texts.toolTip.empty()) a->setToolTip(programText(texts.toolTip));
+    a->setStatusTip(kxQt(texts.prompt));
+    if (!texts.toolTip.empty()) a->setToolTip(kxQt(texts.toolTip));
     a->setData(static_cast<uint>(command));
     // Keys work while the menus are closed, so every action belongs to the window itself.
     window_.addAction(a);
@@ -99,7 +99,7 @@ QAction* KxCommandActions::action(KxCommand command) const {
 
 void KxCommandActions::buildMenus(QMenuBar& bar) {
     for (const KxMenu& menu : kxMainMenus()) {
-        QMenu* m = bar.addMenu(programText(menu.title));
+        QMenu* m = bar.addMenu(kxQt(menu.title));
         connect(m, &QMenu::aboutToShow, this, &KxCommandActions::menuAboutToShow);
         for (const KxMenuItem& item : menu.items) {
             if (item.isSeparator())
@@ -133,7 +133,7 @@ void KxCommandActions::refresh(const KxCommandState& state, const KxFocusState& 
     for (const auto& [command, a] : actions_) a->setEnabled(enabled(command, state, focus));
     for (QAction* a : savedSearchEntries_)
         a->setEnabled(enabled(static_cast<KxCommand>(a->data().toUInt()), state, focus));
-    if (QAction* a = action(KxCommand::DeleteCategory)) a->setText(programText(kxDeleteCategoryMenuText(state)));
+    if (QAction* a = action(KxCommand::DeleteCategory)) a->setText(kxQt(kxDeleteCategoryMenuText(state)));
 }
 
 void KxCommandActions::clearEntries(std::vector<QAction*>& entries) {
@@ -156,7 +156,7 @@ void KxCommandActions::setRecentFiles(const std::vector<std::string>& menuTexts)
         const KxCommand command = kxRecentFileCommand(static_cast<int>(i));
         // File system paths, not program text.
         auto* a = new QAction(QString::fromStdString(menuTexts[i]), fileMenu_);
-        a->setStatusTip(programText(kxCommandTexts(command).prompt));
+        a->setStatusTip(kxQt(kxCommandTexts(command).prompt));
         connect(a, &QAction::triggered, this, [this, command] { run_(command); });
         fileMenu_->insertAction(exit, a);
         recentEntries_.push_back(a);
@@ -182,9 +182,9 @@ void KxCommandActions::setSavedSearches(const std::vector<std::pair<std::size_t,
     QAction* before = at >= 0 && at + 1 < items.size() ? items[at + 1] : nullptr;
     for (std::size_t k = 0; k < entries.size() && k < kxSavedSearchCommandCount; ++k) {
         const KxCommand command = kxSavedSearchCommand(k);
-        auto* a = new QAction(programText(entries[k].second), recordMenu_);
+        auto* a = new QAction(kxQt(entries[k].second), recordMenu_);
         const KxCommandTexts texts = kxCommandTexts(command);
-        a->setStatusTip(programText(texts.prompt));
+        a->setStatusTip(kxQt(texts.prompt));
         a->setData(static_cast<uint>(command));
         connect(a, &QAction::triggered, this, [this, command] { run_(command); });
         recordMenu_->insertAction(before, a);

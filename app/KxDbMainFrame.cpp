@@ -1,4 +1,4 @@
-// The frame's construction, its panes and their messages, title, status bar, placement and
+// The frame's construction, its panes, title, status bar, placement and
 // window events. The commands themselves are in MainFrameCommands.cpp.
 
 #include "app/KxDbMainFrame.h"
@@ -12,12 +12,12 @@
 #include "app/KxRecentFilesQt.h"
 #include "app/KxStatusBarWidget.h"
 #include "app/LockKeys.h"
-#include "app/PaneRouting.h"
 #include "app/WindowPlacement.h"
 #include "app/WindowTitle.h"
 
 #include "Cp1252.h"
 #include "KxStrings.h"
+#include "views/KxQtText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,9 +31,8 @@
 #include <QWhatsThis>
 #include <QWindow>
 
-namespace {
-QString programText(const std::string& text) { return QString::fromStdString(kxToUtf8(text)); }
-} // namespace
+#include <algorithm>
+
 
 KxDbMainFrame::KxDbMainFrame(KxDbDoc& doc, KxUi& ui, KxSettings settings, KxRecentFilesQt* recent)
     : doc_(doc), ui_(ui), settings_(std::move(settings)), recent_(recent) {
@@ -71,10 +70,7 @@ KxDbMainFrame::KxDbMainFrame(KxDbDoc& doc, KxUi& ui, KxSettings settings, KxRece
 
     setToolTipsShown(settings_.read(kxSettingShowToolTips) != 0);
     installHandlers();
-    doc_.setPanes(this);
-    doc_.setCommitHook([this] {
-        if (record_) record_->commitEdits();
-    });
+    doc_.setFrame(this);
 
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
@@ -94,8 +90,10 @@ KxDbMainFrame::~KxDbMainFrame() {
     disconnect(QApplication::clipboard(), nullptr, this, nullptr);
     if (watchedFocus_) disconnect(watchedFocus_, nullptr, this, nullptr);
     disconnect(list_, nullptr, this, nullptr);
-    doc_.setPanes(nullptr);
-    doc_.setCommitHook({});
+    disconnect(record_, nullptr, this, nullptr);
+    doc_.setFrame(nullptr);
+    doc_.setListPane(nullptr);
+    doc_.setRecordPane(nullptr);
     doc_.removeView(list_);
     doc_.removeView(record_);
 }
@@ -116,40 +114,25 @@ void KxDbMainFrame::setPanes(KxListPaneWidget* list, KxRecordPaneWidget* record)
     // The list comes first: it fixes the current record the record view then shows.
     doc_.addView(list_);
     doc_.addView(record_);
+    doc_.setListPane(list_);
+    doc_.setRecordPane(record_);
     connect(list_, &KxListPaneWidget::positionChanged, this, &KxDbMainFrame::scheduleRefresh);
+    connect(list_, &KxListPaneWidget::commandRequested, this, &KxDbMainFrame::runCommand);
+    connect(record_, &KxRecordPaneWidget::commandRequested, this, &KxDbMainFrame::runCommand);
     applyPaneSplit();
 }
 
 QAction* KxDbMainFrame::action(KxCommand command) const { return actions_->action(command); }
 QList<QKeySequence> KxDbMainFrame::commandKeys(KxCommand command) const { return actions_->keys(command); }
 
-// --- messages and the document's requests ---
+// --- the document's requests ---
 
-void KxDbMainFrame::sendMessage(KxViewMessage message, std::uintptr_t wParam, std::intptr_t lParam) {
-    switch (kxPaneFor(message, wParam)) {
-    case KxPaneTarget::Frame:
-        listShare_ = kxListPaneShare(wParam);
-        if (lParam != 0) applyPaneSplit();
-        break;
-    case KxPaneTarget::ListView: list_->onMessage(message, wParam, lParam); break;
-    case KxPaneTarget::RecordView: record_->onMessage(message, wParam, lParam); break;
-    case KxPaneTarget::Nobody: break;
-    }
+void KxDbMainFrame::setListPaneShare(int percent, bool relayout) {
+    listShare_ = std::clamp(percent, 0, 100);
+    if (relayout) applyPaneSplit();
     scheduleRefresh();
 }
 
-void KxDbMainFrame::clearLookupText(bool quiet) { list_->clearLookupText(quiet); }
-void KxDbMainFrame::freezeList(bool frozen) { list_->freezeList(frozen); }
-void KxDbMainFrame::setCheckboxesEditable(bool editable) { list_->setCheckboxesEditable(editable); }
-void KxDbMainFrame::selectNextRow() { list_->selectNextRow(); }
-void KxDbMainFrame::selectPreviousRow() { list_->selectPreviousRow(); }
-void KxDbMainFrame::activateListView() { list_->setFocus(Qt::OtherFocusReason); }
-void KxDbMainFrame::setRecordViewHasReadOnlyMode(bool hasMode) { record_->setHasReadOnlyMode(hasMode); }
-bool KxDbMainFrame::recordViewReadOnly() const { return record_->isReadOnly(); }
-void KxDbMainFrame::setRecordViewEditing() { record_->setEditing(); }
-void KxDbMainFrame::toggleRecordViewEditMode() { record_->toggleEditMode(); }
-void KxDbMainFrame::restoreRecord() { record_->restoreRecord(); }
-void KxDbMainFrame::activateRecordView() { record_->setFocus(Qt::OtherFocusReason); }
 bool KxDbMainFrame::mainWindowVisible() const { return isVisible(); }
 
 void KxDbMainFrame::setWaitCursor(bool on) {
@@ -162,12 +145,12 @@ void KxDbMainFrame::setWaitCursor(bool on) {
 void KxDbMainFrame::refreshStatus() {
     const std::string text = doc_.statusText();
     status_->clearMessage();
-    status_->setIdleText(programText(text.empty() ? kxString(kxStrIdlePrompt) : text));
+    status_->setIdleText(kxQt(text.empty() ? kxString(kxStrIdlePrompt) : text));
     refreshTitle();
 }
 
 void KxDbMainFrame::refreshTitle() {
-    setWindowTitle(programText(kxWindowTitle(doc_.title(), doc_.pathName(), doc_.titleSuffix())));
+    setWindowTitle(kxQt(kxWindowTitle(doc_.title(), doc_.pathName(), doc_.titleSuffix())));
 }
 
 // --- panes ---

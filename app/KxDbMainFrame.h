@@ -1,7 +1,7 @@
 #pragma once
 // The single top-level window: menus, toolbar, status bar, and the list and record panes
 // side by side. It remembers its size and position, builds its title from the document,
-// routes the views' private messages, keeps the insert/overwrite mode, and hands every
+// registers the panes with the document, keeps the insert/overwrite mode, and hands every
 // command to the document (or to the subsystem that registered for it). A failure escaping
 // a command is shown as its message and the program goes on.
 
@@ -28,14 +28,15 @@ class QKeyEvent;
 class QSplitter;
 class QToolBar;
 
-class KxDbMainFrame : public QMainWindow, public KxDocPanes {
+class KxDbMainFrame : public QMainWindow, public KxDocFrame {
     Q_OBJECT
   public:
     // The frame attaches itself to the document as its panes; `recent` may be none.
     KxDbMainFrame(KxDbDoc& doc, KxUi& ui, KxSettings settings, KxRecentFilesQt* recent = nullptr);
     ~KxDbMainFrame() override;
 
-    // Replaces the panes (the frame takes them); until then placeholders stand in.
+    // Replaces the panes (the frame takes them and registers them with the document); until
+    // then placeholders stand in.
     void setPanes(KxListPaneWidget* list, KxRecordPaneWidget* record);
     KxListPaneWidget* listPane() const { return list_; }
     KxRecordPaneWidget* recordPane() const { return record_; }
@@ -76,20 +77,8 @@ class KxDbMainFrame : public QMainWindow, public KxDocPanes {
     void restorePlacement();
     void showAsPlaced();
 
-    // --- KxDocPanes: what the document asks of the frame and the panes ---
-    void sendMessage(KxViewMessage message, std::uintptr_t wParam, std::intptr_t lParam) override;
-    void clearLookupText(bool quiet) override;
-    void freezeList(bool frozen) override;
-    void setCheckboxesEditable(bool editable) override;
-    void selectNextRow() override;
-    void selectPreviousRow() override;
-    void activateListView() override;
-    void setRecordViewHasReadOnlyMode(bool hasMode) override;
-    bool recordViewReadOnly() const override;
-    void setRecordViewEditing() override;
-    void toggleRecordViewEditMode() override;
-    void restoreRecord() override;
-    void activateRecordView() override;
+    // --- KxDocFrame: what the document and the list ask of the window ---
+    void setListPaneShare(int percent, bool relayout) override;
     void refreshStatus() override;
     void setWaitCursor(bool on) override;
     bool mainWindowVisible() const override;

@@ -1,14 +1,9 @@
 #include "app/KxSearchDialog.h"
 
 #include "FieldDisplay.h"
-#include "KxStrings.h"
-#include "SavedSearches.h"
 #include "app/CommandFailure.h"
 #include "app/DbDoc.h"
 #include "app/KxEditNamesDialog.h"
-#include "app/SearchListSets.h"
-#include "editors/CategoryEditing.h"
-#include "editors/FieldChoices.h"
 #include "views/KxBaseCtrl.h"
 #include "views/KxFieldCtrlFactory.h"
 #include "views/KxQtText.h"
@@ -23,15 +18,8 @@
 
 #include <utility>
 
-namespace {
-const char* const kAllFieldsText = "All text & numeric fields";
-const char* const kNoFieldsText = "No fields";
-const char* const kEditNamesText = "Edit Names...";
-constexpr int kEditNamesItem = -2;
-} // namespace
-
 KxSearchDialog::KxSearchDialog(KxDbDoc& doc, std::optional<std::size_t> search, QWidget* parent)
-    : QDialog(parent), doc_(doc) {
+    : QDialog(parent), doc_(doc), model_(doc, search) {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(6);
@@ -72,15 +60,7 @@ KxSearchDialog::KxSearchDialog(KxDbDoc& doc, std::optional<std::size_t> search, 
     top->addSpacing(6);
     top->addLayout(buttons);
 
-    KxSearchDialogStart start = kxSearchDialogStart(doc_.database());
-    if (search && *search != start.search && *search < KxSavedSearches(doc_.database()).count()) {
-        // A saved search without criteria, chosen from the menu: the dialog opens on it.
-        start.search = *search;
-        start.rows = kxSearchRows(doc_.database(), *search);
-        start.listOptionsSet = KxSavedSearches(doc_.database()).listOptionsSet(*search);
-        start.advanced = *search > 0 || start.rows.size() > 1;
-    }
-    listOptionsSet_ = start.listOptionsSet;
+    const KxSearchDialogStart& start = model_.start();
     for (int i = 0; i < kRowCount; ++i) fillFieldBox(i);
     loadRows(start.rows);
     fillNameBox(start.search);
@@ -121,31 +101,19 @@ void KxSearchDialog::buildRow(int index, QGridLayout* grid, int gridRow) {
     connect(row.field, &QComboBox::activated, this, [this, index] { onFieldChosen(index); });
 }
 
-std::vector<std::string> KxSearchDialog::categoryNames() const {
-    std::vector<std::string> names;
-    KxCategoryEditing categories(doc_.database(), doc_.ui());
-    for (const auto& entry : categories.list()) names.push_back(entry.second);
-    names.push_back(kxString(kxStrUnfiled));
-    return names;
+void KxSearchDialog::fillBox(QComboBox* box, const std::vector<KxSearchEditing::Entry>& entries) {
+    const QSignalBlocker block(box);
+    box->clear();
+    for (const auto& [entryText, entryData] : entries) box->addItem(kxQt(entryText), entryData);
 }
 
 void KxSearchDialog::fillFieldBox(int index) {
-    QComboBox* box = rows_[index].field;
-    const QSignalBlocker block(box);
-    box->clear();
-    if (index > 0) box->addItem(tr(kNoFieldsText), kNoFields);
-    box->addItem(tr(kAllFieldsText), int{kAnyField});
-    for (const KxFieldChoice& choice : kxFieldChoices(doc_.database().header()))
-        box->addItem(kxQt(choice.name), int{choice.field});
-    box->addItem(kxQt(kxString(kxStrCategory)), int{kCategoryField});
-    box->setCurrentIndex(startItem(index));
+    fillBox(rows_[index].field, model_.fieldEntries(index));
+    rows_[index].field->setCurrentIndex(startItem(index));
 }
 
-// Rows 2 and 3 start on "No fields"; row 1 on the first field of the database, the item after
-// "All text & numeric fields", or on that one when there is no field before "Category".
 int KxSearchDialog::startItem(int index) const {
-    if (index > 0) return 0;
-    return rows_[0].field->count() > 2 ? 1 : 0;
+    return KxSearchEditing::startEntry(index, rows_[index].field->count());
 }
 
 void KxSearchDialog::chooseField(int index, int field) {
@@ -175,7 +143,7 @@ void KxSearchDialog::onFieldChosen(int index) {
     spec.field = field;
     if (field == kAnyField || field == kCategoryField) {
         spec.type = field;
-        if (field == kCategoryField) spec.items = categoryNames();
+        if (field == kCategoryField) spec.items = model_.categoryNames();
     } else {
         const KxFieldDef& def = header.fields[field8];
         spec.type = static_cast<int>(def.type);
@@ -220,53 +188,37 @@ void KxSearchDialog::loadRows(const std::vector<KxSearchRow>& rows) {
 // ---- names ----------------------------------------------------------------------------------
 
 void KxSearchDialog::fillNameBox(std::size_t select) {
+    fillBox(names_, model_.nameEntries());
     const QSignalBlocker block(names_);
-    names_->clear();
-    names_->addItem(kxQt(kxString(kxStrNone)), 0);
-    KxSavedSearches searches(doc_.database());
-    for (std::size_t i = 1; i < searches.count(); ++i)
-        names_->addItem(kxQt(searches.name(i)), static_cast<int>(i));
-    names_->addItem(tr(kEditNamesText), kEditNamesItem);
     const int at = names_->findData(static_cast<int>(select));
     names_->setCurrentIndex(at >= 0 ? at : 0);
     nameChoice_ = names_->currentIndex();
 }
 
-void KxSearchDialog::ensureSearchExists() {
-    KxSavedSearches searches(doc_.database());
-    if (searches.count() == 0) searches.add();
-}
-
 void KxSearchDialog::onNameChosen(int index) {
     const int chosen = names_->itemData(index).toInt();
-    if (chosen == kEditNamesItem) {
+    if (chosen == KxSearchEditing::kEditNamesItem) {
         names_->setCurrentIndex(nameChoice_);
         editNames();
         return;
     }
     nameChoice_ = index;
     kxRunGuarded(doc_.ui(), [&] {
-        ensureSearchExists();
+        model_.ensureSearchExists();
         loadSearch(static_cast<std::size_t>(chosen), false);
     });
 }
 
 void KxSearchDialog::loadSearch(std::size_t search, bool keepRowsWithoutCriteria) {
-    KxSavedSearches searches(doc_.database());
-    const bool exists = search < searches.count();
-    setListLink(exists ? searches.listOptionsSet(search) : KxSavedSearches::kNoListOptionsSet, false);
-    if (!keepRowsWithoutCriteria || (exists && searches.criterionCount(search) > 0))
-        loadRows(kxSearchRows(doc_.database(), search));
+    if (const auto rows = model_.chooseSearch(search, keepRowsWithoutCriteria)) loadRows(*rows);
 }
 
 void KxSearchDialog::editNames() {
     kxRunGuarded(doc_.ui(), [&] {
-        ensureSearchExists();
+        model_.ensureSearchExists();
         KxEditNamesDialog dialog(doc_.database(), doc_.ui(), this);
         dialog.exec();
-        if (dialog.changed()) result_.searchesEdited = true;
-        const auto& deleted = dialog.deletedListSets();
-        result_.unusedListSets.insert(result_.unusedListSets.end(), deleted.begin(), deleted.end());
+        model_.namesEdited(dialog.changed(), dialog.deletedListSets());
         fillNameBox(dialog.selectedSearch().value_or(0));
         // The search now selected brings its own list options link, so that OK never links
         // the target to the set of a search just deleted. Its criteria replace the rows; a
@@ -283,35 +235,9 @@ void KxSearchDialog::setListOptionsRunner(ListOptionsRunner runner) {
 void KxSearchDialog::runListOptions() {
     if (!listOptionsRunner_) return;
     kxRunGuarded(doc_.ui(), [&] {
-        KxDatabase& db = doc_.database();
-        // Editing again starts from the search's own set; a search without one from the set
-        // its results would be shown with.
-        const std::uint8_t start = listOptionsSet_ < db.header().listSets.size() ? listOptionsSet_ : doc_.mainListSet();
-        const auto columns = listOptionsRunner_(doc_, start);
-        if (!columns) return;
-        const auto made = kxMakeSearchListSet(db, *columns);
-        if (!made) return;
-        doc_.setModified();
-        setListLink(*made, true);
+        const auto columns = listOptionsRunner_(doc_, model_.listOptionsStart());
+        if (columns) model_.listOptionsChosen(*columns);
     });
-}
-
-// The search's list options link changes; a set made here that it no longer names goes.
-void KxSearchDialog::setListLink(std::uint8_t set, bool made) {
-    const std::optional<std::uint8_t> before = std::exchange(madeSet_, made ? std::optional(set) : std::nullopt);
-    listOptionsSet_ = set;
-    if (before && *before != set) dropListSet(*before);
-}
-
-void KxSearchDialog::dropListSet(std::uint8_t set) {
-    for (const std::uint8_t gone : kxUnusedListSets(doc_.database(), {set}, doc_.mainListSet())) {
-        kxDeleteListSet(doc_.database(), gone);
-        auto renumber = [gone](std::uint8_t& held) { held = kxListSetAfterDeletion(held, gone); };
-        renumber(listOptionsSet_);
-        if (madeSet_) renumber(*madeSet_);
-        for (std::uint8_t& queued : result_.unusedListSets) renumber(queued);
-        doc_.setMainListSet(kxListSetAfterDeletion(doc_.mainListSet(), gone));
-    }
 }
 
 // ---- modes ----------------------------------------------------------------------------------
@@ -351,7 +277,7 @@ KxSearchRequest KxSearchDialog::request() const {
     KxSearchRequest request;
     request.advanced = advanced_;
     request.chosenSearch = advanced_ ? static_cast<std::size_t>(std::max(0, names_->currentData().toInt())) : 0;
-    request.listOptionsSet = listOptionsSet_;
+    request.listOptionsSet = model_.listOptionsSet();
     const int used = advanced_ ? kRowCount : 1;
     for (int i = 0; i < used; ++i) {
         const Row& row = rows_[i];
@@ -370,15 +296,12 @@ KxSearchRequest KxSearchDialog::request() const {
 }
 
 void KxSearchDialog::accept() {
-    result_.request = request();
-    // Storing the request links the set made here; should it fail, nothing names the set
-    // and it goes afterwards like the others.
-    if (madeSet_) result_.unusedListSets.push_back(*std::exchange(madeSet_, std::nullopt));
+    model_.accept(request());
     QDialog::accept();
 }
 
 void KxSearchDialog::reject() {
-    if (madeSet_) kxRunGuarded(doc_.ui(), [&] { dropListSet(*std::exchange(madeSet_, std::nullopt)); });
+    kxRunGuarded(doc_.ui(), [&] { model_.reject(); });
     QDialog::reject();
 }
 

@@ -5,6 +5,7 @@
 // the document stores and runs it.
 
 #include "app/DocDialogs.h"
+#include "app/SearchEditing.h"
 
 #include <QDialog>
 
@@ -24,7 +25,7 @@ class KxSearchDialog : public QDialog {
     Q_OBJECT
   public:
     static constexpr int kRowCount = 3;
-    static constexpr int kNoFields = -1; // the field box's "No fields"
+    static constexpr int kNoFields = KxSearchEditing::kNoFields; // the field box's "No fields"
 
     // Opens on the current search (kxSearchDialogStart), or on `search` when given.
     explicit KxSearchDialog(KxDbDoc& doc, std::optional<std::size_t> search = std::nullopt,
@@ -34,7 +35,7 @@ class KxSearchDialog : public QDialog {
     void setAdvanced(bool advanced);
 
     // What the dialog decided; the request is set after OK.
-    const KxSearchDialogResult& result() const { return result_; }
+    const KxSearchDialogResult& result() const { return model_.result(); }
     // The request the rows make now.
     KxSearchRequest request() const;
 
@@ -72,6 +73,7 @@ class KxSearchDialog : public QDialog {
 
     void buildRow(int index, class QGridLayout* grid, int gridRow);
     void fillFieldBox(int row);
+    void fillBox(QComboBox* box, const std::vector<KxSearchEditing::Entry>& entries);
     int startItem(int row) const;
     void onFieldChosen(int row);
     void widenToContents();
@@ -82,13 +84,10 @@ class KxSearchDialog : public QDialog {
     void loadSearch(std::size_t search, bool keepRowsWithoutCriteria);
     void editNames();
     void runListOptions();
-    void setListLink(std::uint8_t set, bool made);
-    void dropListSet(std::uint8_t set);
-    void ensureSearchExists();
     void applyMode();
-    std::vector<std::string> categoryNames() const;
 
     KxDbDoc& doc_;
+    KxSearchEditing model_;
     std::array<Row, kRowCount> rows_{};
     QLabel* nameLabel_ = nullptr;
     QComboBox* names_ = nullptr;
@@ -96,10 +95,7 @@ class KxSearchDialog : public QDialog {
     QPushButton* mode_ = nullptr;
     bool advanced_ = false;
     int nameChoice_ = 0; // the name box's index before a choice
-    std::uint8_t listOptionsSet_ = 255;         // the link OK stores with the target
-    std::optional<std::uint8_t> madeSet_;      // made here by List O&ptions..., named by no search yet
     int fullHeight_ = 0;
-    KxSearchDialogResult result_;
     ListOptionsRunner listOptionsRunner_;
 };
 

@@ -1,6 +1,7 @@
 #include "app/KxSharedFontsQt.h"
 
 #include "Cp1252.h"
+#include "views/KxQtText.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -8,7 +9,7 @@
 
 QFont kxFontFromSettings(const KxDefaultFont& stored, int dotsPerInch, const QFont& fallback,
                          bool faceInstalled) {
-    QFont font = faceInstalled ? QFont(QString::fromStdString(kxToUtf8(stored.face))) : fallback;
+    QFont font = faceInstalled ? QFont(kxQt(stored.face)) : fallback;
     // The height is negative in the font mapper's convention: a character height.
     const int pixels = -stored.pixelHeight(dotsPerInch);
     if (pixels > 0) font.setPixelSize(pixels);
@@ -23,7 +24,7 @@ const QFont& KxSharedFonts::font(int slot) {
     if (!cached) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         const int dpi = screen ? static_cast<int>(screen->logicalDotsPerInchY() + 0.5) : 96;
-        const QString face = QString::fromStdString(kxToUtf8(stored_.face));
+        const QString face = kxQt(stored_.face);
         const bool installed = QFontDatabase::families().contains(face, Qt::CaseInsensitive);
         cached = kxFontFromSettings(stored_, dpi, QFontDatabase::systemFont(QFontDatabase::GeneralFont),
                                     installed);

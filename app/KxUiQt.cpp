@@ -3,6 +3,7 @@
 #include "app/KxWaitBoxWidget.h"
 
 #include "Cp1252.h"
+#include "views/KxQtText.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,8 +17,6 @@
 #include <QUrl>
 
 namespace {
-QString fromProgram(const std::string& text) { return QString::fromStdString(kxToUtf8(text)); }
-std::string toProgram(const QString& text) { return kxFromUtf8(text.toStdString()); }
 
 // Paths are file system paths; Qt decodes them with the file name codec.
 QString fromPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
@@ -76,17 +75,17 @@ KxAnswer answerOf(int button, KxButtons buttons) {
 
 // "Rolva (*.rlv)|All Files (*.*)" style filters are given one per line or separated by ";;".
 QString nameFilters(const std::string& filter) {
-    QString f = fromProgram(filter);
+    QString f = kxQt(filter);
     f.replace(QLatin1Char('\n'), QStringLiteral(";;"));
     return f;
 }
 
 QFileDialog* fileDialog(QWidget* owner, const KxFileDialogRequest& request) {
-    auto* dialog = new QFileDialog(owner, fromProgram(request.title), fromPath(request.directory),
+    auto* dialog = new QFileDialog(owner, kxQt(request.title), fromPath(request.directory),
                                    nameFilters(request.filter));
     dialog->setAttribute(Qt::WA_DeleteOnClose, false);
     if (!request.fileName.empty()) dialog->selectFile(fromPath(request.fileName));
-    if (!request.defaultSuffix.empty()) dialog->setDefaultSuffix(fromProgram(request.defaultSuffix));
+    if (!request.defaultSuffix.empty()) dialog->setDefaultSuffix(kxQt(request.defaultSuffix));
     return dialog;
 }
 
@@ -98,7 +97,7 @@ std::optional<std::string> runFileDialog(QFileDialog& dialog) {
 
 KxAnswer KxUiQt::message(const std::string& text, const std::string& caption, KxButtons buttons,
                          KxIcon icon, KxAnswer defaultAnswer) {
-    QMessageBox box(messageIcon(icon), fromProgram(caption), fromProgram(text), standardButtons(buttons),
+    QMessageBox box(messageIcon(icon), kxQt(caption), kxQt(text), standardButtons(buttons),
                     owner_);
     box.setDefaultButton(standardButton(defaultAnswer));
     return answerOf(box.exec(), buttons);
@@ -121,14 +120,14 @@ std::optional<std::string> KxUiQt::saveFileName(const KxFileDialogRequest& reque
 std::optional<std::string> KxUiQt::askText(const std::string& title, const std::string& prompt,
                                            const std::string& initial, std::size_t maxLength) {
     QInputDialog dialog(owner_);
-    dialog.setWindowTitle(fromProgram(title));
-    dialog.setLabelText(fromProgram(prompt));
-    dialog.setTextValue(fromProgram(initial));
+    dialog.setWindowTitle(kxQt(title));
+    dialog.setLabelText(kxQt(prompt));
+    dialog.setTextValue(kxQt(initial));
     dialog.setInputMode(QInputDialog::TextInput);
     if (auto* edit = dialog.findChild<QLineEdit*>(); edit && maxLength > 0)
         edit->setMaxLength(static_cast<int>(std::min<std::size_t>(maxLength, 32767)));
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return toProgram(dialog.textValue());
+    return kx1252(dialog.textValue());
 }
 
 std::unique_ptr<KxWaitBox> KxUiQt::waitBox(const std::string& status) {
@@ -138,12 +137,12 @@ std::unique_ptr<KxWaitBox> KxUiQt::waitBox(const std::string& status) {
 std::optional<std::string> KxUiQt::clipboardText() {
     const QMimeData* data = QApplication::clipboard()->mimeData();
     if (!data || !data->hasText()) return std::nullopt;
-    return toProgram(data->text());
+    return kx1252(data->text());
 }
 
 bool KxUiQt::setClipboardText(const std::string& text) {
     QClipboard* clipboard = QApplication::clipboard();
-    const QString value = fromProgram(text);
+    const QString value = kxQt(text);
     clipboard->setText(value);
     return clipboard->text() == value;
 }

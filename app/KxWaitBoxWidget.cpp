@@ -2,6 +2,7 @@
 
 #include "Cp1252.h"
 #include "KxStrings.h"
+#include "views/KxQtText.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -25,7 +26,7 @@ KxWaitBoxWidget::KxWaitBoxWidget(QWidget* owner, KxUi& ui, const std::string& st
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose, false);
 
-    status_ = new QLabel(QString::fromStdString(kxToUtf8(status)), this);
+    status_ = new QLabel(kxQt(status), this);
     status_->setMinimumWidth(280);
     bar_ = new QProgressBar(this);
     bar_->setRange(0, 100);
@@ -60,7 +61,7 @@ KxWaitBoxWidget::~KxWaitBoxWidget() {
 }
 
 void KxWaitBoxWidget::setStatus(const std::string& text) {
-    status_->setText(QString::fromStdString(kxToUtf8(text)));
+    status_->setText(kxQt(text));
     pumpEvents();
 }
 

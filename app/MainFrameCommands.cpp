@@ -160,7 +160,7 @@ void KxDbMainFrame::initialUpdate() {
 }
 
 void KxDbMainFrame::showAbout() {
-    sendMessage(KxViewMessage::ClearLookup, 0, 0);
+    list_->clearLookupText(true);
     KxAboutDialog about(this);
     about.exec();
 }

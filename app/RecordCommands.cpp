@@ -54,7 +54,7 @@ void KxRecordCommands::newRecord() {
     if (refuseWithoutFormItems()) return;
     // A blank record is already there to be filled in.
     if (currentIsEmpty(doc_)) {
-        doc_.panes().activateRecordView();
+        doc_.recordPane().activate();
         return;
     }
     if (!checkRecordLimit()) return;
@@ -68,16 +68,16 @@ void KxRecordCommands::newRecord() {
     }
     doc_.setModified();
     doc_.setCurrentRecord(static_cast<std::int32_t>(position));
-    if (doc_.panes().recordViewReadOnly()) doc_.panes().setRecordViewEditing();
+    if (doc_.recordPane().isReadOnly()) doc_.recordPane().setEditing();
     doc_.updateAllViews(KxViewHint::RecordInserted);
-    doc_.panes().activateRecordView();
+    doc_.recordPane().activate();
 }
 
 void KxRecordCommands::cloneRecord() {
     begin();
     if (!doc_.isOpen() || doc_.deletedMode() || !doc_.hasCurrentRecord()) return;
     if (currentIsEmpty(doc_)) {
-        doc_.panes().activateRecordView();
+        doc_.recordPane().activate();
         return;
     }
     if (!checkRecordLimit()) return;
@@ -86,19 +86,19 @@ void KxRecordCommands::cloneRecord() {
     doc_.setModified();
     doc_.setCurrentRecord(current + 1);
     doc_.updateAllViews(KxViewHint::RecordCloned);
-    doc_.panes().activateRecordView();
+    doc_.recordPane().activate();
 }
 
 void KxRecordCommands::restoreRecord() {
     begin();
     if (!doc_.hasCurrentRecord()) return;
     try {
-        doc_.panes().restoreRecord();
+        doc_.recordPane().restoreRecord();
     } catch (const KxDbError& e) {
         if (e != KxDbError::NothingToUndo) throw;
         doc_.ui().inform(kxDbErrorMessage(e));
     }
-    doc_.panes().activateRecordView();
+    doc_.recordPane().activate();
 }
 
 void KxRecordCommands::deleteRecord() {
@@ -112,7 +112,7 @@ void KxRecordCommands::deleteRecord() {
 
 void KxRecordCommands::removeCurrentRecord(bool forced) {
     if (!doc_.hasCurrentRecord()) return;
-    doc_.sendToViews(KxViewMessage::ReleaseRecord);
+    doc_.recordPane().release();
     KxDatabase& db = doc_.database();
     const std::int32_t old = doc_.currentRecord();
     const auto index = static_cast<std::size_t>(old);
@@ -156,20 +156,21 @@ void KxRecordCommands::deleteCategory() {
     if (!confirmDeletion(doc_.ui(), disposing ? kxStrConfirmDisposeAll : kxStrConfirmDeleteRecords))
         return;
 
-    KxDocPanes& panes = doc_.panes();
-    panes.setWaitCursor(true);
-    doc_.sendToViews(KxViewMessage::ReleaseRecord);
+    KxDocFrame& frame = doc_.frame();
+    KxListPane& list = doc_.listPane();
+    frame.setWaitCursor(true);
+    doc_.recordPane().release();
     doc_.showProgress(kxString(kxStrDeletingRecords));
-    panes.freezeList(true);
+    list.freezeList(true);
     // Whatever went before a failure is done as well: it is saved like any change, and the
     // list shows what is left.
     const auto finish = [&] {
         doc_.setModified();
         doc_.setCurrentRecord(KxDbDoc::kNoRecord);
-        panes.freezeList(false);
+        list.freezeList(false);
         doc_.updateAllViews(KxViewHint::RecordSetChanged);
         doc_.closeProgress();
-        panes.setWaitCursor(false);
+        frame.setWaitCursor(false);
     };
     try {
         KxDatabase& db = doc_.database();
@@ -193,7 +194,7 @@ void KxRecordCommands::deleteCategory() {
 void KxRecordCommands::undelete() {
     begin();
     if (!doc_.deletedMode() || !doc_.hasCurrentRecord()) return;
-    doc_.sendToViews(KxViewMessage::ReleaseRecord);
+    doc_.recordPane().release();
     KxDatabase& db = doc_.database();
     const std::int32_t old = doc_.currentRecord();
     db.undeleteRecord(static_cast<std::size_t>(old));
@@ -207,21 +208,21 @@ void KxRecordCommands::nextRecord() {
     begin();
     if (!doc_.isOpen()) return;
     doc_.dropEmptyRecord();
-    doc_.panes().selectNextRow();
+    doc_.listPane().selectNextRow();
 }
 
 void KxRecordCommands::previousRecord() {
     begin();
     if (!doc_.isOpen()) return;
     doc_.dropEmptyRecord();
-    doc_.panes().selectPreviousRow();
+    doc_.listPane().selectPreviousRow();
 }
 
 void KxRecordCommands::toggleEdit() {
     begin();
     if (!doc_.isOpen()) return;
-    doc_.panes().toggleRecordViewEditMode();
-    doc_.panes().activateRecordView();
+    doc_.recordPane().toggleEditMode();
+    doc_.recordPane().activate();
 }
 
 void KxRecordCommands::copyRecordToClipboard() {
@@ -253,7 +254,7 @@ void KxRecordCommands::importClipboard() {
     doc_.setDisplayModes(false, doc_.searchMode(), doc_.searchUsesOwnListOptions());
     doc_.setModified();
     doc_.updateAllViews(KxViewHint::All);
-    doc_.panes().activateRecordView();
+    doc_.recordPane().activate();
 }
 
 void KxRecordCommands::writeDeletionLog() {

@@ -16,3 +16,12 @@ std::optional<KxWindowGeometry> kxInitialPlacement(const KxWindowGeometry& store
     }
     return placed;
 }
+
+KxPaneWidths kxSplitPanes(int width, int percent) {
+    constexpr int kMinimum = 10;
+    width = std::max(width, 0);
+    percent = std::clamp(percent, 0, 100);
+    int list = static_cast<int>(static_cast<long long>(width) * percent / 100);
+    if (width >= 2 * kMinimum) list = std::clamp(list, kMinimum, width - kMinimum);
+    return {list, width - list};
+}

@@ -23,3 +23,10 @@ std::optional<KxWindowGeometry> kxInitialPlacement(const KxWindowGeometry& store
 inline bool kxOpensMaximized(const KxWindowGeometry& stored) {
     return stored.width < 0 && stored.height < 0;
 }
+
+// The pixel widths of the two panes: list = width × percent ÷ 100, the record pane the
+// rest, each at least 10 pixels when the width allows.
+struct KxPaneWidths {
+    int list = 0, record = 0;
+};
+KxPaneWidths kxSplitPanes(int width, int percent);

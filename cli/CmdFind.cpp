@@ -6,11 +6,13 @@
 #include "CliSession.h"
 #include "FieldRef.h"
 #include "KxDatabase.h"
+#include "KxStrings.h"
 #include "RecordTable.h"
 #include "SavedSearches.h"
 #include "Search.h"
 #include "app/SearchListSets.h"
 #include "app/SearchRequest.h"
+#include "app/SearchRun.h"
 
 #include <algorithm>
 #include <map>
@@ -87,19 +89,15 @@ int runFind(CliContext& c) {
         request.chosenSearch = index;
     }
     std::optional<std::uint8_t> replacedSet;
-    const std::size_t target = kxStoreSearchRequest(*db, request, &replacedSet);
+    const KxSearchRun run = kxStoreAndRunSearch(*db, request, &replacedSet);
     // A search stored anew names no list options set of its own: the one it had goes unless
     // something else still uses it.
     if (replacedSet)
         for (const std::uint8_t set : kxUnusedListSets(*db, {*replacedSet}, db->header().currentListSet()))
             kxDeleteListSet(*db, set);
-    const std::size_t found = runSearch(*db, target);
-    auto attributes = db->header().attributes();
-    attributes = found > 0 ? (attributes | kAttrSearchResults) : (attributes & ~kAttrSearchResults);
-    db->header().setAttributes(static_cast<std::uint16_t>(attributes));
     cliSaveChanged(*db);
-    if (found == 0) {
-        c.out << "The program found no records that match your search criteria.\n";
+    if (run.matched == 0) {
+        c.out << cliFromDatabaseText(kxString(kxStrNoMatches)) << "\n";
         return 0;
     }
     CliRecordSelection selection;

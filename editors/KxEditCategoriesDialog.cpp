@@ -5,6 +5,7 @@
 #include "editors/CategoryEditing.h"
 #include "editors/KxDeleteCategoryDialog.h"
 #include "editors/KxRenameCategoryDialog.h"
+#include "views/KxQtText.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -12,10 +13,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-QString toQt(const std::string& cp1252) { return QString::fromStdString(kxToUtf8(cp1252)); }
-std::string fromQt(const QString& text) { return kxFromUtf8(text.toStdString()); }
-} // namespace
 
 KxEditCategoriesDialog::KxEditCategoriesDialog(QWidget* parent, KxDatabase& db, KxUi& ui)
     : QDialog(parent), ui_(ui), editing_(std::make_unique<KxCategoryEditing>(db, ui)), list_(new QListWidget(this)) {
@@ -64,7 +61,7 @@ bool KxEditCategoriesDialog::recordsDeleted() const { return editing_->recordsDe
 void KxEditCategoriesDialog::fill() {
     list_->clear();
     for (const auto& [slot, name] : editing_->list()) {
-        auto* item = new QListWidgetItem(toQt(name), list_);
+        auto* item = new QListWidgetItem(kxQt(name), list_);
         item->setData(Qt::UserRole, static_cast<int>(slot));
     }
 }
@@ -82,7 +79,7 @@ int KxEditCategoriesDialog::selectedSlot() const {
 void KxEditCategoriesDialog::newCategory() {
     if (!editing_->canAdd()) return;
     const std::optional<QString> name = askName_(tr("New Category"), QString());
-    if (!name || !editing_->add(fromQt(*name))) return;
+    if (!name || !editing_->add(kx1252(*name))) return;
     fill();
     selectName(*name);
 }
@@ -94,7 +91,7 @@ void KxEditCategoriesDialog::renameCategory() {
         return;
     }
     const std::optional<QString> name = askName_(std::nullopt, list_->currentItem()->text());
-    if (!name || !editing_->rename(static_cast<std::size_t>(slot), fromQt(*name))) return;
+    if (!name || !editing_->rename(static_cast<std::size_t>(slot), kx1252(*name))) return;
     fill();
     selectName(*name);
 }

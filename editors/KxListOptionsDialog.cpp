@@ -2,6 +2,7 @@
 
 #include "Cp1252.h"
 #include "editors/ListOptionsRules.h"
+#include "views/KxQtText.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -60,7 +61,7 @@ void KxListOptionsDialog::showColumns() {
         QComboBox& fields = *fieldBoxes_[k];
         fields.clear();
         for (std::uint8_t field : rules_->fields())
-            fields.addItem(QString::fromStdString(kxToUtf8(rules_->fieldName(field))), field);
+            fields.addItem(kxQt(rules_->fieldName(field)), field);
         if (rules_->offersNone(k, columns_)) fields.addItem(tr("None"), kNoField);
         fields.setCurrentIndex(std::max(0, fields.findData(columns_[k].field)));
         QComboBox& sorts = *sortBoxes_[k];

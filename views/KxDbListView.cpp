@@ -6,13 +6,13 @@
 #include "app/DbDoc.h"
 #include "app/DisplayModes.h"
 #include "app/KxDbAppQt.h"
-#include "app/KxDbMainFrame.h"
 #include "editors/KxEditCategoriesDialog.h"
 #include "views/KxCheckCellDelegateQt.h"
 #include "views/KxRecordTableModelQt.h"
 #include "values/FieldValue.h"
 #include "values/TypeCodes.h"
 #include "views/ListRows.h"
+#include "views/KxQtText.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -31,23 +31,6 @@
 #include <algorithm>
 
 namespace {
-const char* const kLookupMessage =
-    "The \"Look up\" field only operates when you have selected a text, number, or multiple choice field for "
-    "the first column in the List Window.  Date, time, and checkbox fields do not support look up.";
-
-// Sets a flag for the length of a scope.
-class FlagScope {
-  public:
-    explicit FlagScope(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = old_; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-  private:
-    bool& flag_;
-    bool old_;
-};
-
 std::pair<bool, bool> runCategoryDialog(QWidget* parent, KxDbDoc& doc) {
     KxEditCategoriesDialog dialog(parent, doc.database(), doc.ui());
     dialog.exec();
@@ -118,9 +101,7 @@ KxDbListView::KxDbListView(KxDbDoc& doc, QWidget* parent)
     connect(list_->horizontalHeader(), &QHeaderView::sectionResized, this, &KxDbListView::columnResized);
     connect(lookup_, &QLineEdit::textChanged, this, &KxDbListView::lookupEdited);
     connect(categories_, &QComboBox::activated, this, &KxDbListView::categoryChosen);
-    connect(showAll_, &QPushButton::clicked, this, [this] {
-        if (auto* frame = qobject_cast<KxDbMainFrame*>(window())) frame->runCommand(KxCommand::ShowAllRecords);
-    });
+    connect(showAll_, &QPushButton::clicked, this, [this] { emit commandRequested(KxCommand::ShowAllRecords); });
 }
 
 KxDbListView::~KxDbListView() = default;
@@ -135,12 +116,10 @@ std::uint8_t KxDbListView::listSetInForce() const { return KxDisplayModes(doc_).
 
 void KxDbListView::onUpdate(KxViewHint hint) {
     if (!doc_.isOpen()) {
-        FlagScope updating(updating_);
+        KxFlagScope updating(state_.updating);
         model_->clear();
         categories_->clear();
-        selectedCategoryIndex_ = -1;
-        lastRow_ = -1;
-        lookupColumn_ = -1;
+        state_.reset();
         clearLookupText(true);
         emit positionChanged();
         return;
@@ -156,21 +135,11 @@ void KxDbListView::onUpdate(KxViewHint hint) {
     emit positionChanged();
 }
 
-void KxDbListView::onMessage(KxViewMessage message, std::uintptr_t wParam, std::intptr_t lParam) {
-    if (!doc_.isOpen()) return;
-    switch (message) {
-    case KxViewMessage::RecordChanged: recordChanged(wParam, lParam); break;
-    case KxViewMessage::CategoriesChanged: categoriesChanged(lParam != 0); break;
-    case KxViewMessage::ClearLookup: clearLookupText(true); break;
-    default: break;
-    }
-}
-
 void KxDbListView::rebuild(KxViewHint hint) {
     if (hint == KxViewHint::All) {
-        doc_.sendToViews(KxViewMessage::ShowRecord, 1, 0);
+        doc_.recordPane().showRecord(KxDbDoc::kNoRecord);
         // The stored split of the window comes with the file.
-        doc_.sendToViews(KxViewMessage::SetListPaneWidth, doc_.database().fileHeader().listPaneShare(), 1);
+        doc_.frame().setListPaneShare(doc_.database().fileHeader().listPaneShare(), true);
     }
     fillCategoryBox();
     showModeControls();
@@ -187,16 +156,16 @@ void KxDbListView::rebuild(KxViewHint hint) {
 
 void KxDbListView::fillRows(bool newColumns) {
     {
-        FlagScope updating(updating_);
+        KxFlagScope updating(state_.updating);
         dropEmptyRecord();
-        lastRow_ = -1;
+        state_.lastRow = -1;
         const KxDatabase& db = doc_.database();
         std::vector<std::uint32_t> rows = kxRowsInView(db, doc_.deletedMode(), doc_.viewFilter());
         const std::size_t count = rows.size();
         if (newColumns) {
             KxListLayout layout = kxListLayoutOf(db, listSetInForce());
-            lookupColumn_ = layout.lookupColumn;
-            lookupAscending_ = layout.lookupAscending;
+            state_.lookupColumn = layout.lookupColumn;
+            state_.lookupAscending = layout.lookupAscending;
             model_->reset(std::move(layout.columns), std::move(rows));
         } else {
             model_->reset(model_->columns(), std::move(rows));
@@ -209,7 +178,7 @@ void KxDbListView::fillRows(bool newColumns) {
     if (model_->rowCount() == 0) {
         if (current != KxDbDoc::kNoRecord) doc_.setModified();
         doc_.setCurrentRecord(KxDbDoc::kNoRecord);
-        doc_.sendToViews(KxViewMessage::ShowRecord, 1, 0);
+        doc_.recordPane().showRecord(KxDbDoc::kNoRecord);
     } else {
         // A current record outside the rows (another category chosen) gives way to the first.
         selectRow(std::max(row, 0));
@@ -223,27 +192,27 @@ void KxDbListView::dropEmptyRecord() {
 }
 
 void KxDbListView::insertRow(KxViewHint hint) {
-    FlagScope updating(updating_);
+    KxFlagScope updating(state_.updating);
     int row = 0;
-    if (lastRow_ >= 0) row = hint == KxViewHint::RecordCloned ? lastRow_ + 1 : lastRow_;
+    if (state_.lastRow >= 0) row = hint == KxViewHint::RecordCloned ? state_.lastRow + 1 : state_.lastRow;
     const std::int32_t current = doc_.currentRecord();
     if (current < 0) return;
     model_->insertRecordRow(row, static_cast<std::uint32_t>(current));
-    lastRow_ = -1;
+    state_.lastRow = -1;
     selectRow(row);
 }
 
 void KxDbListView::removeRow() {
-    FlagScope updating(updating_);
-    const int row = lastRow_;
+    KxFlagScope updating(state_.updating);
+    const int row = state_.lastRow;
     if (row < 0) return;
     {
-        FlagScope selecting(selecting_);
+        KxFlagScope selecting(state_.selecting);
         model_->removeRecordRow(row);
     }
-    lastRow_ = -1;
+    state_.lastRow = -1;
     // While a row change drops the empty record it leaves, the new row is chosen already.
-    if (selecting_ || model_->rowCount() == 0) return;
+    if (state_.selecting || model_->rowCount() == 0) return;
     selectRow(std::min(row, model_->rowCount() - 1));
 }
 
@@ -251,7 +220,7 @@ void KxDbListView::removeRow() {
 
 void KxDbListView::selectRow(int row) {
     if (row < 0 || row >= model_->rowCount()) return;
-    if (list_->currentIndex().row() == row && lastRow_ == row) return;
+    if (list_->currentIndex().row() == row && state_.lastRow == row) return;
     if (list_->currentIndex().row() == row) {
         rowSelected(row); // Qt reports no change; the row still has to become current
     } else {
@@ -261,13 +230,12 @@ void KxDbListView::selectRow(int row) {
 }
 
 void KxDbListView::rowSelected(int row) {
-    if (selecting_ || row < 0 || row == lastRow_ || row >= model_->rowCount()) return;
-    FlagScope selecting(selecting_);
+    if (state_.selecting || row < 0 || row == state_.lastRow || row >= model_->rowCount()) return;
+    KxFlagScope selecting(state_.selecting);
     std::uint32_t record = model_->recordOf(row);
-    const int previous = lastRow_;
-    if (!updating_ && previous >= 0) {
+    const int previous = state_.lastRow;
+    if (!state_.updating && previous >= 0) {
         const int before = model_->rowCount();
-        lastRow_ = previous;
         dropEmptyRecord();
         if (model_->rowCount() < before) {
             // The previous row went; the rows below it moved up and show records one nearer.
@@ -275,78 +243,64 @@ void KxDbListView::rowSelected(int row) {
             record = model_->recordOf(row);
         }
     }
-    if (!doc_.deletedMode() && !doc_.searchMode() && doc_.categoryFilter() != kAllCategories && previous >= 0 &&
-        previous < model_->rowCount() && previous != row) {
-        // The form may have moved the previous record into another category.
-        const std::uint32_t old = model_->recordOf(previous);
-        if (old < doc_.database().liveCount() && !kxLiveRecordInView(doc_.database(), old, doc_.categoryFilter())) {
-            model_->dropRow(previous);
-            if (previous < row) --row;
-        }
+    // The form may have moved the previous record into another category.
+    if (previous >= 0 && previous < model_->rowCount() && previous != row &&
+        state_.leftBehindRowGoes(doc_, model_->recordOf(previous))) {
+        model_->dropRow(previous);
+        if (previous < row) --row;
     }
     if (list_->currentIndex().row() != row) list_->setCurrentIndex(model_->index(row, 0));
-    if (!inLookup_) clearLookupText(true);
+    if (!state_.inLookup) clearLookupText(true);
     doc_.setCurrentRecord(static_cast<std::int32_t>(record));
-    lastRow_ = row;
-    if (!updating_) doc_.sendToViews(KxViewMessage::ShowRecord, 0, static_cast<std::intptr_t>(record));
+    state_.lastRow = row;
+    if (!state_.updating) doc_.recordPane().showRecord(static_cast<std::int32_t>(record));
     emit positionChanged();
 }
 
 void KxDbListView::selectNextRow() {
-    if (lastRow_ + 1 < model_->rowCount()) selectRow(lastRow_ + 1);
+    if (state_.lastRow + 1 < model_->rowCount()) selectRow(state_.lastRow + 1);
 }
 
 void KxDbListView::selectPreviousRow() {
-    if (lastRow_ > 0) selectRow(lastRow_ - 1);
+    if (state_.lastRow > 0) selectRow(state_.lastRow - 1);
 }
 
-// --- messages ---
+// --- what the form reports ---
 
-void KxDbListView::recordChanged(std::uintptr_t wParam, std::intptr_t lParam) {
-    KxDatabase& db = doc_.database();
-    if (lParam < 0) return;
-    const auto record = static_cast<std::size_t>(lParam);
-    // The deleted records keep a sort order of their own, so an edited one moves among them
-    // as a live one does. wParam 1 (a new category, never a sort key) moves no live record.
-    const bool deleted = doc_.deletedMode();
-    const std::size_t count = deleted ? db.deletedCount() : db.liveCount();
-    if ((!deleted && wParam != 0) || record >= count || kxInSortedPlace(db, deleted, record)) {
-        model_->refreshRow(model_->rowOf(static_cast<std::uint32_t>(record)));
+void KxDbListView::recordChanged(std::int32_t index, bool categoryOnly) {
+    const KxRowChange change = state_.rowChangeFor(doc_, index, categoryOnly);
+    if (change == KxRowChange::Ignore) return;
+    const auto record = static_cast<std::uint32_t>(index);
+    if (change == KxRowChange::Redraw) {
+        model_->refreshRow(model_->rowOf(record));
         return;
     }
-    doc_.sendToViews(KxViewMessage::ReleaseRecord);
-    const std::size_t place = deleted ? db.placeDeletedRecord(record) : db.placeRecord(record);
+    const std::uint32_t place = state_.placeChangedRecord(doc_, record);
     {
-        FlagScope updating(updating_);
-        FlagScope selecting(selecting_);
-        model_->moveRecord(static_cast<std::uint32_t>(record), static_cast<std::uint32_t>(place));
+        KxFlagScope updating(state_.updating);
+        KxFlagScope selecting(state_.selecting);
+        model_->moveRecord(record, place);
     }
-    const int row = model_->rowOf(static_cast<std::uint32_t>(place));
-    doc_.setCurrentRecord(static_cast<std::int32_t>(place));
     {
-        FlagScope updating(updating_);
-        lastRow_ = -1;
-        selectRow(row);
+        KxFlagScope updating(state_.updating);
+        state_.lastRow = -1;
+        selectRow(model_->rowOf(place));
     }
-    doc_.sendToViews(KxViewMessage::RetakeRecord);
+    doc_.recordPane().retake();
     emit positionChanged();
 }
 
-void KxDbListView::categoriesChanged(bool force) {
+void KxDbListView::categoriesChanged(bool recordsDeleted) {
+    if (!doc_.isOpen()) return;
     if (doc_.deletedMode()) {
         fillRows(false);
         return;
     }
-    const int old = categories_->currentIndex();
-    const QVariant oldData = old >= 0 ? categories_->itemData(old) : QVariant();
+    std::optional<std::uint16_t> before;
+    if (categories_->currentIndex() >= 0) before = static_cast<std::uint16_t>(categories_->currentData().toUInt());
     fillCategoryBox();
-    if (doc_.searchMode()) {
-        if (force) fillRows(false);
-        return;
-    }
-    const QVariant newData = categories_->itemData(categories_->currentIndex());
-    if (newData != oldData) doc_.setCategoryFilter(static_cast<std::uint16_t>(newData.toUInt()));
-    if (newData != oldData || force) fillRows(false);
+    const auto now = static_cast<std::uint16_t>(categories_->currentData().toUInt());
+    if (state_.categoriesChanged(doc_, before, now, recordsDeleted)) fillRows(false);
 }
 
 // --- the category filter ---
@@ -355,9 +309,9 @@ void KxDbListView::fillCategoryBox() {
     const std::vector<KxCategoryChoice> choices = kxCategoryChoices(doc_.database(), true, true);
     categories_->clear();
     for (const KxCategoryChoice& choice : choices)
-        categories_->addItem(QString::fromStdString(kxToUtf8(choice.text)), choice.data);
-    selectedCategoryIndex_ = static_cast<int>(kxCategoryChoiceIndex(choices, doc_.categoryFilter()));
-    categories_->setCurrentIndex(selectedCategoryIndex_);
+        categories_->addItem(kxQt(choice.text), choice.data);
+    state_.selectedCategoryIndex = static_cast<int>(kxCategoryChoiceIndex(choices, doc_.categoryFilter()));
+    categories_->setCurrentIndex(state_.selectedCategoryIndex);
 }
 
 void KxDbListView::showModeControls() {
@@ -370,10 +324,10 @@ void KxDbListView::categoryChosen(int index) {
     if (index < 0 || !doc_.isOpen()) return;
     const std::uint16_t chosenData = static_cast<std::uint16_t>(categories_->itemData(index).toUInt());
     if (chosenData == kxEditCategoriesChoice) {
-        categories_->setCurrentIndex(selectedCategoryIndex_);
+        categories_->setCurrentIndex(state_.selectedCategoryIndex);
         editCategories();
-    } else if (index != selectedCategoryIndex_) {
-        selectedCategoryIndex_ = index;
+    } else if (index != state_.selectedCategoryIndex) {
+        state_.selectedCategoryIndex = index;
         doc_.setCategoryFilter(chosenData);
         doc_.setModified();
         fillRows(false);
@@ -382,26 +336,15 @@ void KxDbListView::categoryChosen(int index) {
 }
 
 void KxDbListView::editCategories() {
-    doc_.sendToViews(KxViewMessage::ReleaseRecord);
+    doc_.recordPane().release();
     const std::uint16_t before = doc_.categoryFilter();
     const auto current = doc_.currentRecordIdentity();
     const auto [changed, deleted] = categoryEditor_(this, doc_);
-    if (changed) {
-        doc_.setModified();
-        fillCategoryBox();
-    }
+    if (changed) fillCategoryBox();
     // Records removed before the current one have moved it.
     if (deleted) doc_.refindCurrentRecord(current);
-    const std::uint16_t now = static_cast<std::uint16_t>(categories_->currentData().toUInt());
-    if (now != before || deleted) {
-        doc_.setCategoryFilter(now);
-        doc_.setModified();
-        fillRows(false);
-        return;
-    }
-    // The record goes back to the form whether or not anything changed: it was let go above.
-    doc_.sendToViews(KxViewMessage::RetakeRecord);
-    if (changed) doc_.sendToViews(KxViewMessage::CategoriesChanged, 0, 0);
+    const auto now = static_cast<std::uint16_t>(categories_->currentData().toUInt());
+    if (state_.afterCategoryEdit(doc_, changed, deleted, before, now)) fillRows(false);
 }
 
 // --- look-up ---
@@ -409,52 +352,41 @@ void KxDbListView::editCategories() {
 void KxDbListView::clearLookupText(bool quiet) {
     if (lookup_->text().isEmpty()) return;
     if (quiet) {
-        FlagScope silence(quiet_);
+        KxFlagScope silence(state_.quiet);
         lookup_->clear();
     } else {
         lookup_->clear();
     }
 }
 
+void KxDbListView::clearQuietly() {
+    KxFlagScope silence(state_.quiet);
+    lookup_->clear();
+}
+
 void KxDbListView::lookupEdited() {
     if (!doc_.isOpen()) {
-        FlagScope silence(quiet_);
-        lookup_->clear();
+        clearQuietly();
         return;
     }
-    if (quiet_) return;
-    FlagScope looking(inLookup_);
+    if (state_.quiet) return;
+    KxFlagScope looking(state_.inLookup);
     dropEmptyRecord();
     const QString text = lookup_->text();
-    auto selectFirst = [this] {
-        if (model_->rowCount() > 0 && lastRow_ != 0) selectRow(0);
-    };
-    if (lookupColumn_ < 0 && !text.isEmpty()) {
-        doc_.ui().message(kLookupMessage, KxUi::kCaption, KxButtons::Ok, KxIcon::Warning, KxAnswer::Ok);
-        FlagScope silence(quiet_);
-        lookup_->clear();
-    }
-    if (lookup_->text().isEmpty()) {
-        selectFirst();
-        return;
-    }
-    const std::uint8_t field = model_->columns()[static_cast<std::size_t>(lookupColumn_)].field;
-    const auto found = kxLookupRow(doc_.database(), doc_.deletedMode(), model_->rows(), field, lookupAscending_,
-                                   kxFromUtf8(text.toStdString()));
-    if (found) {
-        if (static_cast<int>(*found) != lastRow_) selectRow(static_cast<int>(*found));
-        return;
-    }
-    QApplication::beep();
     const int caret = lookup_->cursorPosition();
-    if (caret > 0) {
-        FlagScope silence(quiet_);
-        QString shorter = text;
-        shorter.remove(caret - 1, 1);
-        lookup_->setText(shorter);
+    const KxLookupStep step = state_.lookup(doc_, model_->rows(), model_->columns(), kx1252(text), caret);
+    if (step.clearText) clearQuietly();
+    if (step.beep) QApplication::beep();
+    if (step.removeBeforeCaret) {
+        KxFlagScope silence(state_.quiet);
+        lookup_->setText(QString(text).remove(caret - 1, 1));
         lookup_->setCursorPosition(caret - 1);
     }
-    if (lookup_->text().isEmpty()) selectFirst();
+    if (lookup_->text().isEmpty()) {
+        if (const auto first = state_.firstRow(model_->rowCount())) selectRow(*first);
+    } else if (step.row) {
+        selectRow(*step.row);
+    }
 }
 
 bool KxDbListView::lookupKey(QKeyEvent* key) {
@@ -487,10 +419,10 @@ bool KxDbListView::lookupKey(QKeyEvent* key) {
 
 // --- check boxes and column widths ---
 
-void KxDbListView::setCheckboxesEditable(bool editable) { checkboxesEditable_ = editable; }
+void KxDbListView::setCheckboxesEditable(bool editable) { state_.checkboxesEditable = editable; }
 
 bool KxDbListView::checkboxClicked(QMouseEvent* mouse) {
-    if (!checkboxesEditable_ || mouse->button() != Qt::LeftButton || !doc_.isOpen()) return false;
+    if (!state_.checkboxesEditable || mouse->button() != Qt::LeftButton || !doc_.isOpen()) return false;
     const QModelIndex index = list_->indexAt(mouse->position().toPoint());
     if (!index.isValid() || !model_->isCheckboxColumn(index.column())) return false;
     const QRect cell = list_->visualRect(index);
@@ -498,19 +430,20 @@ bool KxDbListView::checkboxClicked(QMouseEvent* mouse) {
     const int x = mouse->position().toPoint().x();
     if (x < left || x >= left + KxCheckCellDelegate::imageWidth(*list_)) return false;
     selectRow(index.row());
-    if (lastRow_ != index.row()) return true;
-    const bool checked = model_->data(model_->index(lastRow_, index.column()), KxRecordTableModel::CheckedRole).toBool();
+    if (state_.lastRow != index.row()) return true;
+    const bool checked =
+        model_->data(model_->index(state_.lastRow, index.column()), KxRecordTableModel::CheckedRole).toBool();
     const std::uint8_t field = model_->columns()[static_cast<std::size_t>(index.column())].field;
-    // The form stores the value; the message carries it by address, as every value.
+    // The form stores the value.
     FieldValue toggled = FieldValue::newValue(kxtype::Checkbox);
     toggled.setChecked(!checked);
-    doc_.sendToViews(KxViewMessage::FieldValue, field, reinterpret_cast<std::intptr_t>(&toggled));
-    model_->refreshRow(lastRow_);
+    doc_.recordPane().fieldValue(field, std::move(toggled));
+    model_->refreshRow(state_.lastRow);
     return true;
 }
 
 void KxDbListView::applyColumnWidths() {
-    FlagScope applying(applyingWidths_);
+    KxFlagScope applying(state_.applyingWidths);
     const int width = list_->viewport()->width();
     const auto& columns = model_->columns();
     for (std::size_t i = 0; i < columns.size(); ++i)
@@ -518,24 +451,13 @@ void KxDbListView::applyColumnWidths() {
 }
 
 void KxDbListView::columnResized(int column, int oldSize, int newSize) {
-    if (applyingWidths_ || !doc_.isOpen()) return;
-    auto& columns = model_->columns();
-    const auto k = static_cast<std::size_t>(column);
-    if (k + 1 >= columns.size()) {
-        applyColumnWidths(); // the last column has no divider to its right
-        return;
+    if (state_.applyingWidths || !doc_.isOpen()) return;
+    // The last column has no divider to its right: it only gets its width back.
+    if (column + 1 < static_cast<int>(model_->columns().size())) {
+        const int both = oldSize + list_->horizontalHeader()->sectionSize(column + 1);
+        KxListState::dragDivider(doc_, listSetInForce(), model_->columns(), static_cast<std::size_t>(column), newSize,
+                                 both);
     }
-    const int both = oldSize + list_->horizontalHeader()->sectionSize(column + 1);
-    const KxColumnPair pair = kxDragDivider(columns[k].width, columns[k + 1].width, newSize, both);
-    columns[k].width = static_cast<std::uint8_t>(pair.left);
-    columns[k + 1].width = static_cast<std::uint8_t>(pair.right);
-    auto& sets = doc_.database().header().listSets;
-    const std::uint8_t set = listSetInForce();
-    if (set < sets.size() && k + 1 < sets[set].columns.size()) {
-        sets[set].columns[k].width = columns[k].width;
-        sets[set].columns[k + 1].width = columns[k + 1].width;
-    }
-    doc_.setModified();
     applyColumnWidths();
 }
 
@@ -546,7 +468,7 @@ void KxDbListView::freezeList(bool frozen) { list_->setUpdatesEnabled(!frozen); 
 bool KxDbListView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lookup_) {
         if (event->type() == QEvent::KeyPress && lookupKey(static_cast<QKeyEvent*>(event))) return true;
-        if (event->type() == QEvent::MouseButtonPress) doc_.panes().activateListView();
+        if (event->type() == QEvent::MouseButtonPress) activate();
     } else if (watched == list_->viewport() && event->type() == QEvent::MouseButtonPress) {
         if (checkboxClicked(static_cast<QMouseEvent*>(event))) return true;
     }
@@ -569,12 +491,6 @@ void KxDbListView::showEvent(QShowEvent* event) {
 
 void KxDbListView::paneMoved() {
     // Only the user moves the splitter's handle; the program's own split never comes here.
-    auto* splitter = qobject_cast<QSplitter*>(parentWidget());
-    if (!splitter || !doc_.isOpen()) return;
-    const int total = splitter->width();
-    if (total <= 0) return;
-    const int percent = std::clamp(width() * 100 / total, 0, 100);
-    doc_.database().fileHeader().setListPaneShare(static_cast<std::uint8_t>(percent));
-    doc_.setModified();
-    doc_.sendToViews(KxViewMessage::SetListPaneWidth, static_cast<std::uintptr_t>(percent), 0);
+    if (auto* splitter = qobject_cast<QSplitter*>(parentWidget()))
+        KxListState::storePaneShare(doc_, width(), splitter->width());
 }

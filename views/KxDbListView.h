@@ -4,6 +4,7 @@
 // "&Show All" button that stands in its place while deleted records or search results show.
 
 #include "app/KxPaneWidgets.h"
+#include "views/ListState.h"
 
 #include <cstdint>
 #include <functional>
@@ -23,14 +24,15 @@ class KxDbListView : public KxListPaneWidget {
     ~KxDbListView() override;
 
     void onUpdate(KxViewHint hint) override;
-    void onMessage(KxViewMessage message, std::uintptr_t wParam, std::intptr_t lParam) override;
+    void recordChanged(std::int32_t index, bool categoryOnly) override;
+    void categoriesChanged(bool recordsDeleted) override;
     void clearLookupText(bool quiet) override;
     void freezeList(bool frozen) override;
     void setCheckboxesEditable(bool editable) override;
     void selectNextRow() override;
     void selectPreviousRow() override;
     bool isLookupBox(const QWidget* widget) const override;
-    int selectedRow() const override { return lastRow_; }
+    int selectedRow() const override { return state_.lastRow; }
     int rowCount() const override;
 
     // Runs the category editor over the database; the front end may replace it (tests do).
@@ -43,7 +45,7 @@ class KxDbListView : public KxListPaneWidget {
     QComboBox& categoryBox() const { return *categories_; }
     QPushButton& showAllButton() const { return *showAll_; }
     const KxRecordTableModel& model() const { return *model_; }
-    int lookupColumn() const { return lookupColumn_; }
+    int lookupColumn() const { return state_.lookupColumn; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -59,8 +61,6 @@ class KxDbListView : public KxListPaneWidget {
     void removeRow();
     void selectRow(int row);
     void rowSelected(int row);
-    void recordChanged(std::uintptr_t wParam, std::intptr_t record);
-    void categoriesChanged(bool force);
     void categoryChosen(int index);
     void editCategories();
     void lookupEdited();
@@ -70,6 +70,7 @@ class KxDbListView : public KxListPaneWidget {
     void columnResized(int column, int oldSize, int newSize);
     void paneMoved();
     void dropEmptyRecord();
+    void clearQuietly();
     std::uint8_t listSetInForce() const;
 
     KxDbDoc& doc_;
@@ -80,16 +81,6 @@ class KxDbListView : public KxListPaneWidget {
     QComboBox* categories_;
     QPushButton* showAll_;
     CategoryEditor categoryEditor_;
-
-    int selectedCategoryIndex_ = -1;
-    int lastRow_ = -1;
-    int lookupColumn_ = -1;
-    bool lookupAscending_ = true;
-    bool checkboxesEditable_ = false;
-    bool inLookup_ = false;
-    bool quiet_ = false;
-    bool updating_ = false;
-    bool selecting_ = false;     // a row change is being processed
-    bool applyingWidths_ = false;
+    KxListState state_;
     bool shownOnce_ = false;
 };

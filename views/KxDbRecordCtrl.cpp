@@ -1,12 +1,8 @@
 #include "views/KxDbRecordCtrl.h"
 
-#include "Calculation.h"
-#include "KxDbError.h"
 #include "ItemListChunk.h"
-#include "KxStrings.h"
 #include "app/CommandFailure.h"
 #include "app/DbDoc.h"
-#include "editors/CategoryEditing.h"
 #include "views/KxBaseCtrl.h"
 #include "views/KxCtrlMetrics.h"
 #include "views/KxFieldCtrlFactory.h"
@@ -31,7 +27,7 @@ int heightOf(QWidget* w) {
 }
 } // namespace
 
-KxDbRecordCtrl::KxDbRecordCtrl(KxDbDoc& doc, QWidget* parent) : QFrame(parent), doc_(doc) {
+KxDbRecordCtrl::KxDbRecordCtrl(KxDbDoc& doc, QWidget* parent) : QFrame(parent), doc_(doc), session_(doc) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken); // the client edge
     setFocusPolicy(Qt::StrongFocus);
     content_ = new QWidget(this);
@@ -54,29 +50,6 @@ KxDbRecordCtrl::~KxDbRecordCtrl() = default;
 
 QSize KxDbRecordCtrl::minimumSizeHint() const { return {80, 60}; }
 
-std::int32_t KxDbRecordCtrl::recordIndex() const {
-    if (!record_) return KxDbDoc::kNoRecord;
-    const std::size_t index = record_->isDeleted() ? record_->deletedIndex() : record_->liveIndex();
-    return static_cast<std::int32_t>(index);
-}
-
-bool KxDbRecordCtrl::databaseWritable() const {
-    std::uint16_t flags = 0;
-    return doc_.database().isOpen(&flags) && (flags & kOpenWrite);
-}
-
-std::optional<KxRecordHandle> KxDbRecordCtrl::takeRecord(std::int32_t index, bool lock) {
-    KxDatabase& db = doc_.database();
-    if (index < 0 || !doc_.isOpen()) return std::nullopt;
-    const auto i = static_cast<std::size_t>(index);
-    if (doc_.deletedMode()) {
-        if (i >= db.deletedCount()) return std::nullopt;
-        return db.deletedRecord(i, lock);
-    }
-    if (i >= db.liveCount()) return std::nullopt;
-    return db.record(i, lock);
-}
-
 // ---- building -------------------------------------------------------------------------------
 
 void KxDbRecordCtrl::showRecord(std::int32_t index, bool rebuild) {
@@ -84,14 +57,13 @@ void KxDbRecordCtrl::showRecord(std::int32_t index, bool rebuild) {
     filling_ = true;
     category_->clear();
     category_->hide();
-    record_.reset(); // gives the previous record back
-    released_ = false;
+    session_.take(-1); // gives the previous record back
     // Controls are made per record: which items show depends on the record's values.
     clearItems();
     (void)rebuild;
     try {
-        record_ = takeRecord(index, databaseWritable());
-        if (record_) {
+        session_.take(index);
+        if (session_.holds()) {
             createItems();
             fillItems();
             fillCategoryBox();
@@ -120,8 +92,8 @@ void KxDbRecordCtrl::clearItems() {
 
 void KxDbRecordCtrl::createItems() {
     const KxHeaderChunk& header = doc_.database().header();
-    const auto rows = kxShownFormRows(header, readOnly_, [this](std::size_t field) {
-        return !record_->rawValue(field).empty();
+    const auto rows = kxShownFormRows(header, session_.readOnlyForm(), [this](std::size_t field) {
+        return !session_.record().rawValue(field).empty();
     });
     kxSetFocusScope(content_);
     for (const KxFormRow& row : rows) {
@@ -167,24 +139,25 @@ void KxDbRecordCtrl::createItems() {
 }
 
 void KxDbRecordCtrl::fillItems() {
-    for (Item& item : items_) {
-        if (!item.ctrl) continue;
-        item.ctrl->showValue(record_->value(item.row.field));
-        item.ctrl->widget()->show();
-    }
+    showValues(false);
+    for (Item& item : items_)
+        if (item.ctrl) item.ctrl->widget()->show();
     for (QWidget* w : itemWindows_) w->show();
+}
+
+void KxDbRecordCtrl::showValues(bool calculationsOnly) {
+    for (Item& item : items_)
+        if (item.ctrl && (!calculationsOnly || item.row.type == KxFieldType::Calculation))
+            item.ctrl->showValue(session_.record().value(item.row.field));
 }
 
 void KxDbRecordCtrl::fillCategoryBox() {
     const bool wasFilling = filling_;
     filling_ = true;
     category_->clear();
-    KxCategoryEditing categories(doc_.database(), doc_.ui());
-    for (const auto& [slot, name] : categories.list())
-        category_->addItem(kxQt(name), static_cast<int>(slot));
-    category_->addItem(kxQt(kxString(kxStrUnfiled)), 0);
+    for (const auto& [slot, name] : session_.categoryEntries()) category_->addItem(kxQt(name), slot);
     category_->addItem(QString::fromLatin1(kEditCategoriesText), kEditCategoriesItem);
-    const int at = category_->findData(static_cast<int>(record_->category()));
+    const int at = category_->findData(static_cast<int>(session_.category()));
     category_->setCurrentIndex(at >= 0 ? at : category_->count() - 2);
     filling_ = wasFilling;
 }
@@ -228,7 +201,7 @@ void KxDbRecordCtrl::layoutItems() {
     contentHeight_ = y;
     content_->resize(width, std::max(contentHeight_, client.height()));
     const int range = std::max(0, contentHeight_ - client.height());
-    scroll_->setEnabled(record_.has_value() && range > 0);
+    scroll_->setEnabled(session_.holds() && range > 0);
     scroll_->setRange(0, range);
     scroll_->setPageStep(std::max(1, client.height()));
     scroll_->setSingleStep(std::max(1, fontMetrics().height()));
@@ -285,11 +258,6 @@ KxBaseCtrl* KxDbRecordCtrl::controlFor(std::size_t field) const {
     return nullptr;
 }
 
-void KxDbRecordCtrl::reportChange(std::uintptr_t wParam) {
-    doc_.setModified();
-    doc_.panes().sendMessage(KxViewMessage::RecordChanged, wParam, recordIndex());
-}
-
 void KxDbRecordCtrl::commitEdits() {
     for (Item& item : items_)
         if (item.ctrl && item.ctrl->isModified()) commitControl(item.ctrl);
@@ -297,128 +265,55 @@ void KxDbRecordCtrl::commitEdits() {
 
 void KxDbRecordCtrl::commitControl(KxBaseCtrl* ctrl) {
     Item* item = itemOf(ctrl);
-    if (!item || !record_ || released_ || item->row.displayOnly) return;
+    if (!item) return;
+    const auto done = session_.commit(item->row, ctrl->readValue());
+    if (!done) return;
     lastFocused_ = ctrl->widget();
-    const std::size_t field = item->row.field;
-    const std::optional<FieldValue> value = ctrl->readValue();
-    try {
-        if (value)
-            record_->setValue(field, *value);
-        else
-            record_->clearValue(field);
-        if (item->row.type == KxFieldType::Integer || item->row.type == KxFieldType::Number)
-            refreshCalculations();
-    } catch (const KxDbError& e) {
-        kxShowDbError(doc_.ui(), kxCode(e));
-        // The stored value stays; the control shows it again.
-        if (e == KxDbError::TooLarge) ctrl->showValue(record_->value(field));
-    }
-    reportChange();
+    if (done->recalculated) showValues(true);
+    if (done->showStored) ctrl->showValue(session_.record().value(item->row.field));
 }
 
-void KxDbRecordCtrl::refreshCalculations() {
-    recalculateRecord(doc_.database(), *record_,
-                      [this](KxDbError e) { kxShowDbError(doc_.ui(), kxCode(e)); });
-    for (Item& item : items_)
-        if (item.ctrl && item.row.type == KxFieldType::Calculation)
-            item.ctrl->showValue(record_->value(item.row.field));
-}
+void KxDbRecordCtrl::releaseRecord() { session_.release(); }
 
-void KxDbRecordCtrl::releaseRecord() {
-    if (!record_ || released_) return;
-    released_ = true;
-    record_->release();
-}
-
-void KxDbRecordCtrl::takeRecordBack() {
-    if (!record_) return;
-    const bool writable = databaseWritable();
-    if (writable) released_ = false;
-    // Found again by identity: a sort or an edit in between may have moved it.
-    const KxRecordIdentity id = record_->identity();
-    const bool wasDeleted = record_->isDeleted();
-    record_.reset();
-    KxDatabase& db = doc_.database();
-    if (!wasDeleted) record_ = db.findRecord(id, writable);
-    if (!record_) record_ = db.findDeletedRecord(id, writable);
-    // A record that went to the deleted records is no longer this form's outside that mode.
-    if (record_ && record_->isDeleted() && !doc_.deletedMode()) record_.reset();
-}
+void KxDbRecordCtrl::takeRecordBack() { session_.retake(); }
 
 void KxDbRecordCtrl::restoreRecord() {
-    if (!record_) return;
-    record_->undo();
-    filling_ = true;
-    for (Item& item : items_)
-        if (item.ctrl) item.ctrl->showValue(record_->value(item.row.field));
-    fillCategoryBox();
-    filling_ = false;
-    reportChange();
+    session_.restore([this] {
+        filling_ = true;
+        showValues(false);
+        fillCategoryBox();
+        filling_ = false;
+    });
 }
 
-void KxDbRecordCtrl::fieldValueReported(std::size_t field, const FieldValue* value) {
-    if (!record_ || released_) return;
-    try {
-        if (value)
-            record_->setValue(field, *value);
-        else
-            record_->clearValue(field);
-        if (KxBaseCtrl* ctrl = controlFor(field)) ctrl->showValue(value);
-    } catch (const KxDbError& e) {
-        kxShowDbError(doc_.ui(), kxCode(e));
-    }
-    reportChange();
+void KxDbRecordCtrl::fieldValueReported(std::size_t field, const std::optional<FieldValue>& value) {
+    if (!session_.setFromList(field, value)) return;
+    if (KxBaseCtrl* ctrl = controlFor(field)) ctrl->showValue(value ? &*value : nullptr);
 }
 
 // ---- the category box -----------------------------------------------------------------------
 
 void KxDbRecordCtrl::chooseCategory(int comboIndex) {
-    if (filling_ || !record_ || category_->view()->isVisible()) return;
+    if (filling_ || !session_.holds() || category_->view()->isVisible()) return;
     const int chosen = category_->itemData(comboIndex).toInt();
-    const int stored = category_->findData(static_cast<int>(record_->category()));
+    const int stored = category_->findData(static_cast<int>(session_.category()));
     if (chosen == kEditCategoriesItem) {
         category_->setCurrentIndex(stored);
         editCategories();
         return;
     }
-    if (readOnly_ || released_) {
+    if (session_.chooseCategory(static_cast<std::uint16_t>(chosen)) == KxCategoryPick::Refused)
         category_->setCurrentIndex(stored);
-        return;
-    }
-    if (chosen == record_->category()) return;
-    record_->setCategory(static_cast<std::uint16_t>(chosen));
-    reportChange(1);
 }
 
 void KxDbRecordCtrl::editCategories() {
     if (!categoryEditor_) return;
-    const std::int32_t before = recordIndex();
-    releaseRecord();
-    const auto [changed, deleted] = categoryEditor_();
-    takeRecordBack();
-    if (changed || deleted) {
-        doc_.setModified();
-        if (!record_ && before >= 0 && !doc_.deletedMode()) {
-            // The edit deleted the record with its category.
-            doc_.setCurrentRecord(KxDbDoc::kNoRecord);
-        } else if (record_) {
-            // Records removed before this one have moved it.
-            doc_.setCurrentRecord(recordIndex());
-            fillCategoryBox();
-        }
-        // Removed records leave the list's rows pointing past them: it rebuilds them.
-        doc_.panes().sendMessage(KxViewMessage::CategoriesChanged, 1, deleted ? 1 : 0);
-    }
+    session_.editCategories(categoryEditor_, [this] { fillCategoryBox(); });
     category_->setFocus(Qt::OtherFocusReason);
 }
 
 void KxDbRecordCtrl::categoriesChanged() {
-    if (!record_) return;
+    if (!session_.holds()) return;
     fillCategoryBox();
-    const int selected = category_->currentData().toInt();
-    if (selected != record_->category() && !released_) {
-        // The record's category is gone: it takes the one shown in its place.
-        record_->setCategory(static_cast<std::uint16_t>(selected));
-        reportChange(1);
-    }
+    session_.categoryShown(static_cast<std::uint16_t>(category_->currentData().toInt()));
 }

@@ -1,10 +1,10 @@
 #pragma once
 // The record form: one row per shown form item (label and field control) for the current
 // record, the record's category box, and a vertical scroll bar. Edits go into the record as
-// each control finishes; every change is reported to the list (0x605).
+// each control finishes; every change is reported to the list.
 
-#include "RecordHandle.h"
 #include "views/FormItems.h"
+#include "views/RecordEditSession.h"
 
 #include <QFrame>
 #include <QPointer>
@@ -32,21 +32,21 @@ class KxDbRecordCtrl : public QFrame {
     // Builds the form for record `index` (live, or deleted in deleted-records mode); an
     // index of −1 or past the end empties it. `rebuild` discards the item windows first.
     void showRecord(std::int32_t index, bool rebuild);
-    void setReadOnlyForm(bool readOnly) { readOnly_ = readOnly; }
-    bool readOnlyForm() const { return readOnly_; }
+    void setReadOnlyForm(bool readOnly) { session_.setReadOnlyForm(readOnly); }
+    bool readOnlyForm() const { return session_.readOnlyForm(); }
 
     // Writes every control's pending edit into the record.
     void commitEdits();
-    // 0x604: the control finished editing.
+    // The control finished editing.
     void commitControl(KxBaseCtrl* ctrl);
-    // 0x608 and 0x609.
+    // Lets go of the record and takes it back (others may move it in between).
     void releaseRecord();
     void takeRecordBack();
     // Restore Record: throws KxDbError::NothingToUndo without a last-edit copy for it.
     void restoreRecord();
-    // 0x60D: a value changed in the list; none empties the field.
-    void fieldValueReported(std::size_t field, const FieldValue* value);
-    // 0x607: refills the category box; a record whose category is gone moves to the one
+    // A value changed in the list; none empties the field.
+    void fieldValueReported(std::size_t field, const std::optional<FieldValue>& value);
+    // Refills the category box; a record whose category is gone moves to the one
     // selected in its place.
     void categoriesChanged();
 
@@ -54,9 +54,9 @@ class KxDbRecordCtrl : public QFrame {
     using CategoryEditor = std::function<std::pair<bool, bool>()>;
     void setCategoryEditor(CategoryEditor editor) { categoryEditor_ = std::move(editor); }
 
-    bool holdsRecord() const { return record_.has_value(); }
-    bool released() const { return released_; }
-    std::int32_t recordIndex() const;
+    bool holdsRecord() const { return session_.holds(); }
+    bool released() const { return session_.released(); }
+    std::int32_t recordIndex() const { return session_.index(); }
     // The control showing a field, none when the field is not on the form.
     KxBaseCtrl* controlFor(std::size_t field) const;
     const std::vector<QWidget*>& itemWindows() const { return itemWindows_; }
@@ -91,16 +91,11 @@ class KxDbRecordCtrl : public QFrame {
     // margin on the side they come in from.
     void ensureVisible(QWidget* ctrl);
     void ensureVisible(int top, int bottom);
-    void refreshCalculations();
-    void reportChange(std::uintptr_t wParam = 0);
-    bool databaseWritable() const;
-    std::optional<KxRecordHandle> takeRecord(std::int32_t index, bool lock);
+    void showValues(bool calculationsOnly);
     Item* itemOf(KxBaseCtrl* ctrl);
 
     KxDbDoc& doc_;
-    std::optional<KxRecordHandle> record_;
-    bool released_ = false;
-    bool readOnly_ = false;
+    KxRecordEditSession session_;
     std::vector<Item> items_;
     std::vector<QWidget*> itemWindows_; // labels and controls in form order
     QPointer<QWidget> lastFocused_;

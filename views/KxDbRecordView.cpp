@@ -2,7 +2,6 @@
 
 #include "app/CommandFailure.h"
 #include "app/DbDoc.h"
-#include "app/KxDbMainFrame.h"
 #include "editors/KxEditCategoriesDialog.h"
 #include "values/FieldValue.h"
 #include "views/KxDbRecordCtrl.h"
@@ -61,7 +60,7 @@ KxDbRecordView::KxDbRecordView(KxDbDoc& doc, QWidget* parent) : KxRecordPaneWidg
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->setContentsMargins(0, 0, 0, 0);
-    for (int i = 0; i < kButtonCount; ++i) {
+    for (std::size_t i = 0; i < kButtonCount; ++i) {
         auto* b = new QPushButton(tr(kButtons[i].text), this);
         // The letter stays underlined; the window's own key for the command (Alt+N for New
         // Record, ...) runs it, which a second owner of the key would make ambiguous.
@@ -69,13 +68,14 @@ KxDbRecordView::KxDbRecordView(KxDbDoc& doc, QWidget* parent) : KxRecordPaneWidg
         b->setToolTip(tr(kButtons[i].toolTip));
         b->setFocusPolicy(Qt::TabFocus);
         const KxCommand command = kButtons[i].command;
-        connect(b, &QPushButton::clicked, this, [this, command] { runButton(command); });
+        connect(b, &QPushButton::clicked, this, [this, command] { emit commandRequested(command); });
         buttons_[i] = b;
         buttonRow->addWidget(b);
     }
     buttonRow->addStretch(1);
-    shareWidth(buttons_.data(), PermanentlyDelete);
-    shareWidth(buttons_.data() + PermanentlyDelete, kButtonCount - PermanentlyDelete);
+    const auto deletedGroup = static_cast<std::size_t>(PermanentlyDelete);
+    shareWidth(buttons_.data(), deletedGroup);
+    shareWidth(buttons_.data() + deletedGroup, kButtonCount - deletedGroup);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 4);
@@ -85,22 +85,13 @@ KxDbRecordView::KxDbRecordView(KxDbDoc& doc, QWidget* parent) : KxRecordPaneWidg
     refreshButtons();
 }
 
-void KxDbRecordView::runButton(KxCommand command) {
-    emit commandRequested(command);
-    if (auto* frame = qobject_cast<KxDbMainFrame*>(window())) frame->runCommand(command);
-}
-
 void KxDbRecordView::refreshButtons() {
     const bool open = doc_.isOpen();
-    const bool current = open && doc_.hasCurrentRecord();
-    const bool deleted = doc_.deletedMode();
-    for (int i = 0; i < kButtonCount; ++i) buttons_[i]->setEnabled(i == New ? open : current);
-    const bool readOnly = mode_ == Mode::ReadOnly;
-    const bool editing = mode_ == Mode::Editing;
-    const bool shown[kButtonCount] = {!deleted, !deleted,         !deleted,        !deleted && readOnly,
-                                      !deleted && editing, deleted, deleted, deleted && readOnly,
-                                      deleted && editing};
-    for (int i = 0; i < kButtonCount; ++i) buttons_[i]->setVisible(shown[i]);
+    const auto states = kxRecordButtons(open, open && doc_.hasCurrentRecord(), doc_.deletedMode(), mode_);
+    for (std::size_t i = 0; i < kButtonCount; ++i) {
+        buttons_[i]->setEnabled(states[i].enabled);
+        buttons_[i]->setVisible(states[i].shown);
+    }
 }
 
 void KxDbRecordView::onUpdate(KxViewHint hint) {
@@ -109,23 +100,19 @@ void KxDbRecordView::onUpdate(KxViewHint hint) {
     refreshButtons();
 }
 
-void KxDbRecordView::onMessage(KxViewMessage message, std::uintptr_t wParam, std::intptr_t lParam) {
-    switch (message) {
-    case KxViewMessage::ShowRecord:
-        // An edit still open in a control belongs to the record being left.
-        kxRunGuarded(doc_.ui(), [this] { form_->commitEdits(); });
-        refreshButtons();
-        form_->showRecord(wParam == 0 ? static_cast<std::int32_t>(lParam) : KxDbDoc::kNoRecord, false);
-        break;
-    case KxViewMessage::CategoriesChanged: form_->categoriesChanged(); break;
-    case KxViewMessage::ReleaseRecord: form_->releaseRecord(); break;
-    case KxViewMessage::RetakeRecord: form_->takeRecordBack(); break;
-    case KxViewMessage::FieldValue:
-        // lParam carries the value the list changed the field to, or none.
-        form_->fieldValueReported(wParam, reinterpret_cast<const FieldValue*>(lParam));
-        break;
-    default: break;
-    }
+void KxDbRecordView::showRecord(std::int32_t index) {
+    // An edit still open in a control belongs to the record being left.
+    kxRunGuarded(doc_.ui(), [this] { form_->commitEdits(); });
+    refreshButtons();
+    form_->showRecord(index, false);
+}
+
+void KxDbRecordView::release() { form_->releaseRecord(); }
+void KxDbRecordView::retake() { form_->takeRecordBack(); }
+void KxDbRecordView::categoriesChanged() { form_->categoriesChanged(); }
+
+void KxDbRecordView::fieldValue(std::size_t field, std::optional<FieldValue> value) {
+    form_->fieldValueReported(field, value);
 }
 
 void KxDbRecordView::commitEdits() { form_->commitEdits(); }
@@ -135,19 +122,14 @@ void KxDbRecordView::setMode(Mode mode, bool refresh) {
     if (refresh) onUpdate(KxViewHint::All);
 }
 
-void KxDbRecordView::setHasReadOnlyMode(bool hasMode) {
-    setMode(hasMode ? Mode::ReadOnly : Mode::NoReadOnlyMode, true);
-}
+void KxDbRecordView::setHasReadOnlyMode(bool hasMode) { setMode(kxInitialMode(hasMode), true); }
 
 void KxDbRecordView::setEditing() {
-    if (mode_ == Mode::ReadOnly) setMode(Mode::Editing, true);
+    if (kxModeAfterEdit(mode_) != mode_) setMode(kxModeAfterEdit(mode_), true);
 }
 
 void KxDbRecordView::toggleEditMode() {
-    if (mode_ == Mode::ReadOnly)
-        setMode(Mode::Editing, true);
-    else if (mode_ == Mode::Editing)
-        setMode(Mode::ReadOnly, true);
+    if (kxModeAfterToggle(mode_) != mode_) setMode(kxModeAfterToggle(mode_), true);
 }
 
 void KxDbRecordView::restoreRecord() { form_->restoreRecord(); }

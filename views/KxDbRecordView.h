@@ -6,6 +6,7 @@
 
 #include "app/CommandState.h"
 #include "app/KxPaneWidgets.h"
+#include "views/RecordEditSession.h"
 
 #include <array>
 #include <cstdint>
@@ -17,14 +18,19 @@ class QPushButton;
 class KxDbRecordView : public KxRecordPaneWidget {
     Q_OBJECT
   public:
-    // 0: the database has no read-only mode (always editable); 1: read-only; 2: editing.
-    enum class Mode : std::uint32_t { NoReadOnlyMode = 0, ReadOnly = 1, Editing = 2 };
-    enum Button { New, Clone, Delete, Edit, Done, PermanentlyDelete, Undelete, EditDeleted, DoneDeleted, kButtonCount };
+    using Mode = KxRecordViewMode;
+    using Button = KxRecordButton;
+    using enum KxRecordButton;
+    static constexpr std::size_t kButtonCount = kxRecordButtonCount;
 
     explicit KxDbRecordView(KxDbDoc& doc, QWidget* parent = nullptr);
 
     void onUpdate(KxViewHint hint) override;
-    void onMessage(KxViewMessage message, std::uintptr_t wParam, std::intptr_t lParam) override;
+    void showRecord(std::int32_t index) override;
+    void release() override;
+    void retake() override;
+    void fieldValue(std::size_t field, std::optional<FieldValue> value) override;
+    void categoriesChanged() override;
 
     void commitEdits() override;
     void setHasReadOnlyMode(bool hasMode) override;
@@ -37,18 +43,13 @@ class KxDbRecordView : public KxRecordPaneWidget {
     void setMode(Mode mode, bool refresh);
 
     KxDbRecordCtrl& form() const { return *form_; }
-    QPushButton* button(Button b) const { return buttons_[b]; }
-
-  signals:
-    // A button was pressed; the main window carries the command out when it is the parent.
-    void commandRequested(KxCommand command);
+    QPushButton* button(Button b) const { return buttons_[static_cast<std::size_t>(b)]; }
 
   protected:
     void focusInEvent(QFocusEvent* event) override;
 
   private:
     void refreshButtons();
-    void runButton(KxCommand command);
 
     KxDbDoc& doc_;
     KxDbRecordCtrl* form_ = nullptr;

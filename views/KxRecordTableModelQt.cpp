@@ -4,6 +4,7 @@
 #include "KxDatabase.h"
 #include "app/DbDoc.h"
 #include "views/ListRows.h"
+#include "views/KxQtText.h"
 
 #include <algorithm>
 
@@ -38,7 +39,7 @@ QVariant KxRecordTableModel::data(const QModelIndex& index, int role) const {
         return QString();
     }
     if (role != Qt::DisplayRole) return {};
-    return QString::fromStdString(kxToUtf8(kxCellText(db, chunk, field)));
+    return kxQt(kxCellText(db, chunk, field));
 }
 
 QVariant KxRecordTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -47,7 +48,7 @@ QVariant KxRecordTableModel::headerData(int section, Qt::Orientation orientation
         return {};
     const auto& fields = doc_.database().header().fields;
     const std::uint8_t field = columns_[static_cast<std::size_t>(section)].field;
-    return field < fields.size() ? QString::fromStdString(kxToUtf8(fields[field].label)) : QString();
+    return field < fields.size() ? kxQt(fields[field].label) : QString();
 }
 
 void KxRecordTableModel::reset(std::vector<KxListColumn> columns, std::vector<std::uint32_t> rows) {

@@ -96,12 +96,12 @@ TEST(FramePlacement, ListPaneShareSplitsTheClientArea) {
     QSplitter& splitter = f.frame->splitter();
     const int width = splitter.width() - splitter.handleWidth();
 
-    f.frame->sendMessage(KxViewMessage::SetListPaneWidth, 30, 1);
+    f.frame->setListPaneShare(30, true);
     EXPECT_EQ(f.frame->listPaneShare(), 30);
     EXPECT_EQ(splitter.sizes().value(0), width * 30 / 100);
 
-    // Without lParam only the share changes; the next resize applies it.
-    f.frame->sendMessage(KxViewMessage::SetListPaneWidth, 250, 0);
+    // Without relayout only the share changes; the next resize applies it.
+    f.frame->setListPaneShare(250, false);
     EXPECT_EQ(f.frame->listPaneShare(), 100);
     EXPECT_EQ(splitter.sizes().value(0), width * 30 / 100);
     f.frame->resize(640, 400);
@@ -116,7 +116,7 @@ TEST(FramePlacement, OpeningADatabaseAppliesItsStoredShare) {
     f.frame->show();
     QApplication::processEvents();
     f.open(makeSampleDatabase(f.dir));
-    // The list pane sends the stored share (0x601, lParam 1) when the database is loaded.
+    // The list pane gives the frame the stored share when the database is loaded.
     EXPECT_EQ(f.frame->listPaneShare(), 40);
     QSplitter& splitter = f.frame->splitter();
     EXPECT_EQ(splitter.sizes().value(0), (splitter.width() - splitter.handleWidth()) * 40 / 100);

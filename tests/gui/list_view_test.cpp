@@ -106,13 +106,11 @@ TEST(ListView, ARecordWhoseSortFieldChangedMovesAndStaysSelected) {
         apple.setRawValue(0, std::vector<std::uint8_t>{'d', 'a', 't', 'e'});
     }
     f.record->received.clear();
-    f.doc.sendToViews(KxViewMessage::RecordChanged, 0, 0);
+    f.doc.listPane().recordChanged(0, false);
     EXPECT_EQ(f.column(0), (QStringList{"banana", "Blueberry", "Cherry", "date"}));
     EXPECT_EQ(f.view->selectedRow(), 3);
     EXPECT_EQ(f.doc.currentRecord(), 3);
-    ASSERT_EQ(f.record->received.size(), 2u);
-    EXPECT_EQ(f.record->received[0].message, KxViewMessage::ReleaseRecord);
-    EXPECT_EQ(f.record->received[1].message, KxViewMessage::RetakeRecord);
+    EXPECT_EQ(f.record->received, (std::vector<std::string>{"release", "retake"}));
 }
 
 TEST(ListView, ADeletedRecordWhoseSortFieldChangedMovesAmongTheDeletedAndStaysSelected) {
@@ -129,21 +127,19 @@ TEST(ListView, ADeletedRecordWhoseSortFieldChangedMovesAmongTheDeletedAndStaysSe
     f.view->list().setCurrentIndex(f.view->model().index(1, 0));
     rename(1, "bananas");
     f.record->received.clear();
-    f.doc.sendToViews(KxViewMessage::RecordChanged, 0, 1);
+    f.doc.listPane().recordChanged(1, false);
     EXPECT_TRUE(f.record->received.empty());
     EXPECT_EQ(f.view->selectedRow(), 1);
 
     f.view->list().setCurrentIndex(f.view->model().index(0, 0));
     rename(0, "date");
     f.record->received.clear();
-    f.doc.sendToViews(KxViewMessage::RecordChanged, 0, 0);
+    f.doc.listPane().recordChanged(0, false);
     EXPECT_EQ(f.column(0), (QStringList{"bananas", "Blueberry", "Cherry", "date"}));
     EXPECT_EQ(f.view->model().rows(), (std::vector<std::uint32_t>{0, 1, 2, 3}));
     EXPECT_EQ(f.view->selectedRow(), 3);
     EXPECT_EQ(f.doc.currentRecord(), 3);
-    ASSERT_EQ(f.record->received.size(), 2u);
-    EXPECT_EQ(f.record->received[0].message, KxViewMessage::ReleaseRecord);
-    EXPECT_EQ(f.record->received[1].message, KxViewMessage::RetakeRecord);
+    EXPECT_EQ(f.record->received, (std::vector<std::string>{"release", "retake"}));
     EXPECT_EQ(f.doc.database().liveCount(), 4u) << "the live records are not touched";
 
     // The rows are in order again, so the look-up's bisection finds the moved record.
@@ -152,9 +148,9 @@ TEST(ListView, ADeletedRecordWhoseSortFieldChangedMovesAmongTheDeletedAndStaysSe
     EXPECT_EQ(f.view->selectedRow(), 3);
     EXPECT_EQ(f.lookup().text(), "d");
 
-    // In this mode a change the form reports with wParam 1 moves the record too.
+    // In this mode a change the form reports as of the category only moves the record too.
     rename(3, "aardvark");
-    f.doc.sendToViews(KxViewMessage::RecordChanged, 1, 3);
+    f.doc.listPane().recordChanged(3, true);
     EXPECT_EQ(f.column(0), (QStringList{"aardvark", "bananas", "Blueberry", "Cherry"}));
     EXPECT_EQ(f.view->selectedRow(), 0);
 }
@@ -202,7 +198,7 @@ TEST(ListView, EditCategoriesRefillsTheBoxAndAskedForDeletedRecordsRebuilds) {
     emit box.activated(box.count() - 1);
     EXPECT_EQ(box.currentText(), "All");
     EXPECT_EQ(box.itemText(1), "Bowl");
-    EXPECT_EQ(f.record->received.back().message, KxViewMessage::CategoriesChanged);
+    EXPECT_EQ(f.record->received.back(), "categoriesChanged");
 }
 
 TEST(ListView, DeletedRecordsAndSearchResultsShowTheShowAllButton) {
@@ -228,14 +224,14 @@ TEST(ListView, ClickingACheckBoxCellAsksTheFormToStoreTheOtherValue) {
     QTest::mouseClick(f.view->list().viewport(), Qt::LeftButton, {}, QPoint(cell.left() + 5, cell.center().y()));
     EXPECT_EQ(f.doc.currentRecord(), 1);
     ASSERT_FALSE(f.record->received.empty());
-    EXPECT_EQ(f.record->received.back().message, KxViewMessage::FieldValue);
-    EXPECT_EQ(f.record->received.back().wParam, 1u);
-    EXPECT_NE(f.record->received.back().lParam, 0); // the new value, by address
+    EXPECT_EQ(f.record->received.back(), "fieldValue 1");
+    ASSERT_TRUE(f.record->lastValue.has_value());
+    EXPECT_FALSE(f.record->lastValue->isChecked()); // the other value
 
     f.view->setCheckboxesEditable(false);
     f.record->received.clear();
     QTest::mouseClick(f.view->list().viewport(), Qt::LeftButton, {}, QPoint(cell.left() + 5, cell.center().y()));
-    for (const auto& m : f.record->received) EXPECT_NE(m.message, KxViewMessage::FieldValue);
+    for (const auto& m : f.record->received) EXPECT_NE(m, "fieldValue 1");
 }
 
 TEST(ListView, NewCloneAndDeletedRecordsInsertAndRemoveRowsInPlace) {

@@ -77,20 +77,22 @@ TEST(RecordView, ButtonsFollowTheDisplayMode) {
     RecordViewFixture f;
     f.openAt(toolsDatabase(f.dir, false), 0);
     const auto shown = [&f] {
-        std::vector<int> buttons;
-        for (int b = 0; b < KxDbRecordView::kButtonCount; ++b)
-            if (f.view->button(static_cast<KxDbRecordView::Button>(b))->isVisibleTo(f.view)) buttons.push_back(b);
+        std::vector<KxDbRecordView::Button> buttons;
+        for (std::size_t b = 0; b < KxDbRecordView::kButtonCount; ++b) {
+            const auto button = static_cast<KxDbRecordView::Button>(b);
+            if (f.view->button(button)->isVisibleTo(f.view)) buttons.push_back(button);
+        }
         return buttons;
     };
     using B = KxDbRecordView;
-    EXPECT_EQ(shown(), (std::vector<int>{B::New, B::Clone, B::Delete}));
+    EXPECT_EQ(shown(), (std::vector<KxDbRecordView::Button>{B::New, B::Clone, B::Delete}));
     EXPECT_EQ(f.view->button(B::New)->width(), f.view->button(B::Clone)->width());
     EXPECT_EQ(f.view->button(B::Clone)->toolTip(), QStringLiteral("Clone this record"));
 
     f.view->setHasReadOnlyMode(true);
     f.doc.setDisplayModes(true, false, false);
     f.doc.updateAllViews(KxViewHint::All);
-    EXPECT_EQ(shown(), (std::vector<int>{B::PermanentlyDelete, B::Undelete, B::EditDeleted}));
+    EXPECT_EQ(shown(), (std::vector<KxDbRecordView::Button>{B::PermanentlyDelete, B::Undelete, B::EditDeleted}));
     EXPECT_EQ(f.view->button(B::PermanentlyDelete)->toolTip(), QStringLiteral("Discards record, cannot undo"));
     EXPECT_EQ(f.view->button(B::PermanentlyDelete)->width(), f.view->button(B::Undelete)->width());
 }
@@ -126,7 +128,7 @@ TEST(RecordView, RestoreUndoesOnlyTheLastEditedRecord) {
     EXPECT_TRUE(f.doc.isModified());
 
     // Another record shown: nothing to undo there.
-    f.frame->sendMessage(KxViewMessage::ShowRecord, 0, 1);
+    f.view->showRecord(1);
     f.doc.setCurrentRecord(1);
     commands.restoreRecord();
     EXPECT_EQ(f.ui.lastMessage(), kxDbErrorMessage(KxDbError::NothingToUndo));
@@ -134,7 +136,7 @@ TEST(RecordView, RestoreUndoesOnlyTheLastEditedRecord) {
 
     // Back on the edited record, Restore puts its previous value back.
     f.ui.messages.clear();
-    f.frame->sendMessage(KxViewMessage::ShowRecord, 0, 0);
+    f.view->showRecord(0);
     f.doc.setCurrentRecord(0);
     commands.restoreRecord();
     EXPECT_TRUE(f.ui.messages.empty());
@@ -147,18 +149,18 @@ TEST(RecordView, ValuesReportedFromTheListAndReleasedRecords) {
     f.openAt(toolsDatabase(f.dir, false), 1);
     FieldValue price = FieldValue::newValue(static_cast<int>(KxFieldType::Number));
     price.setNumber(35);
-    f.frame->sendMessage(KxViewMessage::FieldValue, 1, reinterpret_cast<std::intptr_t>(&price));
+    f.doc.recordPane().fieldValue(1, price);
     EXPECT_DOUBLE_EQ(f.doc.database().record(1, false).value(1)->number(), 35);
     EXPECT_DOUBLE_EQ(f.form().controlFor(1)->readValue()->number(), 35);
 
     // Released, the form leaves the record alone until it is taken back.
-    f.frame->sendMessage(KxViewMessage::ReleaseRecord, 0, 0);
+    f.doc.recordPane().release();
     EXPECT_TRUE(f.form().released());
-    f.frame->sendMessage(KxViewMessage::FieldValue, 1, 0);
+    f.doc.recordPane().fieldValue(1, std::nullopt);
     EXPECT_TRUE(f.doc.database().record(1, false).value(1).has_value());
-    f.frame->sendMessage(KxViewMessage::RetakeRecord, 0, 0);
+    f.doc.recordPane().retake();
     EXPECT_FALSE(f.form().released());
-    f.frame->sendMessage(KxViewMessage::FieldValue, 1, 0);
+    f.doc.recordPane().fieldValue(1, std::nullopt);
     EXPECT_FALSE(f.doc.database().record(1, false).value(1).has_value());
 }
 

@@ -102,11 +102,17 @@ TEST_F(DocOpenTest, RevertYesAsksNothingMoreEvenWithAnEditOpenInTheForm) {
     const std::string path = savedDatabase();
     ASSERT_TRUE(doc.openDocumentFile(path));
     // Committing the form's open edit would mark the document modified again.
-    doc.setCommitHook([this] { doc.setModified(); });
+    struct EditingForm : KxRecordPane {
+        KxDbDoc* doc = nullptr;
+        void commitEdits() override { doc->setModified(); }
+    } form;
+    form.doc = &doc;
+    doc.setRecordPane(&form);
     ui.answers = {KxAnswer::Yes};
     EXPECT_TRUE(doc.openDocumentFile(path));
     EXPECT_EQ(ui.messages.size(), 1u);
     EXPECT_FALSE(doc.isModified());
+    doc.setRecordPane(&panes.record);
 }
 
 TEST_F(DocOpenTest, ANameDifferingOnlyInCaseIsAnotherDatabaseAndOpensWithoutTheRevertQuestion) {

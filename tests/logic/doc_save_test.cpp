@@ -102,8 +102,8 @@ TEST_F(DocTest, SavingInDeletedRecordsModeStoresNoCurrentRecordAndKeepsTheModesO
     EXPECT_EQ(storedCurrentRecord(path), -1);
     // Released before writing and taken back afterwards.
     ASSERT_GE(panes.messages.size(), 2u);
-    EXPECT_EQ(panes.messages[panes.messages.size() - 2], KxViewMessage::ReleaseRecord);
-    EXPECT_EQ(panes.messages.back(), KxViewMessage::RetakeRecord);
+    EXPECT_EQ(panes.messages[panes.messages.size() - 2], "release");
+    EXPECT_EQ(panes.messages.back(), "retake");
 }
 
 TEST_F(DocTest, SaveDropsTheEmptyCurrentRecord) {

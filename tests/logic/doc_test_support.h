@@ -16,48 +16,88 @@
 #include <string>
 #include <vector>
 
-class RecordingPanes : public KxDocPanes {
+// The frame and its two panes, recording what the document asks of them: the record
+// handed over and back in `messages`, everything else in `calls`.
+class RecordingPanes : public KxDocFrame {
   public:
-    std::vector<KxViewMessage> messages;
+    std::vector<std::string> messages;
     std::vector<std::string> calls;
     bool readOnly = false;
     bool visible = true;
     int frozen = 0;
+    // Commits of the form's pending edit are listed in `calls` only when a test asks.
+    bool recordCommits = false;
     // Thrown by restoreRecord, as the engine does without an undo copy.
     bool nothingToUndo = false;
 
-    void sendMessage(KxViewMessage m, std::uintptr_t, std::intptr_t) override {
-        messages.push_back(m);
-    }
-    void clearLookupText(bool quiet) override {
-        calls.push_back(quiet ? "clearLookupQuiet" : "clearLookup");
-    }
-    void freezeList(bool f) override {
-        frozen += f ? 1 : -1;
-        calls.push_back(f ? "freeze" : "unfreeze");
-    }
-    void setCheckboxesEditable(bool e) override {
-        calls.push_back(e ? "checkboxes:on" : "checkboxes:off");
-    }
-    void selectNextRow() override { calls.push_back("next"); }
-    void selectPreviousRow() override { calls.push_back("previous"); }
-    void activateListView() override { calls.push_back("activateList"); }
-    void setRecordViewHasReadOnlyMode(bool m) override {
-        calls.push_back(m ? "readOnlyMode:on" : "readOnlyMode:off");
-    }
-    bool recordViewReadOnly() const override { return readOnly; }
-    void setRecordViewEditing() override {
-        readOnly = false;
-        calls.push_back("editing");
-    }
-    void toggleRecordViewEditMode() override { calls.push_back("toggleEdit"); }
-    void restoreRecord() override {
-        if (nothingToUndo) throw KxDbError::NothingToUndo;
-        calls.push_back("restore");
-    }
-    void activateRecordView() override { calls.push_back("activateRecord"); }
-    bool mainWindowVisible() const override { return visible; }
+    class List : public KxListPane {
+      public:
+        explicit List(RecordingPanes& p) : p_(p) {}
+        void recordChanged(std::int32_t, bool) override { p_.messages.push_back("recordChanged"); }
+        void categoriesChanged(bool) override { p_.messages.push_back("listCategoriesChanged"); }
+        void clearLookupText(bool quiet) override {
+            p_.calls.push_back(quiet ? "clearLookupQuiet" : "clearLookup");
+        }
+        void freezeList(bool f) override {
+            p_.frozen += f ? 1 : -1;
+            p_.calls.push_back(f ? "freeze" : "unfreeze");
+        }
+        void setCheckboxesEditable(bool e) override {
+            p_.calls.push_back(e ? "checkboxes:on" : "checkboxes:off");
+        }
+        void selectNextRow() override { p_.calls.push_back("next"); }
+        void selectPreviousRow() override { p_.calls.push_back("previous"); }
+        void activate() override { p_.calls.push_back("activateList"); }
 
+      private:
+        RecordingPanes& p_;
+    };
+
+    class Record : public KxRecordPane {
+      public:
+        explicit Record(RecordingPanes& p) : p_(p) {}
+        void showRecord(std::int32_t) override { p_.messages.push_back("showRecord"); }
+        void release() override { p_.messages.push_back("release"); }
+        void retake() override { p_.messages.push_back("retake"); }
+        void fieldValue(std::size_t, std::optional<FieldValue>) override {
+            p_.messages.push_back("fieldValue");
+        }
+        void categoriesChanged() override { p_.messages.push_back("recordCategoriesChanged"); }
+        void commitEdits() override {
+            if (p_.recordCommits) p_.calls.push_back("commit");
+        }
+        void setHasReadOnlyMode(bool m) override {
+            p_.calls.push_back(m ? "readOnlyMode:on" : "readOnlyMode:off");
+        }
+        bool isReadOnly() const override { return p_.readOnly; }
+        void setEditing() override {
+            p_.readOnly = false;
+            p_.calls.push_back("editing");
+        }
+        void toggleEditMode() override { p_.calls.push_back("toggleEdit"); }
+        void restoreRecord() override {
+            if (p_.nothingToUndo) throw KxDbError::NothingToUndo;
+            p_.calls.push_back("restore");
+        }
+        void activate() override { p_.calls.push_back("activateRecord"); }
+
+      private:
+        RecordingPanes& p_;
+    };
+
+    List list{*this};
+    Record record{*this};
+
+    bool mainWindowVisible() const override { return visible; }
+    void setListPaneShare(int percent, bool relayout) override {
+        calls.push_back("share " + std::to_string(percent) + (relayout ? " now" : ""));
+    }
+
+    void attachTo(KxDbDoc& doc) {
+        doc.setFrame(this);
+        doc.setListPane(&list);
+        doc.setRecordPane(&record);
+    }
     bool called(const std::string& name) const {
         return std::find(calls.begin(), calls.end(), name) != calls.end();
     }
@@ -109,12 +149,21 @@ inline KxFieldSpec textField(const std::string& label) {
     return spec;
 }
 
+// A basic search: the first field contains `text`.
+inline KxSearchRequest containsRequest(const std::string& text) {
+    FieldValue value = FieldValue::newValue(1);
+    value.setText(text);
+    KxSearchRequest request;
+    request.rows = {KxSearchRow{0, KxSearchOperator::Contains, value}};
+    return request;
+}
+
 class DocTest : public ::testing::Test {
   protected:
     DocTest()
         : doc(ui, KxSettings(dir.file("rolvadesk.ini")), nullptr,
               [] { return std::int64_t{1700000000}; }) {
-        doc.setPanes(&panes);
+        panes.attachTo(doc);
         doc.setDialogs(&dialogs);
         doc.addView(&view);
     }

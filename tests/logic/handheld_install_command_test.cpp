@@ -14,7 +14,7 @@ class HandheldInstall : public DocTest {
   protected:
     void SetUp() override {
         path = createDatabase({"Name"});
-        doc.setCommitHook([this] { panes.calls.push_back("commit"); });
+        panes.recordCommits = true;
         ui.messages.clear();
     }
     KxInstallSchedule schedule() { return KxInstallSchedule(doc.settings(), path); }

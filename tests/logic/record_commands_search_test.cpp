@@ -20,13 +20,7 @@ class DisplayModesTest : public DocTest {
         view.hints.clear();
     }
 
-    static KxSearchRequest basicSearch(const std::string& contains) {
-        FieldValue value = FieldValue::newValue(1);
-        value.setText(contains);
-        KxSearchRequest request;
-        request.rows = {KxSearchRow{0, KxSearchOperator::Contains, value}};
-        return request;
-    }
+    static KxSearchRequest basicSearch(const std::string& contains) { return containsRequest(contains); }
 
     // A named search on "Oslo" in the City field; its index.
     std::size_t namedSearch(const std::string& name, std::uint8_t listSet = 255) {

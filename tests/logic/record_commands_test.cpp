@@ -158,7 +158,7 @@ TEST_F(RecordCommandsTest, DeletingTheLastRecordOfACategoryLeavesNoCurrentRecord
     EXPECT_EQ(doc.database().deletedCount(), 1u);
     EXPECT_EQ(doc.currentRecord(), -1);
     EXPECT_EQ(view.hints, std::vector<KxViewHint>{KxViewHint::RecordRemoved});
-    EXPECT_EQ(panes.messages, std::vector<KxViewMessage>{KxViewMessage::ReleaseRecord});
+    EXPECT_EQ(panes.messages, std::vector<std::string>{"release"});
     EXPECT_TRUE(doc.isModified());
 }
 
