@@ -112,6 +112,7 @@ const std::map<int, std::string>& table() {
          "directory.  This file was created successfully.  You can attempt to print this file by "
          "loading it into your browser, but we recommend closing all other programs first."},
         {kxStrGeneratingPrintout, "Generating printout"},
+        {kxStrCannotWritePrintOutput, "Could not write the print output file %s."},
         // The main window; command ids are their own prompt numbers.
         {kxStrIdlePrompt, "For Help, press F1"},
         {kxStrHelpNotInstalled, "Help is not installed with this copy of Rolva Desk."},
