@@ -11,6 +11,8 @@
 #include "SchemaEditor.h"
 #include "Sort.h"
 
+#include <sys/stat.h>
+
 
 namespace {
 
@@ -113,7 +115,20 @@ void KxDatabaseExport::writeRecord(const KxRecordChunk& record, std::uint16_t ca
 
 void KxDatabaseExport::finish() {
     sortRecords(target_);
-    target_.save();
+    // The user agreed to replace the file at the path: a read-only one loses that attribute
+    // first, and gets it back when the new file cannot take its place.
+    struct stat old {};
+    const bool clearsReadOnly = ::stat(path_.c_str(), &old) == 0 && S_ISREG(old.st_mode) &&
+                                (old.st_mode & 0222) == 0;
+    if (clearsReadOnly) ::chmod(path_.c_str(), old.st_mode | S_IWUSR);
+    try {
+        target_.save();
+    } catch (KxDbError e) {
+        if (clearsReadOnly) ::chmod(path_.c_str(), old.st_mode);
+        // A file that cannot be made or replaced is error 7; a write that fails keeps its own.
+        if (e == KxDbError::DiskFull || e == KxDbError::FileHandle || e == KxDbError::OutOfMemory) throw;
+        throw KxDbError::CannotCreate;
+    }
     target_.close(true);
 }
 

@@ -28,7 +28,11 @@ void kxAppendQuoted(std::string& line, std::string_view value) {
 KxDelimitedExport::KxDelimitedExport(const std::string& path, const KxFieldSelection& selection,
                                      char separator, KxTextEncoding encoding)
     : selection_(selection), separator_(separator), encoding_(encoding) {
-    file_.emplace(path);
+    try {
+        file_.emplace(path);
+    } catch (KxDbError) {
+        throw KxDbError::CannotCreate; // a text file that cannot be made, whatever the cause
+    }
     buffer_.reserve(kBufferSize + 1024);
 }
 
