@@ -185,3 +185,14 @@ void KxFileReplacement::discard() {
     if (!tempPath_.empty()) ::unlink(tempPath_.c_str());
     tempPath_.clear();
 }
+
+KxReadOnlyLifted::KxReadOnlyLifted(const std::string& path) : path_(path) {
+    struct stat st {};
+    if (::stat(path_.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || (st.st_mode & 0222) != 0) return;
+    mode_ = st.st_mode & 07777;
+    lifted_ = ::chmod(path_.c_str(), mode_ | S_IWUSR) == 0;
+}
+
+KxReadOnlyLifted::~KxReadOnlyLifted() {
+    if (lifted_) ::chmod(path_.c_str(), mode_);
+}

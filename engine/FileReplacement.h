@@ -58,5 +58,21 @@ private:
     bool committed_ = false;
 };
 
+// A read-only file the user agreed to replace with a new database: it is made writable for
+// the replacement, and gets its attribute back unless kept() says the new file took its place.
+class KxReadOnlyLifted {
+public:
+    explicit KxReadOnlyLifted(const std::string& path);
+    ~KxReadOnlyLifted();
+    KxReadOnlyLifted(const KxReadOnlyLifted&) = delete;
+    KxReadOnlyLifted& operator=(const KxReadOnlyLifted&) = delete;
+    void kept() { lifted_ = false; }
+
+private:
+    std::string path_;
+    unsigned mode_ = 0;
+    bool lifted_ = false;
+};
+
 // The file a path finally names, following symbolic links.
 std::string kxResolveLinks(const std::string& path);

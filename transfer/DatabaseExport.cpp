@@ -10,8 +10,7 @@
 #include "RecordHandle.h"
 #include "SchemaEditor.h"
 #include "Sort.h"
-
-#include <sys/stat.h>
+#include "FileReplacement.h"
 
 
 namespace {
@@ -115,20 +114,16 @@ void KxDatabaseExport::writeRecord(const KxRecordChunk& record, std::uint16_t ca
 
 void KxDatabaseExport::finish() {
     sortRecords(target_);
-    // The user agreed to replace the file at the path: a read-only one loses that attribute
-    // first, and gets it back when the new file cannot take its place.
-    struct stat old {};
-    const bool clearsReadOnly = ::stat(path_.c_str(), &old) == 0 && S_ISREG(old.st_mode) &&
-                                (old.st_mode & 0222) == 0;
-    if (clearsReadOnly) ::chmod(path_.c_str(), old.st_mode | S_IWUSR);
+    // The user agreed to replace the file at the path, read-only or not.
+    KxReadOnlyLifted writable(path_);
     try {
         target_.save();
     } catch (KxDbError e) {
-        if (clearsReadOnly) ::chmod(path_.c_str(), old.st_mode);
         // A file that cannot be made or replaced is error 7; a write that fails keeps its own.
         if (e == KxDbError::DiskFull || e == KxDbError::FileHandle || e == KxDbError::OutOfMemory) throw;
         throw KxDbError::CannotCreate;
     }
+    writable.kept();
     target_.close(true);
 }
 

@@ -134,8 +134,7 @@ TEST_F(ReportAdapterTest, TemplateNamesFromTheDatabaseStayInTheTemplateDirectori
 
 // The templates the program ships, from the source tree.
 std::string shippedTemplates() {
-    return (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "templates")
-        .string();
+    return (std::filesystem::path(ROLVA_SOURCE_DIR) / "templates").string();
 }
 
 TEST_F(ReportAdapterTest, ShippedTemplatesPrintEveryRecord) {
