@@ -2,7 +2,9 @@
 // turn: the previous file stays exactly as it was, nothing half written is reported as done,
 // the code is the one that belongs to the failing call and no temporary file is left.
 
+#include "print/Report.h"
 #include "transfer/Exporter.h"
+#include "transfer/FieldSelection.h"
 #include "transfer/ImportLog.h"
 
 #include "EngineTestSupport.h"
@@ -98,6 +100,52 @@ INSTANTIATE_TEST_SUITE_P(
                       ExportCase{"text export, named temporary", KxExportFileType::Comma, true},
                       ExportCase{"database export", KxExportFileType::Database, false},
                       ExportCase{"database export, named temporary", KxExportFileType::Database, true}));
+
+class ReportFaults : public ::testing::TestWithParam<bool> {};
+
+TEST_P(ReportFaults, EveryFailingCallLeavesThePreviousOutputAndNothingToPrint) {
+    TestDatabase t({{KxFieldType::Text, "Name"}});
+    for (int i = 0; i < 300; ++i) t.addRecord({std::string(300, char('a' + i % 26))});
+    KxFieldSelection::Options options;
+    options.includeCategory = true;
+    KxFieldSelection selection(t.db, options);
+    ScriptedUi ui;
+    KxDatabaseHtmlReport report(ui, t.db, selection, {});
+    TempDir dir;
+    const std::string tmpl = dir.file("rows.htm");
+    writeFileBytes(tmpl, {'<', '%', 'B', 'E', 'G', 'I', 'N', '_', 'R', 'E', 'C', 'O', 'R', 'D', 'S', '%', '>',
+                          '<', '%', 'P', 'R', 'I', 'M', 'A', 'R', 'Y', '_', 'F', 'I', 'E', 'L', 'D', '%', '>',
+                          '<', '%', 'E', 'N', 'D', '_', 'R', 'E', 'C', 'O', 'R', 'D', 'S', '%', '>'});
+    const std::string path = dir.file("out.htm");
+    const auto prepare = [&] {
+        for (const auto& name : dir.entries())
+            if (name != "rows.htm") std::filesystem::remove(dir.file(name));
+        writeFileBytes(path, kPrevious);
+        ui.messages.clear();
+    };
+    const auto run = [&] { return report.generate(nullptr, tmpl, path, "T", 0, false, -1) == 0; };
+    FaultInjector faults;
+    faults.refuseUnnamedFiles(GetParam());
+    prepare();
+    ASSERT_TRUE(run());
+    ASSERT_GT(readFileBytes(path).size(), 70000u) << "large enough for several writes";
+    const int injected = sweepFaults(faults, prepare, run, [&](FaultCall call, int nth, bool ok) {
+        SCOPED_TRACE(std::string(faultCallName(call)) + " #" + std::to_string(nth));
+        EXPECT_TRUE(faults.fired());
+        EXPECT_FALSE(ok);
+        EXPECT_EQ(readFileBytes(path), kPrevious);
+        EXPECT_EQ(dir.entries().size(), 2u) << "no temporary file is left";
+        ASSERT_EQ(ui.messages.size(), 1u);
+        // Creating the file is told as such; anything after it says that writing failed.
+        const std::string told = call == FaultCall::Open ? "Could not create the temporary print output file "
+                                                         : "Could not write the print output file ";
+        EXPECT_EQ(ui.messages[0].text.rfind(told + path, 0), 0u) << ui.messages[0].text;
+    });
+    EXPECT_GT(injected, 3);
+    std::printf("faults injected (report%s): %d\n", GetParam() ? ", named temporary" : "", injected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Reports, ReportFaults, ::testing::Bool());
 
 class ImportLogFaults : public ::testing::TestWithParam<bool> {};
 
