@@ -3,6 +3,7 @@
 #include "app/DbDoc.h"
 
 #include "Cp1252.h"
+#include "FileReplacement.h"
 #include "KxStrings.h"
 #include "NoCase.h"
 #include "Paths.h"
@@ -192,15 +193,13 @@ bool KxDbDoc::createDatabase(const KxNewDatabaseRequest& request) {
 
     const std::string& path = request.path;
     if (!kxIsValidDatabasePath(path)) throw KxDbError::InvalidName;
-    if (fileExists(path)) {
-        // A file another program has open is not taken from under it (removing it would
-        // succeed here, and that program's next save would bring it back).
-        if (kxFileLockedByOther(path)) throw KxDbError::CannotCreate;
-        ::chmod(path.c_str(), 0644);
-        if (::unlink(path.c_str()) != 0) throw KxDbError::CannotCreate;
-    }
+    // A file another program has open is not taken from under it.
+    if (fileExists(path) && kxFileLockedByOther(path)) throw KxDbError::CannotCreate;
+    // A file of that name is replaced only once the new database is written whole, so a full
+    // disk keeps it; a read-only one is replaced all the same.
+    KxReadOnlyLifted writable(path);
     try {
-        db_.create(path, kTypeTag, kOpenDocument, storedUserId());
+        db_.createUnsaved(path, kTypeTag, kOpenDocument, storedUserId());
         modified_ = true;
         std::uint16_t attributes = 0;
         if (request.checkboxesEditable) attributes |= kAttrEditableCheckboxes;
@@ -209,12 +208,11 @@ bool KxDbDoc::createDatabase(const KxNewDatabaseRequest& request) {
         db_.header().setModificationStamp(freshStamp());
         kxBuildNewDatabaseSchema(db_, request.fields, attributes);
         mainListSet_ = db_.header().currentListSet();
-        // The file is written at once: a database that was only created would leave an empty,
-        // unreadable file behind when the program ends without a save.
+        // The file is written at once, so that the new database is on disk from the start.
         db_.save();
+        writable.kept();
     } catch (...) {
         db_.close(true);
-        ::unlink(path.c_str());
         afterOpenFailure();
         throw;
     }

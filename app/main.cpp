@@ -2,7 +2,10 @@
 
 #include "app/KxDbAppQt.h"
 
+#include "FileSizeSignal.h"
+
 int main(int argc, char** argv) {
+    kxIgnoreFileSizeSignal();
     KxDbApp app(argc, argv);
     if (!app.startUp()) return 1;
     return app.exec();

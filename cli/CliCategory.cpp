@@ -7,17 +7,30 @@
 #include "TextCollation.h"
 #include "editors/CategoryEditing.h"
 
-std::uint16_t cliCategoryFilter(const KxDatabase& db, const std::string& name) {
+#include <ostream>
+
+std::string cliCategoryText(const std::string& name, std::ostream& err) {
+    std::string text = cliToDatabaseText(name);
+    if (text.size() > KxCategoryEditor::kMaxNameLength) {
+        text.resize(KxCategoryEditor::kMaxNameLength);
+        err << "category name cut to " << KxCategoryEditor::kMaxNameLength << " characters: '"
+            << cliFromDatabaseText(text) << "'\n";
+    }
+    return text;
+}
+
+std::uint16_t cliCategoryFilter(const KxDatabase& db, const std::string& name, std::ostream& err) {
     if (name == "all") return 255;
-    const std::string text = cliToDatabaseText(name);
+    const std::string text = cliCategoryText(name, err);
     if (kxEqualTextNoCase(text, kxString(kxStrUnfiled))) return 0;
     for (std::uint16_t slot = 1; slot < 16; ++slot)
         if (db.fileHeader().categoryName(slot) == text) return slot;
     throw CliUsageError("no category named '" + name + "'");
 }
 
-std::optional<std::uint16_t> cliCategoryForNewRecord(KxDatabase& db, KxUi& ui, const std::string& name) {
-    const std::string text = cliToDatabaseText(name);
+std::optional<std::uint16_t> cliCategoryForNewRecord(KxDatabase& db, KxUi& ui, const std::string& name,
+                                                    std::ostream& err) {
+    const std::string text = cliCategoryText(name, err);
     if (text.empty() || kxEqualTextNoCase(text, kxString(kxStrUnfiled))) return 0;
     const std::uint8_t slot = KxCategoryEditor(db).findCategory(text);
     if (slot != KxCategoryEditor::kNotFound) return slot;

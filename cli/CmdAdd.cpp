@@ -44,7 +44,7 @@ int runAdd(CliContext& c) {
     CliUi ui(c.err);
     std::uint16_t category = 0;
     if (auto name = args.option("category")) {
-        const auto slot = cliCategoryForNewRecord(*db, ui, *name);
+        const auto slot = cliCategoryForNewRecord(*db, ui, *name, c.err);
         if (!slot) return 1;
         category = *slot;
     }

@@ -10,8 +10,8 @@
 #include <ostream>
 
 namespace {
-std::size_t namedSlot(const KxDatabase& db, const std::string& name) {
-    const std::uint16_t slot = cliCategoryFilter(db, name);
+std::size_t namedSlot(const KxDatabase& db, const std::string& name, std::ostream& err) {
+    const std::uint16_t slot = cliCategoryFilter(db, name, err);
     if (slot == 0 || slot == 255) throw CliUsageError("'" + name + "' is not a named category");
     return slot;
 }
@@ -38,12 +38,12 @@ int runCategory(CliContext& c) {
     KxCategoryEditing editing(*db, ui);
     bool done = false;
     if (const auto added = args.option("add")) {
-        done = editing.add(cliToDatabaseText(*added)).has_value();
+        done = editing.add(cliCategoryText(*added, c.err)).has_value();
     } else if (const auto old = args.option("rename")) {
         if (args.positional().size() != 2) throw CliUsageError("--rename OLD NEW");
-        done = editing.rename(namedSlot(*db, *old), cliToDatabaseText(args.positional()[1])).has_value();
+        done = editing.rename(namedSlot(*db, *old, c.err), cliCategoryText(args.positional()[1], c.err)).has_value();
     } else if (const auto doomed = args.option("delete")) {
-        done = editing.remove(namedSlot(*db, *doomed), args.flag("records"));
+        done = editing.remove(namedSlot(*db, *doomed, c.err), args.flag("records"));
     }
     if (!done) return 1;
     cliSaveChanged(*db);

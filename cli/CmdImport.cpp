@@ -68,7 +68,7 @@ int runImport(CliContext& c) {
     auto db = cliOpenForWriting(path);
     CliUi ui(c.err);
     const auto category = args.option("category");
-    const std::uint16_t listCategory = category ? cliCategoryFilter(*db, *category) : kAllCategories;
+    const std::uint16_t listCategory = category ? cliCategoryFilter(*db, *category, c.err) : kAllCategories;
     KxFieldSelection selection(*db, kxImportSelectionOptions(listCategory));
     const std::size_t fieldEntries = selection.entryCount() - (listCategory == kAllCategories ? 1 : 0);
     if (fieldEntries == 0) {

@@ -15,7 +15,7 @@ int runList(CliContext& c) {
     selection.deleted = args.flag("deleted");
     selection.foundOnly = args.flag("found");
     selection.allFields = args.flag("all-fields");
-    if (auto name = args.option("category")) selection.category = cliCategoryFilter(*db, *name);
+    if (auto name = args.option("category")) selection.category = cliCategoryFilter(*db, *name, c.err);
     cliPrintRecords(*db, selection, args.flag("json"), c.out);
     return 0;
 }

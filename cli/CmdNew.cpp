@@ -6,7 +6,6 @@
 #include "KxDatabase.h"
 #include "editors/SchemaBuilder.h"
 
-#include <cstdio>
 #include <ostream>
 #include <sys/stat.h>
 
@@ -20,22 +19,15 @@ int runNew(CliContext& c) {
     const std::string path = args.positional()[0];
     const auto specs = parseFieldSpecs(args.all("field"));
     struct stat st {};
-    if (stat(path.c_str(), &st) == 0) {
-        if (!args.flag("force")) throw CliUsageError(path + " exists (use --force to replace it)");
-        // As a new database does: the old file goes first; one that cannot go is an error.
-        if (std::remove(path.c_str()) != 0) throw KxDbError::CannotCreate;
-    }
+    if (stat(path.c_str(), &st) == 0 && !args.flag("force"))
+        throw CliUsageError(path + " exists (use --force to replace it)");
+    // The new database is written beside any old file and replaces it only once complete;
+    // a file another writer holds, a directory or a device is refused by the save.
     KxDatabase db;
-    db.create(path, kRolvaTypeTag, kOpenDocument, cliUserId());
-    try {
-        db.header().setModificationStamp(cliFreshStamp());
-        kxBuildNewDatabaseSchema(db, specs, kNewDatabaseAttributes);
-        db.save();
-    } catch (...) {
-        db.close(true);
-        std::remove(path.c_str()); // never leave an empty, unreadable file behind
-        throw;
-    }
+    db.createUnsaved(path, kRolvaTypeTag, kOpenDocument, cliUserId());
+    db.header().setModificationStamp(cliFreshStamp());
+    kxBuildNewDatabaseSchema(db, specs, kNewDatabaseAttributes);
+    db.save();
     c.out << "created " << path << " with " << specs.size() << " fields\n";
     return 0;
 }

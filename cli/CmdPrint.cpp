@@ -11,6 +11,7 @@
 #include "Paths.h"
 #include "print/PrintSettings.h"
 #include "print/Report.h"
+#include "transfer/ExportPath.h"
 #include "transfer/FieldSelection.h"
 
 #include <charconv>
@@ -46,7 +47,7 @@ KxFieldSelection::Options printOptions() {
 }
 
 int runPrint(CliContext& c) {
-    CliArgs args(c.args, {"deleted"}, {"template", "title", "range", "limit", "fields"});
+    CliArgs args(c.args, {"deleted", "yes"}, {"template", "title", "range", "limit", "fields"});
     args.expectPositional(2, 2);
     const std::string path = args.positional()[0];
     const std::string out = args.positional()[1];
@@ -63,7 +64,10 @@ int runPrint(CliContext& c) {
     const int records = limit(args.option("limit"));
     const bool deleted = args.flag("deleted");
 
-    CliUi ui(c.err);
+    CliUi ui(c.err, args.flag("yes"));
+    // Asked before anything is generated, as export asks: the database itself, a directory
+    // or device, a read-only file or one another writer holds is never replaced.
+    if (!kxConfirmOutputTarget(ui, out, path)) return 1;
     KxDatabaseHtmlReport report(ui, *db, selection,
                                 {db->header().currentRecord(), db->header().currentCategory()});
     const auto box = ui.waitBox(kxString(kxStrGeneratingPrintout));
@@ -85,11 +89,12 @@ int runPrint(CliContext& c) {
 
 const CliRegistrar registrar(
     {"print", "FILE OUT.html [--template NAME|PATH] [--title TEXT] [--range all|category|found|selected] "
-              "[--limit N] [--fields LABEL,...|--fields all] [--deleted]",
+              "[--limit N] [--fields LABEL,...|--fields all] [--deleted] [--yes]",
      "Fill a print template with the records in range and write the HTML (UTF-8). Title, range and "
      "template default to the database's print settings (template Basic.htm). A NAME is looked up in "
      "the templates directories beside the program and under share/rolva/templates; a PATH (with a "
-     "slash) is used as given. --limit N prints at most N + 1 records.",
+     "slash) is used as given. --limit N prints at most N + 1 records. An existing OUT is replaced only "
+     "with --yes, and only once the report is complete; the database itself never.",
      runPrint});
 
 } // namespace

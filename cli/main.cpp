@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "FileSizeSignal.h"
 #include "Locale.h"
 #include "ProcessLocale.h"
 
@@ -6,6 +7,7 @@
 #include <iostream>
 
 int main(int argc, char** argv) {
+    kxIgnoreFileSizeSignal();
     std::setlocale(LC_ALL, "");
     kxSetLocale(kxReadProcessLocale());
     std::ios::sync_with_stdio(false);

@@ -3,6 +3,7 @@
 #include "KxDatabase.h"
 
 #include "ChunkLoader.h"
+#include "FileReplacement.h"
 #include "ItemListChunk.h"
 #include "PropertyChunk.h"
 #include "RecordChunk.h"
@@ -31,12 +32,6 @@ std::string baseNameOf(const std::string& path) {
     return name;
 }
 
-std::string directoryOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 bool fileExists(const std::string& path) {
     struct stat st {};
     return stat(path.c_str(), &st) == 0;
@@ -47,13 +42,6 @@ bool isReadOnlyFile(const std::string& path) {
     struct stat st {};
     if (stat(path.c_str(), &st) != 0) return false;
     return (st.st_mode & 0222) == 0 || access(path.c_str(), W_OK) != 0;
-}
-
-void syncDirectory(const std::string& dir) {
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    fsync(fd);
-    ::close(fd);
 }
 
 double millisecondsSince(std::chrono::steady_clock::time_point start) {
@@ -285,7 +273,10 @@ void KxDatabase::writeFile(PosixFile& file) {
 void KxDatabase::save(const std::optional<std::string>& newPath) {
     if (!header_) throw KxDbError::NoDatabase;
     const std::string target = newPath ? *newPath : path_;
-    const bool replacesOther = newPath && !kxSameFile(*newPath, path_) && fileExists(target);
+    // The database's own file is replaced under the lock it holds; any other file (Save As
+    // onto another one, a new database written over an old one) only when no one holds it.
+    const bool ownFile = file_.isOpen() && (!newPath || kxSameFile(*newPath, path_));
+    const bool replacesOther = !ownFile && fileExists(target);
     if (replacesOther && (isReadOnlyFile(target) || kxFileLockedByOther(target)))
         throw KxDbError::CannotReplace;
     if (!replacesOther && fileExists(target) && isReadOnlyFile(target))
@@ -293,27 +284,28 @@ void KxDatabase::save(const std::optional<std::string>& newPath) {
 
     const KxFileHeader previousHeader = fileHeader_;
     if (newPath) fileHeader_.setDatabaseName(baseNameOf(path_));
-    std::string tempPath;
     try {
         const auto started = std::chrono::steady_clock::now();
-        PosixFile temp = PosixFile::createTempBeside(target, tempPath);
-        if (flags_ & kOpenDenyWriters) temp.lockExclusive();
-        writeFile(temp);
+        std::optional<KxFileReplacement> out;
+        try {
+            out.emplace(target, KxReplaceRules{true, false, true});
+        } catch (KxDbError e) {
+            // A database never written before cannot be made where it was asked for.
+            if (!file_.isOpen() && e != KxDbError::CannotReplace) throw KxDbError::CannotCreate;
+            throw;
+        }
+        writeFile(out->file());
         saveTiming_.writeMs = millisecondsSince(started);
         const auto syncStarted = std::chrono::steady_clock::now();
-        temp.sync();
-        if (std::rename(tempPath.c_str(), target.c_str()) != 0)
-            throw replacesOther ? KxDbError::CannotReplace : KxDbError::CannotOpenOther;
-        tempPath.clear();
-        syncDirectory(directoryOf(target));
+        out->commit(replacesOther ? KxDbError::CannotReplace : KxDbError::CannotOpenOther);
         saveTiming_.syncMs = millisecondsSince(syncStarted);
         file_.close(true); // the data is safe on disk; the old handle has nothing left to give
-        file_ = std::move(temp);
+        file_ = out->takeFile();
+        if (!(flags_ & kOpenDenyWriters)) file_.unlock();
         path_ = target;
         report(static_cast<std::uint32_t>(directory_.size()) + 2,
                static_cast<std::uint32_t>(directory_.size()) + 2);
     } catch (...) {
-        if (!tempPath.empty()) unlink(tempPath.c_str());
         fileHeader_ = previousHeader;
         try {
             throw;
@@ -328,11 +320,27 @@ void KxDatabase::save(const std::optional<std::string>& newPath) {
 void KxDatabase::create(const std::string& path, std::string_view typeTag, std::uint16_t flags,
                         std::uint32_t userId) {
     close(true);
+    try {
+        file_ = PosixFile::createNew(path, flags);
+    } catch (const KxDbError&) {
+        resetState();
+        throw;
+    }
+    initNew(path, typeTag, flags, userId);
+}
+
+void KxDatabase::createUnsaved(const std::string& path, std::string_view typeTag,
+                               std::uint16_t flags, std::uint32_t userId) {
+    close(true);
+    initNew(path, typeTag, flags, userId);
+}
+
+void KxDatabase::initNew(const std::string& path, std::string_view typeTag, std::uint16_t flags,
+                         std::uint32_t userId) {
     userId_ = userId;
     path_ = path;
     flags_ = flags;
     try {
-        file_ = PosixFile::createNew(path, flags);
         fileHeader_.reset();
         fileHeader_.setDatabaseName(baseNameOf(path));
         fileHeader_.setTypeTag(typeTag);

@@ -73,6 +73,10 @@ public:
     // --- the container ---
     void create(const std::string& path, std::string_view typeTag, std::uint16_t flags,
                 std::uint32_t userId);
+    // A new database that has no file yet: the first save writes it, replacing a file at the
+    // path only once the new one is complete.
+    void createUnsaved(const std::string& path, std::string_view typeTag, std::uint16_t flags,
+                       std::uint32_t userId);
     void open(const std::string& path, std::uint16_t flags, std::uint32_t userId);
     // Writes the whole database; with a path, to that path, which becomes the database's file.
     // The new file is written beside the target and renamed over it only once complete, so
@@ -165,6 +169,8 @@ private:
     };
 
     void resetState();
+    void initNew(const std::string& path, std::string_view typeTag, std::uint16_t flags,
+                 std::uint32_t userId);
     void loadChunks(KxChunkLoader& loader, const std::vector<std::uint32_t>& offsets);
     void bindItemLists(const std::vector<std::uint32_t>& offsets);
     void checkReferences() const;

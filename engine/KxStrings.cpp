@@ -127,6 +127,7 @@ const std::map<int, std::string>& table() {
         {kxStrScheduleReinstall,
          "Now that your changes are complete, you need to reinstall this database on your "
          "handheld(s).  Would you like to schedule a reinstallation for your next sync?"},
+        {kxStrCannotWritePrintOutput, "Could not write the print output file %s."},
         // The main window; command ids are their own prompt numbers.
         {kxStrIdlePrompt, "For Help, press F1"},
         {kxStrHelpNotInstalled, "Help is not installed with this copy of Rolva Desk."},

@@ -1,6 +1,7 @@
 #include "PosixFile.h"
 
 #include "KxDbError.h"
+#include "SysCalls.h"
 
 #include <algorithm>
 #include <cctype>
@@ -32,6 +33,11 @@ void failWritesAfter(std::uint64_t bytes, int error) {
     g_writeError = error;
 }
 void failTempCreation(int error) { g_tempError = error; }
+int takeTempCreationFailure() {
+    const int error = g_tempError;
+    g_tempError = 0;
+    return error;
+}
 } // namespace kx::testing
 
 PosixFile::~PosixFile() { close(true); }
@@ -48,11 +54,15 @@ PosixFile& PosixFile::operator=(PosixFile&& other) noexcept {
 }
 
 PosixFile PosixFile::openExisting(const std::string& path, std::uint16_t flags) {
-    const int fd = ::open(path.c_str(), (wantsWrite(flags) ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+    // Without blocking: a FIFO or a device given as the database must be refused, not
+    // waited on for ever.
+    const int fd = kxSys().open(path.c_str(),
+                                (wantsWrite(flags) ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NONBLOCK, 0);
     if (fd < 0) throw openError(errno);
     PosixFile file(fd);
     struct stat st {};
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) throw KxDbError::CannotOpenOther;
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (flags & 0x08) {
         file.lockExclusive();
     } else if (wantsWrite(flags)) {
@@ -66,7 +76,7 @@ PosixFile PosixFile::openExisting(const std::string& path, std::uint16_t flags) 
 PosixFile PosixFile::createNew(const std::string& path, std::uint16_t flags) {
     int mode = O_RDWR | O_CREAT | O_CLOEXEC;
     mode |= (flags & 0x20) ? O_TRUNC : O_EXCL;
-    const int fd = ::open(path.c_str(), mode, 0666);
+    const int fd = kxSys().open(path.c_str(), mode, 0666);
     if (fd < 0) {
         if (errno == EEXIST) throw KxDbError::FileExists;
         if (errno == EACCES || errno == EPERM) throw KxDbError::AccessDenied;
@@ -75,26 +85,6 @@ PosixFile PosixFile::createNew(const std::string& path, std::uint16_t flags) {
     PosixFile file(fd);
     if (flags & 0x08) file.lockExclusive();
     return file;
-}
-
-PosixFile PosixFile::createTempBeside(const std::string& target, std::string& tempPath) {
-    const auto slash = target.rfind('/');
-    const std::string dir = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string pattern = dir + "." + base + ".XXXXXX";
-    if (g_tempError != 0) {
-        errno = g_tempError;
-        g_tempError = 0;
-        throw openError(errno);
-    }
-    const int fd = mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd < 0) throw openError(errno);
-    // mkstemp makes the file private; a database file gets the usual permissions.
-    const mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, 0666 & ~mask);
-    tempPath = pattern;
-    return PosixFile(fd);
 }
 
 std::size_t PosixFile::readAt(std::uint64_t offset, void* buffer, std::size_t n) const {
@@ -128,7 +118,7 @@ void PosixFile::writeAll(const void* data, std::size_t n) {
             chunk = static_cast<std::size_t>(std::min<std::uint64_t>(chunk, g_writeBudget));
             g_writeBudget -= chunk;
         }
-        const ssize_t wrote = ::write(fd_, in + done, chunk);
+        const ssize_t wrote = kxSys().write(fd_, in + done, chunk);
         if (wrote < 0 && errno == EINTR) continue;
         if (wrote <= 0) throw errno == EBADF ? KxDbError::FileHandle : KxDbError::DiskFull;
         done += static_cast<std::size_t>(wrote);
@@ -136,22 +126,24 @@ void PosixFile::writeAll(const void* data, std::size_t n) {
 }
 
 void PosixFile::sync() {
-    if (fsync(fd_) != 0) throw errno == EBADF ? KxDbError::FileHandle : KxDbError::DiskFull;
+    if (kxSys().fsync(fd_) != 0) throw errno == EBADF ? KxDbError::FileHandle : KxDbError::DiskFull;
 }
 
 void PosixFile::lockExclusive() {
     if (flock(fd_, LOCK_EX | LOCK_NB) != 0) throw KxDbError::AccessDenied;
 }
 
+void PosixFile::unlock() { flock(fd_, LOCK_UN); }
+
 void PosixFile::close(bool ignoreErrors) {
     if (fd_ < 0) return;
     const int fd = fd_;
     fd_ = -1;
-    if (::close(fd) != 0 && !ignoreErrors) throw KxDbError::FileHandle;
+    if (kxSys().close(fd) != 0 && !ignoreErrors) throw KxDbError::FileHandle;
 }
 
 bool kxFileLockedByOther(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return false;
     const bool locked = flock(fd, LOCK_SH | LOCK_NB) != 0;
     ::close(fd);

@@ -27,8 +27,8 @@ public:
     // Makes a new file: FileExists (2) unless the flags ask for truncation, AccessDenied (6),
     // else CannotCreate (7).
     static PosixFile createNew(const std::string& path, std::uint16_t flags);
-    // A new temporary file beside `target`, for writing a complete replacement.
-    static PosixFile createTempBeside(const std::string& target, std::string& tempPath);
+    // Takes ownership of an open descriptor.
+    static PosixFile adopt(int fd) { return PosixFile(fd); }
 
     // Reads up to n bytes at offset; returns how many were read.
     std::size_t readAt(std::uint64_t offset, void* buffer, std::size_t n) const;
@@ -38,6 +38,7 @@ public:
     void sync();
     // Takes the "deny other writers" lock; AccessDenied (6) when another holder has it.
     void lockExclusive();
+    void unlock();
     // Closes; a failure gives FileHandle (32) unless ignored.
     void close(bool ignoreErrors);
 
@@ -57,4 +58,6 @@ namespace kx::testing {
 void failWritesAfter(std::uint64_t bytes, int error);
 // The next temporary file cannot be created: it fails with `error` (0 turns it off).
 void failTempCreation(int error);
+// The error the next temporary file is to fail with, once; 0 for none.
+int takeTempCreationFailure();
 } // namespace kx::testing

@@ -2,6 +2,8 @@
 
 #include "Paths.h"
 
+#include "FileReplacement.h"
+
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -31,49 +33,19 @@ class Fd {
     int fd_;
 };
 
-std::string parentOf(const std::string& path) {
-    std::size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
-// The file a path finally names: a symbolic link to the settings file is kept as a link.
-std::string resolveTarget(const std::string& path) {
-    std::string target = path;
-    for (int hops = 0; hops < 40; ++hops) {
-        char buffer[PATH_MAX];
-        ssize_t n = ::readlink(target.c_str(), buffer, sizeof buffer);
-        if (n <= 0 || static_cast<std::size_t>(n) >= sizeof buffer) return target;
-        std::string link(buffer, static_cast<std::size_t>(n));
-        target = link.front() == '/' ? link : parentOf(target) + '/' + link;
-    }
-    return path;
-}
-
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
 } // namespace
 
 KxFileContent kxReadWholeFile(const std::string& path, std::size_t maxBytes) {
     KxFileContent result;
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without blocking: a FIFO at the path must be refused, not waited on for ever.
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) {
         result.status = errno == ENOENT ? KxReadStatus::Missing : KxReadStatus::Failed;
         return result;
     }
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return result;
+    ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
     if (static_cast<std::size_t>(st.st_size) > maxBytes) {
         result.status = KxReadStatus::TooLarge;
         return result;
@@ -102,27 +74,14 @@ KxFileContent kxReadWholeFile(const std::string& path, std::size_t maxBytes) {
 
 bool kxWriteFileAtomically(const std::string& path, std::string_view bytes) {
     if (path.empty()) return false;
-    const std::string target = resolveTarget(path);
-    const std::string directory = parentOf(target);
-    if (!kxMakeDirectories(directory)) return false;
-
-    static std::atomic<unsigned> counter{0};
-    std::string temp;
-    int raw = -1;
-    for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
-        temp = target + ".tmp." + std::to_string(::getpid()) + '.' + std::to_string(counter++);
-        raw = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (raw < 0 && errno != EEXIST) return false;
+    const std::string directory = kxDirectoryOf(kxResolveLinks(path));
+    if (!directory.empty() && !kxMakeDirectories(directory)) return false;
+    try {
+        KxFileReplacement out(path);
+        out.file().writeAll(bytes.data(), bytes.size());
+        out.commit();
+        return true;
+    } catch (KxDbError) {
+        return false;
     }
-    if (raw < 0) return false;
-    Fd fd(raw);
-
-    struct stat old {};
-    bool ok = true;
-    if (::stat(target.c_str(), &old) == 0) ok = ::fchmod(fd.get(), old.st_mode & 07777) == 0;
-    ok = ok && writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
-    ok = fd.close() && ok;
-    ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) ::unlink(temp.c_str());
-    return ok;
 }

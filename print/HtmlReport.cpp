@@ -3,9 +3,9 @@
 #include "print/ReportValue.h"
 
 #include "Cp1252.h"
+#include "KxDbError.h"
 #include "KxStrings.h"
 
-#include <filesystem>
 #include <optional>
 
 namespace {
@@ -32,6 +32,11 @@ class Fill {
 
   private:
     bool suppressed() const { return skip_.back(); }
+    // Output past the size limit could not be printed anyway: the run stops there.
+    void emit(std::string_view text) {
+        output_.write(text);
+        if (output_.size() > KxHtmlReport::kLargeOutput) tooLarge_ = true;
+    }
     void push(bool suppress) { skip_.push_back(suppress); }
     void pop() {
         if (skip_.size() > 1) skip_.pop_back();
@@ -110,7 +115,6 @@ bool Fill::endRecords(std::size_t& at) {
         const KxReportSource::Progress done = source_.progress();
         if (hooks_.progress(done.position, done.end)) return true;
     }
-    if (!tooLarge_) tooLarge_ = output_.size() > KxHtmlReport::kLargeOutput;
     releaseRecord();
     if (source_.nextRecord()) {
         makeCurrent();
@@ -171,18 +175,18 @@ int Fill::run() {
     if (fieldCount_ == 0) return kxReportDone;
     prepare(0, KxReportTag::PrimaryField, KxReportTag::PrimaryLabel);
 
-    for (std::size_t at = 0; at < tokens_.size(); ++at) {
+    for (std::size_t at = 0; at < tokens_.size() && !tooLarge_; ++at) {
         const KxReportToken& token = tokens_[at];
         switch (token.tag) {
         case KxReportTag::Literal:
-            if (!suppressed()) output_.write(token.text);
+            if (!suppressed()) emit(token.text);
             break;
         case KxReportTag::Title:
         case KxReportTag::PrimaryField:
         case KxReportTag::PrimaryLabel:
         case KxReportTag::Label:
         case KxReportTag::Field:
-            if (!suppressed()) output_.write(kxToUtf8(kxEscapeReportValue(slot(token.tag))));
+            if (!suppressed()) emit(kxToUtf8(kxEscapeReportValue(slot(token.tag))));
             break;
         case KxReportTag::BeginRecords:
             beginRecords(at);
@@ -225,9 +229,9 @@ int KxHtmlReport::generate(const KxReportHooks& hooks, const std::string& templa
                            const std::string& outputPath, const std::string& title, int rangeMode,
                            bool deletedList, int limit) {
     source_.initCursor(rangeMode, deletedList, limit);
-    std::error_code ignored;
-    std::filesystem::remove(outputPath, ignored);
-
+    // The output goes beside the file at the output path and replaces it only when the run
+    // ends well (or stops at the size limit, which the user is told): a missing template, a
+    // cancel or a failed write leave the previous file as it was.
     std::string text;
     if (!kxReadReportTemplate(templatePath, text)) {
         tell(hooks, kxString(kxStrCannotOpenTemplate, templatePath));
@@ -243,9 +247,11 @@ int KxHtmlReport::generate(const KxReportHooks& hooks, const std::string& templa
         return kxReportNotPrintable;
     }
     const int result = fill(hooks, output);
-    // A short write leaves a file the browser would print truncated.
-    if (!output.close()) {
-        tell(hooks, kxString(kxStrCannotCreatePrintOutput, outputPath));
+    const bool cancelled = result != kxReportDone && output.size() <= kLargeOutput;
+    if (cancelled) return result;
+    const KxDbError failure = output.commit();
+    if (failure != KxDbError::None) {
+        tell(hooks, kxString(kxStrCannotWritePrintOutput, outputPath) + ' ' + kxDbErrorMessage(failure));
         return kxReportNotPrintable;
     }
     return result;

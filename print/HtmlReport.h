@@ -28,15 +28,16 @@ inline constexpr int kxReportNotPrintable = 1;
 
 class KxHtmlReport {
   public:
-    // Output larger than this is too much for the browser to print; it is still written
-    // whole, and the run says so and answers kxReportNotPrintable.
+    // Output larger than this is too much for the browser to print: the run stops as soon as
+    // the output passes it, says so and answers kxReportNotPrintable.
     static constexpr std::uint64_t kLargeOutput = 3000000;
 
     // The source outlives the report.
     explicit KxHtmlReport(KxReportSource& source) : source_(source) {}
 
-    // Reads the template file, fills it and writes the output file (deleted first, so a
-    // failed run leaves no stale output to print). The title is Windows-1252 text.
+    // Reads the template file, fills it and writes the output file, replacing the file at the
+    // output path only when the run completes (or stops at the size limit); a failed or
+    // cancelled run leaves it as it was. The title is Windows-1252 text.
     int generate(const KxReportHooks& hooks, const std::string& templatePath,
                  const std::string& outputPath, const std::string& title, int rangeMode,
                  bool deletedList, int limit);

@@ -6,7 +6,6 @@
 #include "Cp1252.h"
 #include "KxStrings.h"
 
-#include <cstdio>
 
 KxDatabaseHtmlReport::KxDatabaseHtmlReport(KxUi& ui, const KxDatabase& db,
                                            const KxFieldSelection& selection, KxReportView view)
@@ -33,8 +32,7 @@ int KxDatabaseHtmlReport::generateNamed(KxWaitBox* progress, std::string_view te
                                         int rangeMode, bool deletedList, int limit) {
     if (const auto path = kxFindTemplate(templateName, templateDirectories))
         return generate(progress, *path, outputPath, title, rangeMode, deletedList, limit);
-    // As with a template that cannot be opened: no stale output is left to print.
-    std::remove(outputPath.c_str());
+    // As with a template that cannot be opened: the output file is left as it was.
     ui_.inform(kxString(kxStrCannotOpenTemplate, kxFromUtf8(templateName)));
     return kxReportNotPrintable;
 }

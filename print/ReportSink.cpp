@@ -1,21 +1,45 @@
 #include "print/ReportSink.h"
 
-KxFileSink::KxFileSink(const std::string& path) : file_(std::fopen(path.c_str(), "wb")) {}
+namespace {
+constexpr std::size_t kBufferSize = 1 << 16;
+} // namespace
 
-KxFileSink::~KxFileSink() {
-    close();
+KxFileSink::KxFileSink(const std::string& path) {
+    try {
+        file_.emplace(path);
+    } catch (KxDbError) {
+        file_.reset();
+    }
 }
+
+KxFileSink::~KxFileSink() = default;
 
 void KxFileSink::write(std::string_view text) {
-    if (!file_ || failed_) return;
-    if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) failed_ = true;
     size_ += text.size();
+    if (!file_ || failure_ != KxDbError::None) return;
+    buffer_.append(text);
+    if (buffer_.size() >= kBufferSize) flush();
 }
 
-bool KxFileSink::close() {
-    if (file_) {
-        if (std::fclose(file_) != 0) failed_ = true;
-        file_ = nullptr;
+void KxFileSink::flush() {
+    try {
+        file_->file().writeAll(buffer_.data(), buffer_.size());
+    } catch (KxDbError e) {
+        failure_ = e;
     }
-    return !failed_;
+    buffer_.clear();
+}
+
+KxDbError KxFileSink::commit() {
+    if (!file_) return KxDbError::CannotCreate;
+    if (failure_ == KxDbError::None) flush();
+    if (failure_ == KxDbError::None) {
+        try {
+            file_->commit();
+        } catch (KxDbError e) {
+            failure_ = e;
+        }
+    }
+    file_.reset();
+    return failure_;
 }

@@ -2,7 +2,9 @@
 // Where a report's UTF-8 output goes: a file for printing, a string for tests and samples.
 
 #include <cstdint>
-#include <cstdio>
+#include "FileReplacement.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,22 +28,27 @@ class KxStringSink final : public KxReportSink {
 
 class KxFileSink final : public KxReportSink {
   public:
-    // Creates (or truncates) the file; isOpen() tells whether that worked.
+    // Starts the output beside any file at the path, which is replaced only by commit();
+    // isOpen() tells whether that worked.
     explicit KxFileSink(const std::string& path);
     ~KxFileSink() override;
     KxFileSink(const KxFileSink&) = delete;
     KxFileSink& operator=(const KxFileSink&) = delete;
 
-    bool isOpen() const { return file_ != nullptr; }
+    bool isOpen() const { return file_.has_value(); }
 
     void write(std::string_view text) override;
     std::uint64_t size() const override { return size_; }
 
-    // Flushes and closes the file; false when any write failed (a full disk, say).
-    bool close();
+    // Puts the output in place of the file at the path. On failure (a full disk, say) the
+    // previous file stays as it was and the error's code is given; KxDbError::None on success.
+    KxDbError commit();
 
   private:
-    std::FILE* file_;
+    void flush();
+
+    std::optional<KxFileReplacement> file_;
+    std::string buffer_;
     std::uint64_t size_ = 0;
-    bool failed_ = false;
+    KxDbError failure_ = KxDbError::None;
 };

@@ -10,22 +10,12 @@
 #include "RecordHandle.h"
 #include "SchemaEditor.h"
 #include "Sort.h"
+#include "FileReplacement.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <sys/stat.h>
 
 namespace {
 
 constexpr std::uint16_t kFlagLabelShown = 0x04;
-
-// A file already at the path goes first, read-only or not.
-void removeExisting(const std::string& path) {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0) return;
-    if (S_ISREG(st.st_mode)) ::chmod(path.c_str(), st.st_mode | S_IWUSR);
-    if (std::remove(path.c_str()) != 0) throw KxDbError::CannotCreate;
-}
 
 // The display flags of the field's item in the current form layout; a field missing from the
 // form shows its label and nothing else.
@@ -63,8 +53,9 @@ KxDatabaseExport::KxDatabaseExport(const KxDatabase& source, const KxFieldSelect
                                    const std::string& path, std::uint32_t userId,
                                    std::uint32_t stamp)
     : path_(path) {
-    removeExisting(path);
-    target_.create(path, kRolvaTypeTag, kOpenDocument, userId);
+    // The file is written only by finish(), beside any file at the path, which it replaces
+    // once complete.
+    target_.createUnsaved(path, kRolvaTypeTag, kOpenDocument, userId);
     try {
         buildSchema(source, selection, stamp);
         if (copyCategory_) copyCategoryNames(source);
@@ -123,11 +114,17 @@ void KxDatabaseExport::writeRecord(const KxRecordChunk& record, std::uint16_t ca
 
 void KxDatabaseExport::finish() {
     sortRecords(target_);
-    target_.save();
+    // The user agreed to replace the file at the path, read-only or not.
+    KxReadOnlyLifted writable(path_);
+    try {
+        target_.save();
+    } catch (KxDbError e) {
+        // A file that cannot be made or replaced is error 7; a write that fails keeps its own.
+        if (e == KxDbError::DiskFull || e == KxDbError::FileHandle || e == KxDbError::OutOfMemory) throw;
+        throw KxDbError::CannotCreate;
+    }
+    writable.kept();
     target_.close(true);
 }
 
-void KxDatabaseExport::discard() {
-    target_.close(true);
-    std::remove(path_.c_str());
-}
+void KxDatabaseExport::discard() { target_.close(true); }

@@ -21,8 +21,8 @@ inline constexpr std::uint16_t kxExportedAttributes = 0x02 | 0x08 | 0x10 | 0x40 
 
 class KxDatabaseExport final : public KxExportTarget {
 public:
-    // Replaces any file at the path (KxDbError::CannotCreate when it cannot go) with a new
-    // database holding the schema. The labels come from the selection (without default
+    // A new database holding the schema, written to the path by finish(): a file there is
+    // replaced only once the new one is complete, never one another writer holds. The labels come from the selection (without default
     // names); the user id and the stamp are those a new database of this desktop gets.
     KxDatabaseExport(const KxDatabase& source, const KxFieldSelection& selection,
                      const std::string& path, std::uint32_t userId, std::uint32_t stamp);

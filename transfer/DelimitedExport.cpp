@@ -4,7 +4,6 @@
 
 #include "KxDbError.h"
 
-#include <cstdio>
 
 namespace {
 constexpr std::size_t kBufferSize = 1 << 16;
@@ -28,10 +27,13 @@ void kxAppendQuoted(std::string& line, std::string_view value) {
 
 KxDelimitedExport::KxDelimitedExport(const std::string& path, const KxFieldSelection& selection,
                                      char separator, KxTextEncoding encoding)
-    : path_(path), selection_(selection), separator_(separator), encoding_(encoding),
-      file_(std::fopen(path.c_str(), "wb")) {
-    if (!file_) throw KxDbError::CannotCreate;
-    std::setvbuf(file_.get(), nullptr, _IOFBF, kBufferSize);
+    : selection_(selection), separator_(separator), encoding_(encoding) {
+    try {
+        file_.emplace(path);
+    } catch (KxDbError) {
+        throw KxDbError::CannotCreate; // a text file that cannot be made, whatever the cause
+    }
+    buffer_.reserve(kBufferSize + 1024);
 }
 
 void KxDelimitedExport::writeHeader() {
@@ -54,22 +56,23 @@ void KxDelimitedExport::writeRecord(const KxRecordChunk& record, std::uint16_t c
 
 void KxDelimitedExport::writeLine() {
     line_.append(kLineEnd);
-    if (encoding_ == KxTextEncoding::Utf8) {
-        const std::string text = kxToUtf8(line_);
-        std::fwrite(text.data(), 1, text.size(), file_.get());
-    } else {
-        std::fwrite(line_.data(), 1, line_.size(), file_.get());
-    }
+    if (encoding_ == KxTextEncoding::Utf8)
+        buffer_ += kxToUtf8(line_);
+    else
+        buffer_ += line_;
+    if (buffer_.size() >= kBufferSize) flush();
+}
+
+void KxDelimitedExport::flush() {
+    file_->file().writeAll(buffer_.data(), buffer_.size());
+    buffer_.clear();
 }
 
 void KxDelimitedExport::finish() {
     if (!file_) return;
-    const bool failed = std::ferror(file_.get()) != 0;
-    const bool closeFailed = std::fclose(file_.release()) != 0;
-    if (failed || closeFailed) throw KxDbError::DiskFull;
+    flush();
+    file_->commit(KxDbError::CannotCreate);
+    file_.reset();
 }
 
-void KxDelimitedExport::discard() {
-    file_.reset();
-    std::remove(path_.c_str());
-}
+void KxDelimitedExport::discard() { file_.reset(); }

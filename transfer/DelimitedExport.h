@@ -7,8 +7,9 @@
 
 #include "Cp1252.h"
 
-#include <cstdio>
-#include <memory>
+#include "FileReplacement.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,7 +20,8 @@ void kxAppendQuoted(std::string& line, std::string_view value);
 
 class KxDelimitedExport final : public KxExportTarget {
 public:
-    // Creates (or empties) the file; KxDbError::CannotCreate when that fails. The selection's
+    // Starts the file beside any file at the path, which is replaced only by finish(); the
+    // errors of KxFileReplacement when that fails. The selection's
     // order names the columns; it outlives this object.
     KxDelimitedExport(const std::string& path, const KxFieldSelection& selection, char separator,
                       KxTextEncoding encoding);
@@ -27,21 +29,18 @@ public:
     // The labels of the chosen entries as one line.
     void writeHeader();
     void writeRecord(const KxRecordChunk& record, std::uint16_t category) override;
-    // KxDbError::DiskFull when any write failed.
+    // Puts the complete file in place; KxDbError::DiskFull when a write failed.
     void finish() override;
     void discard() override;
 
 private:
-    struct Closer {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
-
     void writeLine();
+    void flush();
 
-    std::string path_;
     const KxFieldSelection& selection_;
     char separator_;
     KxTextEncoding encoding_;
-    std::unique_ptr<std::FILE, Closer> file_;
-    std::string line_; // the line being built, in database text
+    std::optional<KxFileReplacement> file_;
+    std::string line_;   // the line being built, in database text
+    std::string buffer_; // lines not yet written
 };

@@ -5,6 +5,7 @@
 #include "app/KxUi.h"
 
 #include "Cp1252.h"
+#include "KxDbError.h"
 #include "KxStrings.h"
 #include "NoCase.h"
 #include "Paths.h"
@@ -87,6 +88,11 @@ bool fileExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0;
 }
 
+bool isRegularFile(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 bool directoryMissing(const std::string& path) {
     const std::string directory = kxDirectoryOf(path);
     if (directory.empty()) return false;
@@ -154,6 +160,30 @@ bool kxCheckExportPath(KxUi& ui, const std::string& path) {
     return true;
 }
 
+std::optional<std::string> kxConfirmOutputTarget(KxUi& ui, const std::string& path,
+                                                 const std::string& openDatabasePath) {
+    if (directoryMissing(path)) {
+        ui.inform(kxString(kxStrPathDoesNotExist));
+        return std::nullopt;
+    }
+    if (!fileExists(path)) return path;
+    if (!openDatabasePath.empty() && kxSameFile(path, openDatabasePath)) {
+        ui.inform(kxString(kxStrTargetIsOpenDatabase, shown(path)));
+        return std::nullopt;
+    }
+    // A directory, a device or a FIFO is never replaced by a file.
+    if (!isRegularFile(path) || kxIsReadOnlyFile(path)) {
+        ui.inform(kxString(kxStrReadOnlyTarget, shown(path)));
+        return std::nullopt;
+    }
+    if (kxFileLockedByOther(path)) {
+        ui.inform(kxDbErrorMessage(KxDbError::AccessDenied));
+        return std::nullopt;
+    }
+    if (!ui.ask(kxString(kxStrReplaceFile, shown(path)), KxAnswer::No)) return std::nullopt;
+    return path;
+}
+
 std::optional<std::string> kxConfirmExportTarget(KxUi& ui, const std::string& path,
                                                  KxExportFileType type,
                                                  const std::string& openDatabasePath) {
@@ -169,15 +199,11 @@ std::optional<std::string> kxConfirmExportTarget(KxUi& ui, const std::string& pa
         ui.inform(kxInvalidFileNameMessage());
         return std::nullopt;
     }
-    if (!fileExists(target)) return target;
-    if (!openDatabasePath.empty() && kxSameFile(target, openDatabasePath)) {
-        ui.inform(kxString(kxStrTargetIsOpenDatabase, shown(target)));
-        return std::nullopt;
-    }
-    if (kxIsReadOnlyFile(target)) {
+    // Text never goes over a database file.
+    if (type != KxExportFileType::Database && fileExists(target) && isRegularFile(target) &&
+        kxEqualNoCase(extensionOf(target).value_or(""), "rlv")) {
         ui.inform(kxString(kxStrReadOnlyTarget, shown(target)));
         return std::nullopt;
     }
-    if (!ui.ask(kxString(kxStrReplaceFile, shown(target)), KxAnswer::No)) return std::nullopt;
-    return target;
+    return kxConfirmOutputTarget(ui, target, openDatabasePath);
 }

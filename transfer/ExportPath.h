@@ -38,10 +38,16 @@ std::string kxInvalidFileNameMessage();
 // that cannot be written, is told to the user and refused.
 bool kxCheckExportPath(KxUi& ui, const std::string& path);
 
+// The checks every output file the user names passes (exports, reports): a directory part
+// that does not exist; a file that is the open database, is not a regular file, is read-only
+// or is held by another writer is refused; an existing file is replaced only when the user
+// says so. Returns the path, or none.
+std::optional<std::string> kxConfirmOutputTarget(KxUi& ui, const std::string& path,
+                                                 const std::string& openDatabasePath);
+
 // The checks of the "File Type and Name" page when the user goes on: the path checks; for a
-// file that does not exist yet the type's extension; for a database file the name rule; a
-// target that is the open database is refused; an existing file is replaced only when the
-// user says so. Returns the path to use (perhaps with a new extension), or none to stay on
+// file that does not exist yet the type's extension; for a database file the name rule; text
+// is never written over a database file; then the output file checks above. Returns the path to use (perhaps with a new extension), or none to stay on
 // the page.
 std::optional<std::string> kxConfirmExportTarget(KxUi& ui, const std::string& path,
                                                  KxExportFileType type,

@@ -65,8 +65,8 @@ bool KxExporter::run(const KxExportOptions& options, const KxExportSelections& s
             return true;
         }
     } catch (...) {
-        // A text file keeps what was written; a database file that was never saved is no use.
-        if (options.type == KxExportFileType::Database) target->discard();
+        // Nothing half written is left: the file that was there before stays as it was.
+        target->discard();
         throw;
     }
     target->discard();

@@ -4,6 +4,7 @@
 #include "Paths.h"
 
 #include <algorithm>
+#include <unistd.h>
 
 std::string KxImportLog::defaultPath() {
     const std::string directory = kxOutputDirectory();
@@ -12,8 +13,12 @@ std::string KxImportLog::defaultPath() {
 }
 
 KxImportLog::KxImportLog(std::string path) : path_(std::move(path)) {
-    file_ = std::fopen(path_.c_str(), "w");
-    created_ = file_ != nullptr;
+    try {
+        file_.emplace(path_, KxReplaceRules{false, true, false});
+        created_ = true;
+    } catch (KxDbError) {
+        file_.reset();
+    }
 }
 
 KxImportLog::~KxImportLog() { close(); }
@@ -25,17 +30,29 @@ void KxImportLog::write(const std::string& message) {
     std::string line = kxToUtf8(message);
     std::replace_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     line += '\n';
-    std::fwrite(line.data(), 1, line.size(), file_);
+    try {
+        file_->file().writeAll(line.data(), line.size());
+    } catch (KxDbError) {
+        file_.reset(); // a log that cannot be written is not put in place
+        created_ = false;
+    }
 }
 
 void KxImportLog::close() {
     if (!file_) return;
-    std::fclose(file_);
-    file_ = nullptr;
+    try {
+        file_->commit();
+        placed_ = true;
+    } catch (KxDbError) {
+        created_ = false;
+    }
+    file_.reset();
 }
 
 void KxImportLog::remove() {
-    close();
-    if (created_) std::remove(path_.c_str());
+    file_.reset(); // a log never put in place leaves nothing behind
+    // Only the file this log put in place goes.
+    if (placed_) ::unlink(path_.c_str());
+    placed_ = false;
     created_ = false;
 }

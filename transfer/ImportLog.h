@@ -1,8 +1,12 @@
 #pragma once
-// The import error log: a text file made empty at the start of every import run, one
-// message per line. Messages are the program's own text; the file is written in UTF-8.
+// The import error log: a text file made new by every import run, one message per line.
+// Messages are the program's own text; the file is written in UTF-8. The log is written
+// beside the log file and replaces it when closed; a symbolic link or anything else that is
+// not a regular file at the log's name is never written through or replaced.
 
-#include <cstdio>
+#include "FileReplacement.h"
+
+#include <optional>
 #include <string>
 
 class KxImportLog {
@@ -10,8 +14,8 @@ public:
     // "log.txt" in the program's output directory (made when missing).
     static std::string defaultPath();
 
-    // Creates (or empties) the file. A log that cannot be created still counts its lines,
-    // so that the run goes on; exists() then says false.
+    // Starts the log. A log that cannot be made still counts its lines, so that the run goes
+    // on; exists() then says false.
     explicit KxImportLog(std::string path);
     ~KxImportLog();
     KxImportLog(const KxImportLog&) = delete;
@@ -23,13 +27,15 @@ public:
     const std::string& path() const { return path_; }
     bool exists() const { return created_; }
 
+    // Puts the log in place of the file at its path; exists() says false when that failed.
     void close();
     // Closes the log and deletes the file.
     void remove();
 
 private:
     std::string path_;
-    std::FILE* file_ = nullptr;
+    std::optional<KxFileReplacement> file_;
     bool created_ = false;
+    bool placed_ = false;
     std::size_t lines_ = 0;
 };

@@ -19,8 +19,7 @@ std::string readText(const std::string& path) {
 }
 
 std::string shippedTemplate(const std::string& name) {
-    return (std::filesystem::path(ROLVA_SOURCE_ROOT) / "templates" / name)
-        .string();
+    return (std::filesystem::path(ROLVA_SOURCE_DIR) / "templates" / name).string();
 }
 
 class CliPrint : public ::testing::Test {
@@ -64,7 +63,7 @@ TEST_F(CliPrint, OptionsChooseTitleRangeLimitAndFields) {
     const std::string rows = box.file("rows.htm");
     ASSERT_EQ(box.run({"print", path, out, "--template", rows, "--limit", "1", "--title", "T"}).status, 0);
     EXPECT_EQ(readText(out), "T:[Anvil][Bolt]");
-    ASSERT_EQ(box.run({"print", path, out, "--template", rows, "--fields", "Price"}).status, 0);
+    ASSERT_EQ(box.run({"print", path, out, "--template", rows, "--fields", "Price", "--yes"}).status, 0);
     EXPECT_EQ(readText(out), ":[3.00][3.00][3.00]");
     EXPECT_EQ(box.run({"print", path, out, "--limit", "-2"}).status, 2);
     EXPECT_EQ(box.run({"print", path, out, "--range", "structure"}).status, 2);
@@ -76,10 +75,53 @@ TEST_F(CliPrint, TemplateNameFromTheFileCannotLeaveTheTemplateDirectories) {
     writeFileBytes(out, bytes("stale"));
     const std::string hostile = "../../../../../../../../.." + box.file("secret.htm");
     storeTemplateName(hostile);
-    const auto r = box.run({"print", path, out});
+    const auto r = box.run({"print", path, out, "--yes"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "Could not open the print template file " + hostile + ".\n");
-    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(r.err, "'" + out + "' already exists.\nDo you want to replace it?\n"
+                     "Could not open the print template file " + hostile + ".\n");
+    EXPECT_EQ(readText(out), "stale");
+}
+
+TEST_F(CliPrint, AnExistingOutputIsReplacedOnlyWhenAskedAndComplete) {
+    const std::string out = box.file("out.html");
+    const std::string rows = box.file("rows.htm");
+    writeFileBytes(out, bytes("mine"));
+    auto r = box.run({"print", path, out, "--template", rows});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "'" + out + "' already exists.\nDo you want to replace it?\n");
+    EXPECT_EQ(readText(out), "mine");
+    // A missing template never costs the file.
+    EXPECT_EQ(box.run({"print", path, out, "--template", box.file("none.htm"), "--yes"}).status, 1);
+    EXPECT_EQ(readText(out), "mine");
+    ASSERT_EQ(box.run({"print", path, out, "--template", rows, "--yes", "--title", "T"}).status, 0);
+    EXPECT_EQ(readText(out), "T:[Anvil][Bolt][Chisel]");
+}
+
+TEST_F(CliPrint, TheDatabaseADirectoryOrALockedFileIsNeverTheOutput) {
+    const std::string rows = box.file("rows.htm");
+    const auto before = readFileBytes(path);
+    auto r = box.run({"print", path, path, "--template", rows, "--yes"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, path + " is the currently open database.  Please select a different export name.\n");
+    EXPECT_EQ(readFileBytes(path), before);
+
+    const std::string folder = box.file("folder");
+    std::filesystem::create_directory(folder);
+    r = box.run({"print", path, folder, "--template", rows, "--yes"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+
+    const std::string other = box.file("other.rlv");
+    ASSERT_EQ(box.run({"new", other, "--field", "A:text"}).status, 0);
+    const auto otherBefore = readFileBytes(other);
+    {
+        KxDatabase held;
+        held.open(other, kOpenDocument, 1);
+        r = box.run({"print", path, other, "--template", rows, "--yes"});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, "The database could not be opened.\n");
+    }
+    EXPECT_EQ(readFileBytes(other), otherBefore);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "SchemaEditor.h"
 #include "app/DocFileRules.h"
 
+#include <cerrno>
 #include <sys/stat.h>
 
 namespace {
@@ -235,6 +236,23 @@ TEST_F(DocOpenTest, NewDatabaseReplacesAReadOnlyFileOfTheSameName) {
     request.path = path;
     ASSERT_TRUE(doc.createDatabase(request));
     EXPECT_GT(readFileBytes(path).size(), 3u);
+}
+
+TEST_F(DocOpenTest, NewDatabaseKeepsTheOldFileWhenTheNewOneCannotBeWritten) {
+    const std::string path = savedDatabase("full.rlv");
+    const std::vector<std::uint8_t> before = readFileBytes(path);
+    KxNewDatabaseRequest request;
+    request.path = path;
+    kx::testing::failWritesAfter(10, ENOSPC);
+    try {
+        doc.createDatabase(request);
+        ADD_FAILURE() << "a failed write was reported as a new database";
+    } catch (KxDbError e) {
+        EXPECT_EQ(e, KxDbError::DiskFull);
+    }
+    kx::testing::failWritesAfter(0, 0);
+    EXPECT_EQ(readFileBytes(path), before);
+    for (const std::string& name : dir.entries()) EXPECT_NE(name.rfind(".full.rlv.", 0), 0u) << name;
 }
 
 TEST_F(DocOpenTest, NewDatabaseLeavesAFileAnotherProgramHasOpen) {

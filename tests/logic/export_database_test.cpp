@@ -149,16 +149,18 @@ TEST_F(DatabaseExportTest, WithoutTheCategoryEntryNoCategoriesComeAlong) {
     for (std::size_t i = 0; i < copy.liveCount(); ++i) EXPECT_EQ(copy.liveCategory(i), 0);
 }
 
-TEST_F(DatabaseExportTest, ExistingFileIsReplacedAndCancelLeavesNothing) {
+TEST_F(DatabaseExportTest, ExistingFileIsReplacedAndCancelLeavesItAsItWas) {
     const std::string path = out.file("copy.rlv");
     writeFileBytes(path, {'o', 'l', 'd'});
     ::chmod(path.c_str(), 0444);
     ASSERT_TRUE(exportTo(path));
     EXPECT_GT(readFileBytes(path).size(), 380u);
 
+    const auto previous = readFileBytes(path);
     ui.cancelWaits = true;
     EXPECT_FALSE(exportTo(path));
-    EXPECT_TRUE(out.entries().empty());
+    EXPECT_EQ(readFileBytes(path), previous);
+    EXPECT_EQ(out.entries().size(), 1u); // no temporary file either
 }
 
 } // namespace

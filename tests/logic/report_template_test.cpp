@@ -2,7 +2,12 @@
 #include "print/ReportTemplate.h"
 #include "print/ReportValue.h"
 
+#include "KxDbError.h"
+#include "PosixFile.h"
+
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 #include <filesystem>
 #include <fstream>
@@ -276,13 +281,14 @@ TEST(HtmlReport, ProgressAtEveryRecordEndAndCancel) {
     EXPECT_FALSE(source.holdsRecord());
 }
 
-TEST(HtmlReport, LargeOutputIsWrittenWholeButNotPrinted) {
-    std::vector<std::vector<std::string>> records(4, {std::string(1000000, 'x')});
+TEST(HtmlReport, LargeOutputStopsAsSoonAsItPassesTheLimit) {
+    // 300 records of 1 MB would be 300 MB; the run stops with the write that passes 3 MB.
+    std::vector<std::vector<std::string>> records(300, {std::string(1000000, 'x')});
     FakeSource source({{"Big"}}, records);
     KxHtmlReport report(source);
     Rendered run = render(report, "<%BEGIN_RECORDS%><%PRIMARY_FIELD%><%END_RECORDS%>end");
     EXPECT_EQ(run.result, kxReportNotPrintable);
-    EXPECT_EQ(run.output.size(), 4000003u);
+    EXPECT_EQ(run.output.size(), 4000000u);
     ASSERT_EQ(run.messages.size(), 1u);
     EXPECT_EQ(run.messages[0],
               "Your printout is too large to print.  \n\nAn intermediate step in the printing "
@@ -291,11 +297,15 @@ TEST(HtmlReport, LargeOutputIsWrittenWholeButNotPrinted) {
               "attempt to print this file by loading it into your browser, but we recommend "
               "closing all other programs first.");
 
-    // The size is looked at only at the end of a record: exactly at the limit is fine.
+    // Exactly at the limit is fine; one byte more is not, wherever it is written.
     FakeSource exact({{"Big"}}, {{std::string(KxHtmlReport::kLargeOutput, 'x')}});
     KxHtmlReport exactReport(exact);
-    EXPECT_EQ(render(exactReport, "<%BEGIN_RECORDS%><%PRIMARY_FIELD%><%END_RECORDS%>+").result,
+    EXPECT_EQ(render(exactReport, "<%BEGIN_RECORDS%><%PRIMARY_FIELD%><%END_RECORDS%>").result,
               kxReportDone);
+    FakeSource over({{"Big"}}, {{std::string(KxHtmlReport::kLargeOutput, 'x')}});
+    KxHtmlReport overReport(over);
+    EXPECT_EQ(render(overReport, "<%BEGIN_RECORDS%><%PRIMARY_FIELD%><%END_RECORDS%>+").result,
+              kxReportNotPrintable);
 }
 
 TEST(HtmlReport, UnmatchedClosingTagsKeepTheBaseLevel) {
@@ -370,7 +380,7 @@ TEST_F(ReportFiles, GenerateWritesTheOutputFile) {
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(ReportFiles, MissingTemplateLeavesNoOutput) {
+TEST_F(ReportFiles, MissingTemplateLeavesTheOutputFileAsItWas) {
     FakeSource source = people();
     KxHtmlReport report(source);
     const std::string output = write("_KxPrintTempOutput.htm", "stale");
@@ -379,7 +389,7 @@ TEST_F(ReportFiles, MissingTemplateLeavesNoOutput) {
     hooks.message = [&](const std::string& m) { messages.push_back(m); };
     const std::string missing = dir_ + "/Missing.htm";
     EXPECT_EQ(report.generate(hooks, missing, output, "T", 0, false, -1), kxReportNotPrintable);
-    EXPECT_FALSE(std::filesystem::exists(output));
+    EXPECT_EQ(read(output), "stale");
     EXPECT_EQ(messages,
               std::vector<std::string>{"Could not open the print template file " + missing + "."});
 
@@ -400,6 +410,24 @@ TEST_F(ReportFiles, OutputThatCannotBeCreated) {
     EXPECT_EQ(report.generate(hooks, tmpl, output, "T", 0, false, -1), kxReportNotPrintable);
     EXPECT_EQ(messages, std::vector<std::string>{
                             "Could not create the temporary print output file " + output + "."});
+}
+
+TEST_F(ReportFiles, AFailedWriteSaysSoAndKeepsThePreviousOutput) {
+    FakeSource source = people();
+    KxHtmlReport report(source);
+    const std::string tmpl = write("Basic.htm", "<%BEGIN_RECORDS%><%PRIMARY_FIELD%>,<%END_RECORDS%>");
+    const std::string output = write("out.htm", "previous");
+    std::vector<std::string> messages;
+    KxReportHooks hooks;
+    hooks.message = [&](const std::string& m) { messages.push_back(m); };
+    kx::testing::failWritesAfter(3, ENOSPC);
+    const int result = report.generate(hooks, tmpl, output, "T", 0, false, -1);
+    kx::testing::failWritesAfter(0, 0);
+    EXPECT_EQ(result, kxReportNotPrintable);
+    EXPECT_EQ(read(output), "previous");
+    EXPECT_EQ(messages, std::vector<std::string>{"Could not write the print output file " + output +
+                                                 ". " + kxDbErrorMessage(KxDbError::DiskFull)});
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 2); // no temporary
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using Names = std::vector<std::string>;
 
 TEST(HandheldUsersFile, OneNamePerLine) {
@@ -48,6 +50,14 @@ TEST(HandheldUsersFile, NoFileMeansNoUsers) {
     EXPECT_EQ(users.userCount(), 0);
     EXPECT_TRUE(kxHandheldUserNames(users).empty());
     EXPECT_FALSE(kxFirstHandheldUser(users));
+}
+
+TEST(HandheldUsersFile, AFifoMeansNoUsersAtOnce) {
+    ScratchDir dir;
+    const std::string fifo = dir.file("users.fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    KxHandheldUsersFile users(fifo); // would wait for a writer for ever if it blocked
+    EXPECT_EQ(users.userCount(), 0);
 }
 
 TEST(HandheldUsersFile, WhereTheListLives) {

@@ -1,0 +1,5 @@
+#include "FileSizeSignal.h"
+
+#include <csignal>
+
+void kxIgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
