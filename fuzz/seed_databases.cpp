@@ -171,5 +171,5 @@ void writeDatabaseSeeds(const SeedDirectory& seeds) {
     makeEveryType(seeds.path("rlv_open", "every_type.rlv"));
     makeEverySection(seeds.path("rlv_open", "every_section.rlv"));
     makeManyRecords(seeds.path("rlv_open", "many_records.rlv"), 40);
-    makeManyRecords(seeds.path("rlv_open", "thousands_of_records.rlv"), 3000);
+    makeManyRecords(seeds.path("rlv_open", "thousands_of_records.rlv"), 2000);
 }
