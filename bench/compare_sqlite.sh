@@ -2,13 +2,18 @@
 # Times rolva's import and export of one comma-separated file against the sqlite3 shell
 # doing the same work: `rolva import` against `.import` into a fresh database file, and
 # `rolva export` against `sqlite3 -csv` of the same table. Each step runs several times;
-# the medians and the ratios rolva / sqlite3 are printed.
+# the medians of the wall time and of the peak memory (resident set) are printed with the
+# ratios rolva / sqlite3, and the import's peak memory against the size of the database
+# file it wrote.
 #
 # Usage: bench/compare_sqlite.sh [ROLVA] [ROWS] [RUNS]
 #   ROLVA  the rolva program (default: build/release/cli/rolva)
 #   ROWS   data lines in the file (default 15999: rolva imports the header line as a record
 #          too, and a database holds at most 16000; sqlite3 takes it as the column names)
 #   RUNS   runs of each step (default 5)
+#
+# The file has twenty columns: twelve texts (every fourth quoted with a comma inside), four
+# numbers, two dates, a time and a check box, about 3.6 MB at the default size.
 set -euo pipefail
 
 rolva=${1:-build/release/cli/rolva}
@@ -16,6 +21,7 @@ rows=${2:-15999}
 runs=${3:-5}
 
 command -v sqlite3 >/dev/null || { echo "sqlite3 is not installed" >&2; exit 2; }
+[ -x /usr/bin/time ] || { echo "GNU time (/usr/bin/time) is not installed" >&2; exit 2; }
 [ -x "$rolva" ] || { echo "no rolva program at $rolva" >&2; exit 2; }
 rolva=$(cd "$(dirname "$rolva")" && pwd)/$(basename "$rolva")
 
@@ -23,44 +29,77 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export ROLVA_SETTINGS="$work/rolvadesk.ini"
 
-# The data: a header line and one quoted line per record, as rolva itself writes them.
 awk -v rows="$rows" 'BEGIN {
-    print "\"Name\",\"City\",\"Kind\",\"Price\",\"Count\",\"Notes\""
-    split("Book Tool Toy Food", kinds, " ")
-    for (i = 0; i < rows; i++)
-        printf "\"Item %d\",\"City %d\",\"%s\",\"%d.25\",\"%d\",\"%s\"\n",
-               i, i % 97, kinds[i % 4 + 1], i % 1000, i, (i % 3 ? "" : "A note, with a comma")
+    srand(20240601)
+    for (c = 1; c <= 20; c++) printf "%s\"Column %d\"", (c > 1 ? "," : ""), c
+    printf "\n"
+    for (i = 0; i < rows; i++) {
+        line = ""
+        for (c = 0; c < 20; c++) {
+            if (c < 12) {
+                w = ""
+                for (k = 0; k < 9; k++) w = w sprintf("%c", 97 + int(rand() * 26))
+                v = (c % 4 == 0) ? "\"" substr(w, 1, 8) ", " substr(w, 2, 5) "\"" : w
+            } else if (c < 16) {
+                v = int(rand() * 100000) "." int(rand() * 100)
+            } else if (c < 18) {
+                v = (1 + int(rand() * 12)) "/" (1 + int(rand() * 28)) "/" (1990 + int(rand() * 30))
+            } else if (c == 18) {
+                v = (1 + int(rand() * 12)) ":" (10 + int(rand() * 50)) " PM"
+            } else {
+                v = rand() < 0.5 ? "yes" : "no"
+            }
+            line = line (c ? "," : "") v
+        }
+        print line
+    }
 }' > "$work/data.csv"
 
 now() { date +%s%N; }
 
-# Runs "prepare" (untimed) then "step" (timed) RUNS times; prints the median in milliseconds.
-median_ms() {
-    local prepare=$1 step=$2 times=() start
+# Runs "prepare" (untimed) then "step" (timed) RUNS times. Prints the median wall time in
+# milliseconds and the median peak resident memory in MB.
+measure() {
+    local prepare=$1 step=$2 times=() peaks=() start
     for ((run = 0; run < runs; run++)); do
         eval "$prepare"
         start=$(now)
-        eval "$step" >/dev/null
+        eval "/usr/bin/time -f %M -o \"$work/peak\" $step" >/dev/null
         times+=($(( ($(now) - start) / 1000 )))
+        peaks+=($(cat "$work/peak"))
     done
-    printf '%s\n' "${times[@]}" | sort -n | awk '{ t[NR] = $1 } END { printf "%.1f", t[int((NR + 1) / 2)] / 1000 }'
+    local ms mb
+    ms=$(printf '%s\n' "${times[@]}" | sort -n | awk '{ t[NR] = $1 } END { printf "%.1f", t[int((NR + 1) / 2)] / 1000 }')
+    mb=$(printf '%s\n' "${peaks[@]}" | sort -n | awk '{ t[NR] = $1 } END { printf "%.1f", t[int((NR + 1) / 2)] / 1024 }')
+    echo "$ms $mb"
 }
 
-rolva_new='rm -f "$work/db.rlv"; "$rolva" new "$work/db.rlv" --field Name:text --field City:text \
-    --field Kind:choice:items="Book|Tool|Toy|Food" --field Price:number:decimals=2 \
-    --field Count:number --field Notes:text >/dev/null'
+rolva_new='rm -f "$work/db.rlv" "$work/db.rlv.import.log"; "$rolva" new "$work/db.rlv" \
+    $(for c in $(seq 1 12); do printf -- "--field C%d:text " $c; done) \
+    $(for c in $(seq 13 16); do printf -- "--field C%d:number:decimals=2 " $c; done) \
+    --field C17:date --field C18:date --field C19:time --field C20:checkbox >/dev/null'
 sqlite_new='rm -f "$work/db.sqlite"'
 
-rolva_import=$(median_ms "$rolva_new" '"$rolva" import "$work/db.rlv" "$work/data.csv"')
-sqlite_import=$(median_ms "$sqlite_new" 'sqlite3 "$work/db.sqlite" ".mode csv" ".import $work/data.csv items"')
+read -r rolva_import rolva_import_mb < <(measure "$rolva_new" '"$rolva" import "$work/db.rlv" "$work/data.csv"')
+read -r sqlite_import sqlite_import_mb < <(measure "$sqlite_new" \
+    'sqlite3 "$work/db.sqlite" ".mode csv" ".import $work/data.csv items"')
+db_mb=$(awk -v b="$(stat -c %s "$work/db.rlv")" 'BEGIN { printf "%.1f", b / 1048576 }')
+csv_mb=$(awk -v b="$(stat -c %s "$work/data.csv")" 'BEGIN { printf "%.2f", b / 1048576 }')
 
-rolva_export=$(median_ms 'rm -f "$work/out.csv"' '"$rolva" export "$work/db.rlv" "$work/out.csv"')
-sqlite_export=$(median_ms 'rm -f "$work/out.sqlite.csv"' \
+read -r rolva_export rolva_export_mb < <(measure 'rm -f "$work/out.csv"' \
+    '"$rolva" export "$work/db.rlv" "$work/out.csv"')
+read -r sqlite_export sqlite_export_mb < <(measure 'rm -f "$work/out.sqlite.csv"' \
     'sqlite3 -csv -header "$work/db.sqlite" "SELECT * FROM items" > "$work/out.sqlite.csv"')
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
 
-echo "records: $rows, runs: $runs (medians, whole programs including start-up)"
-printf '%-8s %12s %12s %8s\n' step "rolva ms" "sqlite3 ms" ratio
-printf '%-8s %12s %12s %8s\n' import "$rolva_import" "$sqlite_import" "$(ratio "$rolva_import" "$sqlite_import")"
-printf '%-8s %12s %12s %8s\n' export "$rolva_export" "$sqlite_export" "$(ratio "$rolva_export" "$sqlite_export")"
+echo "records: $rows + header line, 20 columns, $csv_mb MB of text; runs: $runs"
+echo "(medians; whole programs including start-up; memory is the peak resident set)"
+printf '%-8s %10s %10s %7s %12s %12s %7s\n' step "rolva ms" "sqlite3 ms" ratio "rolva MB" "sqlite3 MB" ratio
+printf '%-8s %10s %10s %7s %12s %12s %7s\n' import "$rolva_import" "$sqlite_import" \
+    "$(ratio "$rolva_import" "$sqlite_import")" "$rolva_import_mb" "$sqlite_import_mb" \
+    "$(ratio "$rolva_import_mb" "$sqlite_import_mb")"
+printf '%-8s %10s %10s %7s %12s %12s %7s\n' export "$rolva_export" "$sqlite_export" \
+    "$(ratio "$rolva_export" "$sqlite_export")" "$rolva_export_mb" "$sqlite_export_mb" \
+    "$(ratio "$rolva_export_mb" "$sqlite_export_mb")"
+echo "database file: $db_mb MB; import peak memory / database file: $(ratio "$rolva_import_mb" "$db_mb")"

@@ -100,6 +100,11 @@ int runImport(CliContext& c) {
     if (result.skipped > 0) c.out << " (" << result.skipped << " identical records skipped)";
     c.out << "\n";
     if (result.logKept) c.out << "log: " << result.logPath << "\n";
+    // The rows after the limit were not imported: a partial import, and so a failure.
+    if (result.limitReached) {
+        ui.inform(kxString(kxStrRecordLimit, std::to_string(KxDatabase::kMaxRecords)));
+        return 1;
+    }
     return 0;
 }
 

@@ -63,6 +63,9 @@ Operand readOperand(const KxHeaderChunk& h, const KxRecordChunk& record, std::si
     case KxFieldType::Integer: o.value = kxraw::i32(b); break;
     default: o.present = false; break;
     }
+    // A denormal operand raises the denormal exception, which fails the arithmetic as an
+    // overflow does; the arithmetic itself would quietly treat it as the number it is.
+    if (std::fpclassify(o.value) == FP_SUBNORMAL) o.failed = true;
     return o;
 }
 

@@ -67,6 +67,9 @@ const std::map<int, std::string>& table() {
         {kxStrLogReplacedCharacters,
          "Warning: Row %d of the input file holds characters that cannot be stored in the "
          "database.  Each of them was replaced by \"?\"."},
+        {kxStrLogNulCharacter,
+         "Warning: Row %d of the input file holds a NUL character.  A value that holds one "
+         "ends at it."},
         {kxStrImportCancelled,
          "You have cancelled your import.  %d of %d records were imported into the database."},
         {kxStrShowImportLog,

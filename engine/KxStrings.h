@@ -17,6 +17,7 @@ inline constexpr int kxStrLogRecordLimit = 5006;
 inline constexpr int kxStrLogDuplicateCopy = 5007;   // %s: the copy's first text
 inline constexpr int kxStrLogUnmappedCategory = 5008; // %s: the category text
 inline constexpr int kxStrLogReplacedCharacters = 5009; // %d: the row
+inline constexpr int kxStrLogNulCharacter = 5040;      // %d: the row
 inline constexpr int kxStrImportCancelled = 5010;    // %d: records imported, %d: rows
 inline constexpr int kxStrShowImportLog = 5011;
 inline constexpr int kxStrCategory = 5012;

@@ -69,6 +69,26 @@ void KxRecordChunk::setValue(std::size_t field, std::span<const std::uint8_t> by
         ends_[i] = static_cast<std::uint32_t>(ends_[i] + delta);
 }
 
+void KxRecordChunk::setValues(std::span<const std::span<const std::uint8_t>> values) {
+    const std::size_t given = std::min(values.size(), ends_.size());
+    std::size_t total = 0;
+    for (std::size_t field = 0; field < given; ++field) total += values[field].size();
+    values_.resize(total);
+    std::size_t end = 0;
+    for (std::size_t field = 0; field < ends_.size(); ++field) {
+        if (field < given) {
+            std::copy(values[field].begin(), values[field].end(), values_.begin() + static_cast<std::ptrdiff_t>(end));
+            end += values[field].size();
+        }
+        ends_[field] = static_cast<std::uint32_t>(end);
+    }
+}
+
+void KxRecordChunk::copyValuesFrom(const KxRecordChunk& other) {
+    ends_ = other.ends_;
+    values_ = other.values_;
+}
+
 void KxRecordChunk::insertValue(std::size_t field) {
     const std::uint32_t at = field == 0 ? 0 : ends_[field - 1];
     ends_.insert(ends_.begin() + static_cast<std::ptrdiff_t>(field), at);

@@ -36,6 +36,10 @@ public:
     // Replaces one value's bytes (an empty span empties the field). No size check here:
     // the database checks the 65280-byte limit before it changes a record.
     void setValue(std::size_t field, std::span<const std::uint8_t> bytes);
+    // Replaces every value at once, in one pass (one span per field, valueCount() of them).
+    void setValues(std::span<const std::span<const std::uint8_t>> values);
+    // Takes every value of another record of the same schema.
+    void copyValuesFrom(const KxRecordChunk& other);
     void insertValue(std::size_t field); // a new empty value at that position
     void eraseValue(std::size_t field);
 

@@ -108,6 +108,15 @@ void KxRecordHandle::setRawValue(std::size_t field, std::span<const std::uint8_t
     modified_ = dirtyPending_ = true;
 }
 
+void KxRecordHandle::setRawValues(const KxRecordChunk& values) {
+    if (values.valueCount() != chunk_->valueCount()) throw KxDbError::LimitReached;
+    if (std::size_t{values.byteSize()} > kMaxChunkSize) throw KxDbError::TooLarge;
+    beforeChange();
+    chunk_->copyValuesFrom(values);
+    chunk_->modified = kxClock().now();
+    modified_ = dirtyPending_ = true;
+}
+
 void KxRecordHandle::clearValue(std::size_t field) { setRawValue(field, {}); }
 
 bool KxRecordHandle::isEmpty() const { return chunk_->isEmpty(); }

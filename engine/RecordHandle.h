@@ -28,6 +28,9 @@ public:
     // Stores a value's bytes (empty empties the field); 25 when the record would grow
     // beyond 65280 bytes.
     void setRawValue(std::size_t field, std::span<const std::uint8_t> bytes);
+    // Every value at once from a record of the same schema (KxDbError::TooLarge when it is
+    // beyond 65280 bytes, the record then unchanged).
+    void setRawValues(const KxRecordChunk& values);
     void clearValue(std::size_t field);
     // The value as an object of the field's type, or none for an empty field.
     std::optional<FieldValue> value(std::size_t field) const;

@@ -8,8 +8,8 @@
 #include "SearchChunk.h"
 #include "TextCollation.h"
 #include "values/DateTime.h"
+#include "values/NumberTextMatch.h"
 #include "values/RawBytes.h"
-#include "values/RawValueText.h"
 #include "values/ValueCompare.h"
 
 #include <algorithm>
@@ -36,6 +36,7 @@ struct PreparedCriterion {
     std::string foldedText;          // text criteria, folded for case-insensitive matching
     std::string plainText;           // the same unfolded: numbers' texts have no letters to fold
     bool numberTextMayMatch = true;  // the text could occur in the text of a number
+    std::optional<KxNumberTextMatcher> numberMatcher; // the text searches in numbers' texts
     std::optional<FieldValue> value; // typed criteria
 };
 
@@ -118,6 +119,8 @@ public:
                 p.foldedText = kxFoldKey(p.value->text());
                 p.plainText = std::string(p.value->text());
                 p.numberTextMayMatch = mayOccurInNumberText(p.value->text());
+                if (p.numberTextMayMatch && isTextSearch(p.op))
+                    p.numberMatcher.emplace(p.plainText, p.op == Op::BeginsWith);
             }
             criteria_.push_back(std::move(p));
         }
@@ -201,13 +204,7 @@ private:
                     // Only the text searches look at the number's text; it is made only when
                     // the searched text could be in it, and matched as it is: a text that can
                     // be in a number has no letters, so folding would change nothing.
-                    if (!c.numberTextMayMatch) continue;
-                    numberText_.clear();
-                    appendRawValueText(static_cast<int>(t), raw, numberText_);
-                    const std::string_view text = numberText_;
-                    if (c.op == Op::Contains ? text.find(c.plainText) != std::string_view::npos
-                                             : text.substr(0, c.plainText.size()) == c.plainText)
-                        return true;
+                    if (c.numberMatcher && c.numberMatcher->matches(static_cast<int>(t), raw)) return true;
                     continue;
                 }
                 if (!raw.empty()) v = std::string_view();
@@ -231,7 +228,6 @@ private:
     KxDatabase& db_;
     const KxHeaderChunk& header_;
     std::vector<PreparedCriterion> criteria_;
-    mutable std::string numberText_; // reused for every number's text
     TextFolder folder_;
 };
 

@@ -108,6 +108,7 @@ void KxDatabase::sortRange(const std::vector<KxSortKey>& keys, bool deletedList)
     std::vector<KxDirEntry> sorted;
     try {
         KxSortKeyTable table(header_->fields, keys);
+        table.reserve(count);
         for (std::size_t i = 0; i < count; ++i) table.add(recordAt(base + i));
         order.resize(count);
         std::iota(order.begin(), order.end(), 0u);
@@ -209,6 +210,7 @@ void KxDatabase::placeRecords(std::size_t first) {
     if (keys.empty()) return;
     const std::size_t base = liveBase();
     KxSortKeyTable table(header_->fields, keys);
+    table.reserve(count);
     for (std::size_t i = 0; i < count; ++i) table.add(recordAt(base + i));
     auto before = [&](std::uint32_t a, std::uint32_t b) { return table.compare(a, b) < 0; };
     std::vector<std::uint32_t> old(first), added(count - first), order(count);

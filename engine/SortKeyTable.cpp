@@ -68,6 +68,11 @@ int KxSortKeyTable::compareCells(int type, const Cell& a, const Cell& b,
     }
 }
 
+void KxSortKeyTable::reserve(std::size_t records) {
+    cells_.reserve(records * keys_.size());
+    identities_.reserve(records);
+}
+
 void KxSortKeyTable::add(const KxRecordChunk& record) {
     for (std::size_t k = 0; k < keys_.size(); ++k)
         cells_.push_back(makeCell(types_[k], record.value(keys_[k].field), &texts_));

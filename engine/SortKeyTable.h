@@ -15,6 +15,8 @@ class KxSortKeyTable {
 public:
     KxSortKeyTable(const std::vector<KxFieldDef>& fields, const std::vector<KxSortKey>& keys);
 
+    // Room for the keys of that many records, so that a large sort takes no spare memory.
+    void reserve(std::size_t records);
     // Adds the keys of one record; records are numbered in the order they are added.
     void add(const KxRecordChunk& record);
     // compareRecords of records a and b, from the table.

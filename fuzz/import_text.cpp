@@ -18,6 +18,7 @@
 #include "Sort.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <unistd.h>
@@ -58,7 +59,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const char separator = (data[0] & 1) ? '\t' : ',';
     const std::uint16_t listCategory = (data[0] & 2) ? kAllCategories : 3;
     const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
-    static const std::string dir = "/tmp/rolva-fuzz-import-" + std::to_string(::getpid()) + "-";
+    // The scratch files of this process, removed when it ends.
+    static const struct Scratch {
+        std::string prefix = "/tmp/rolva-fuzz-import-" + std::to_string(::getpid()) + "-";
+        ~Scratch() {
+            for (const char* name : {"target.rlv", "log.txt"}) std::remove((prefix + name).c_str());
+        }
+    } scratch;
+    const std::string& dir = scratch.prefix;
 
     KxDatabase db;
     db.create(dir + "target.rlv", kRolvaTypeTag, kOpenDocument | kOpenTruncate, 1);
@@ -68,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     KxDelimitedReader reader = KxDelimitedReader::fromMemory(text, separator);
     KxDelimitedImporter importer(separator);
     try {
-        importer.load(reader, nullptr);
+        importer.load(std::move(reader), nullptr);
     } catch (KxDbError e) {
         require(e == KxDbError::CannotOpenOther);
         return 0;

@@ -9,11 +9,10 @@
 bool KxDelimitedImporter::open(KxUi& ui, const std::string& path) {
     discard();
     auto box = ui.waitBox(kxString(kxStrImportLoading));
-    KxDelimitedReader reader = KxDelimitedReader::fromFile(path, separator_);
-    return load(reader, box.get());
+    return load(KxDelimitedReader::fromFile(path, separator_), box.get());
 }
 
-bool KxDelimitedImporter::load(KxDelimitedReader& reader, KxWaitBox* box) {
+bool KxDelimitedImporter::load(KxDelimitedReader reader, KxWaitBox* box) {
     discard();
     if (box)
         reader.setProgress([box](std::uint64_t position, std::uint64_t size) {
@@ -25,34 +24,37 @@ bool KxDelimitedImporter::load(KxDelimitedReader& reader, KxWaitBox* box) {
         for (;;) {
             switch (reader.readRow(values)) {
             case KxRowRead::Row:
-                rows_.push_back(std::move(values));
-                replaced_.push_back(reader.rowHadReplacements());
+                rowStarts_.push_back(reader.rowStart());
+                rowFlags_.push_back(static_cast<std::uint8_t>((reader.rowHadReplacements() ? kReplaced : 0) |
+                                                              (reader.rowHadNul() ? kNul : 0)));
                 continue;
             case KxRowRead::End:
                 columns_ = reader.columnCount();
                 reader.setProgress(nullptr);
+                reader_.emplace(std::move(reader));
                 return true;
             case KxRowRead::Cancelled:
                 discard();
-                reader.setProgress(nullptr);
                 return false;
             case KxRowRead::ValueTooLong:
                 discard();
-                reader.setProgress(nullptr);
                 throw KxDbError::CannotOpenOther;
             }
         }
     } catch (const std::bad_alloc&) {
         discard();
-        reader.setProgress(nullptr);
         throw KxDbError::OutOfMemory;
     }
 }
 
 void KxDelimitedImporter::discard() {
-    rows_.clear();
-    rows_.shrink_to_fit();
-    replaced_.clear();
+    rowStarts_.clear();
+    rowStarts_.shrink_to_fit();
+    rowFlags_.clear();
+    rowFlags_.shrink_to_fit();
+    reader_.reset();
+    current_.clear();
+    haveCurrent_ = false;
     columns_ = 0;
 }
 
@@ -60,14 +62,41 @@ int KxDelimitedImporter::columnType(std::size_t) const {
     return static_cast<int>(KxFieldType::Text);
 }
 
+const std::vector<std::string>& KxDelimitedImporter::row(std::size_t index) const {
+    if (haveCurrent_ && currentRow_ == index) return current_;
+    current_.clear();
+    haveCurrent_ = false;
+    if (index >= rowStarts_.size() || !reader_) return current_;
+    reader_->seek(rowStarts_[index]);
+    try {
+        reader_->readRow(current_); // read once already: a row again
+    } catch (const std::bad_alloc&) {
+        current_.clear();
+        throw KxDbError::OutOfMemory;
+    }
+    currentRow_ = index;
+    haveCurrent_ = true;
+    return current_;
+}
+
+std::optional<std::string_view> KxDelimitedImporter::cellText(std::size_t row, std::size_t column) const {
+    const std::vector<std::string>& values = this->row(row);
+    if (column >= values.size() || values[column].empty()) return std::nullopt;
+    return std::string_view(values[column]);
+}
+
 std::optional<FieldValue> KxDelimitedImporter::value(std::size_t row, std::size_t column) const {
-    if (row >= rows_.size() || column >= rows_[row].size() || rows_[row][column].empty())
-        return std::nullopt;
+    const auto cell = cellText(row, column);
+    if (!cell) return std::nullopt;
     FieldValue value = FieldValue::newValue(static_cast<int>(KxFieldType::Text));
-    value.setText(rows_[row][column]);
+    value.setText(*cell);
     return value;
 }
 
-bool KxDelimitedImporter::rowHadReplacedCharacters(std::size_t row) const {
-    return row < replaced_.size() && replaced_[row];
+bool KxDelimitedImporter::rowHas(std::size_t row, RowFlag flag) const {
+    return row < rowFlags_.size() && (rowFlags_[row] & flag) != 0;
 }
+
+bool KxDelimitedImporter::rowHadReplacedCharacters(std::size_t row) const { return rowHas(row, kReplaced); }
+
+bool KxDelimitedImporter::rowHadNulCharacters(std::size_t row) const { return rowHas(row, kNul); }

@@ -12,7 +12,10 @@
 namespace {
 
 constexpr int kEnd = -1;
-constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
+
+bool isWhiteSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r'); // blank, tab, LF, VT, FF, CR
+}
 
 bool isQuote(char c) {
     return c == '"' || c == '\'';
@@ -76,23 +79,28 @@ std::size_t lineLength(std::string_view text) {
 KxDelimitedReader KxDelimitedReader::fromFile(const std::string& path, char separator) {
     std::string bytes = readWholeFile(path);
     try {
-        return KxDelimitedReader(bytes, separator);
+        return KxDelimitedReader(std::move(bytes), separator);
     } catch (const std::bad_alloc&) {
         throw KxDbError::OutOfMemory;
     }
 }
 
 KxDelimitedReader KxDelimitedReader::fromMemory(std::string_view bytes, char separator) {
-    return KxDelimitedReader(bytes, separator);
+    return KxDelimitedReader(std::string(bytes), separator);
 }
 
-KxDelimitedReader::KxDelimitedReader(std::string_view bytes, char separator)
+KxDelimitedReader::KxDelimitedReader(std::string bytes, char separator)
     : encoding_(kxDetectEncoding(bytes, true)), separator_(separator) {
     if (encoding_ == KxTextEncoding::Cp1252) {
-        text_.assign(bytes);
+        text_ = std::move(bytes);
         return;
     }
     std::string_view utf8 = kxStripUtf8Bom(bytes);
+    if (utf8.size() == bytes.size() &&
+        std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        text_ = std::move(bytes); // plain ASCII reads the same in both encodings
+        return;
+    }
     bool lossy = false;
     text_ = kxFromUtf8(utf8, &lossy);
     if (!lossy) return;
@@ -110,10 +118,32 @@ KxDelimitedReader::KxDelimitedReader(std::string_view bytes, char separator)
 }
 
 void KxDelimitedReader::rewind() {
-    pos_ = 0;
-    nextSpan_ = 0;
+    seek(0);
     columnCount_ = 0;
-    rowReplaced_ = false;
+}
+
+void KxDelimitedReader::seek(std::uint64_t position) {
+    pos_ = static_cast<std::size_t>(std::min<std::uint64_t>(position, text_.size()));
+    nextSpan_ = static_cast<std::size_t>(
+        std::partition_point(replaced_.begin(), replaced_.end(), [&](const Span& s) { return s.end <= pos_; }) -
+        replaced_.begin());
+    rowStart_ = pos_;
+    rowReplaced_ = rowNul_ = false;
+}
+
+// How many characters from the position on are plain text of a value already started: in
+// an unquoted value anything but the separator and line ends, in a quoted one anything but
+// its quote and a carriage return (which may start a CR LF pair).
+std::size_t KxDelimitedReader::plainRun(bool quoted, char quote) const {
+    const char* const begin = text_.data() + pos_;
+    const char* const end = text_.data() + text_.size();
+    const char* p = begin;
+    if (quoted) {
+        while (p != end && *p != quote && *p != '\r') ++p;
+    } else {
+        while (p != end && *p != separator_ && *p != '\n' && *p != '\r') ++p;
+    }
+    return static_cast<std::size_t>(p - begin);
 }
 
 // The next character; a CR LF pair reads as one line feed, as a file opened as text does.
@@ -136,7 +166,17 @@ KxDelimitedReader::ValueEnd KxDelimitedReader::readValue(std::string& value) {
     bool started = false;
     bool quoted = false;
     char quote = 0;
-    for (int c = get(); c != kEnd; c = get()) {
+    for (;;) {
+        if (started) {
+            // Plain text is taken a stretch at a time, up to the length that fails.
+            const std::size_t run = plainRun(quoted, quote);
+            const std::size_t room = kxMaxDelimitedValue - value.size();
+            value.append(text_, pos_, std::min(run, room));
+            pos_ += std::min(run, room);
+            if (run >= room) return ValueEnd::TooLong;
+        }
+        const int c = get();
+        if (c == kEnd) break;
         const char ch = static_cast<char>(c);
         if (!started && isQuote(ch)) {
             started = quoted = true;
@@ -182,13 +222,12 @@ KxDelimitedReader::ValueEnd KxDelimitedReader::readValue(std::string& value) {
         value.find_first_not_of(value.front()) == std::string::npos)
         value.erase(0, 1);
 
-    const std::size_t first = value.find_first_not_of(kWhiteSpace);
-    if (first == std::string::npos) {
-        value.clear();
-    } else {
-        value.erase(value.find_last_not_of(kWhiteSpace) + 1);
-        value.erase(0, first);
-    }
+    std::size_t first = 0;
+    std::size_t last = value.size();
+    while (first < last && isWhiteSpace(value[first])) ++first;
+    while (last > first && isWhiteSpace(value[last - 1])) --last;
+    value.erase(last);
+    value.erase(0, first);
     return end;
 }
 
@@ -199,26 +238,37 @@ bool KxDelimitedReader::replacedWithin(std::size_t begin, std::size_t end) {
 }
 
 KxRowRead KxDelimitedReader::readRow(std::vector<std::string>& values) {
-    values.clear();
-    rowReplaced_ = false;
-    std::size_t rowBegin = pos_;
-    std::string value;
+    rowReplaced_ = rowNul_ = false;
+    rowStart_ = pos_;
+    std::size_t count = 0;
     for (;;) {
-        const ValueEnd end = readValue(value);
-        if (end == ValueEnd::TooLong) return KxRowRead::ValueTooLong;
-        values.push_back(value);
-        if (progress_ && progress_(pos_, text_.size())) return KxRowRead::Cancelled;
+        if (count == values.size()) values.emplace_back();
+        const ValueEnd end = readValue(values[count]);
+        if (end == ValueEnd::TooLong) {
+            values.resize(count);
+            return KxRowRead::ValueTooLong;
+        }
+        ++count;
+        if (progress_ && progress_(pos_, text_.size())) {
+            values.resize(count);
+            return KxRowRead::Cancelled;
+        }
         if (end == ValueEnd::Separator) continue;
 
-        const bool blank = std::all_of(values.begin(), values.end(),
+        const bool blank = std::all_of(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(count),
                                        [](const std::string& v) { return v.empty(); });
         if (!blank) {
-            columnCount_ = std::max(columnCount_, values.size());
-            rowReplaced_ = replacedWithin(rowBegin, pos_);
+            values.resize(count);
+            columnCount_ = std::max(columnCount_, count);
+            rowReplaced_ = replacedWithin(rowStart_, pos_);
+            rowNul_ = std::string_view(text_).substr(rowStart_, pos_ - rowStart_).find('\0') != std::string_view::npos;
             return KxRowRead::Row;
         }
-        values.clear();
-        if (end == ValueEnd::File) return KxRowRead::End;
-        rowBegin = pos_;
+        count = 0;
+        if (end == ValueEnd::File) {
+            values.clear();
+            return KxRowRead::End;
+        }
+        rowStart_ = pos_;
     }
 }

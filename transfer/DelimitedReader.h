@@ -1,7 +1,8 @@
 #pragma once
 // Reads comma- or tab-separated text the way the delimited importer always has: values may
 // be quoted with a double quote or an apostrophe, blanks around values are dropped, blank
-// lines are skipped. The whole source is held in memory as Windows-1252 bytes; a UTF-8
+// lines are skipped. The whole source is held in memory as Windows-1252 bytes (rows are
+// made from it as they are read, and can be read again from where they start); a UTF-8
 // source (with or without a byte order mark) is converted when it is loaded, and the rows
 // that held characters 1252 cannot represent are flagged so the import can log them.
 
@@ -43,18 +44,26 @@ class KxDelimitedReader {
 
     void setProgress(Progress progress) { progress_ = std::move(progress); }
 
-    // Reads the next row that holds at least one non-empty value into values (cleared
-    // first). A row has as many values as its line had, empty ones included.
+    // Reads the next row that holds at least one non-empty value into values (which end
+    // with the row's values, the strings already there reused). A row has as many values
+    // as its line had, empty ones included; at the end of the text values is empty.
     KxRowRead readRow(std::vector<std::string>& values);
 
     // Whether the row last returned by readRow held characters that became '?'.
     bool rowHadReplacements() const { return rowReplaced_; }
+    // Whether the row last returned by readRow held a NUL character (a text value ends at
+    // its first NUL, so such a value is cut short when it is stored).
+    bool rowHadNul() const { return rowNul_; }
+    // Where the row last returned by readRow began; seek there to read it again.
+    std::uint64_t rowStart() const { return rowStart_; }
 
     // The most values seen on one row since the start of the text (the column count).
     std::size_t columnCount() const { return columnCount_; }
 
     // Back to the first row.
     void rewind();
+    // To a position that rowStart gave; the column count stays.
+    void seek(std::uint64_t position);
 
     std::uint64_t position() const { return pos_; }
     std::uint64_t size() const { return text_.size(); }
@@ -71,9 +80,10 @@ class KxDelimitedReader {
         std::size_t end;
     };
 
-    KxDelimitedReader(std::string_view bytes, char separator);
+    KxDelimitedReader(std::string bytes, char separator);
 
     ValueEnd readValue(std::string& value);
+    std::size_t plainRun(bool quoted, char quote) const;
     int get();
     bool replacedWithin(std::size_t begin, std::size_t end);
 
@@ -85,5 +95,7 @@ class KxDelimitedReader {
     std::size_t pos_ = 0;
     std::size_t nextSpan_ = 0;
     std::size_t columnCount_ = 0;
+    std::size_t rowStart_ = 0;
     bool rowReplaced_ = false;
+    bool rowNul_ = false;
 };

@@ -120,6 +120,22 @@ private:
         return value;
     }
 
+    // A cell of plain text going to a field that is not a text, read straight by the field
+    // type's parser: the same value the conversion from a Text value gives, since a text
+    // without line breaks or NUL is its own stored and shown form. None otherwise.
+    std::optional<FieldValue> parsedText(std::size_t row, std::size_t column, std::size_t field) const {
+        const int type = static_cast<int>(db_.header().fields[field].type);
+        if (type == static_cast<int>(KxFieldType::Text) || type == static_cast<int>(KxFieldType::MultipleChoice) ||
+            source_.columnType(column) != static_cast<int>(KxFieldType::Text) ||
+            conversionKind(static_cast<int>(KxFieldType::Text), type) == KxConversion::Impossible)
+            return std::nullopt;
+        const auto text = source_.cellText(row, column);
+        if (!text || text->find_first_of(std::string_view("\0\r\n", 3)) != std::string_view::npos) return std::nullopt;
+        FieldValue value = FieldValue::newValue(type);
+        value.parseText(*text);
+        return value;
+    }
+
     RowOutcome importRow(std::size_t row) {
         const KxRecordInfo info = source_.recordInfo(row);
         const KxIdentityIndex::Entry* existing = info.present() ? index().find(info.identity) : nullptr;
@@ -131,6 +147,8 @@ private:
         }
         if (source_.rowHadReplacedCharacters(row))
             log_.write(kxFillText(kxString(kxStrLogReplacedCharacters), {std::to_string(row + 1)}));
+        if (source_.rowHadNulCharacters(row))
+            log_.write(kxFillText(kxString(kxStrLogNulCharacter), {std::to_string(row + 1)}));
 
         builder_.reset();
         std::uint16_t category = defaultCategory_;
@@ -139,13 +157,18 @@ private:
         for (std::size_t column = 0; column < columns_; ++column) {
             const std::uint8_t entry = entryOf(column);
             if (entry == kSkipped) continue;
-            auto value = source_.value(row, column);
-            if (!value) continue;
-            if (selection_.entryIsCategory(entry)) {
-                mapCategory(value->plainText(), category, warned);
-                continue;
+            std::optional<FieldValue> stored;
+            if (!selection_.entryIsCategory(entry) && (stored = parsedText(row, column, selection_.entryField(entry)))) {
+                builder_.store(selection_.entryField(entry), *stored);
+            } else {
+                auto value = source_.value(row, column);
+                if (!value) continue;
+                if (selection_.entryIsCategory(entry)) {
+                    mapCategory(value->plainText(), category, warned);
+                    continue;
+                }
+                stored = storeValue(selection_.entryField(entry), std::move(*value));
             }
-            const auto stored = storeValue(selection_.entryField(entry), std::move(*value));
             if (stored && !copyLogged) {
                 const std::string text = stored->plainText();
                 if (!text.empty()) {

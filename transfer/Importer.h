@@ -40,10 +40,15 @@ public:
     virtual KxRecordInfo recordInfo(std::size_t row) const = 0;
     // The cell's value, or none for an empty cell or one past the end of its row.
     virtual std::optional<FieldValue> value(std::size_t row, std::size_t column) const = 0;
+    // The text of a cell of a Text column when the source holds it as plain text (the
+    // value is then a Text value of that text); none otherwise.
+    virtual std::optional<std::string_view> cellText(std::size_t, std::size_t) const { return std::nullopt; }
     virtual bool hasCategoryColumn() const = 0;
     virtual std::string categoryName(std::size_t row) const = 0;
     // Whether characters of the row were replaced by '?' when the source was read.
     virtual bool rowHadReplacedCharacters(std::size_t) const { return false; }
+    // Whether the row held a NUL character, at which a text value ends.
+    virtual bool rowHadNulCharacters(std::size_t) const { return false; }
 };
 
 std::unique_ptr<KxImporter> kxMakeImporter(KxImportType type);

@@ -183,8 +183,12 @@ std::string FieldValue::displayForm() const {
 void FieldValue::setText(std::string_view text) {
     text = text.substr(0, std::min(text.size(), text.find('\0')));
     textRaw_.clear();
-    for (char c : text)
-        if (c != '\r') textRaw_ += c;
+    textRaw_.reserve(text.size() + 2);
+    for (std::size_t from = 0; from < text.size();) {
+        const std::size_t cr = std::min(text.find('\r', from), text.size());
+        textRaw_.append(text, from, cr - from);
+        from = cr + 1;
+    }
     if (!textRaw_.empty()) textRaw_.append(textRaw_.size() % 2 == 0 ? 2 : 1, '\0');
 }
 

@@ -108,10 +108,12 @@ Digits decimalDigits(double magnitude, int precision) {
     return d;
 }
 
-// Rounding half up at the last shown digit, done on the value's fifteen real digits: in
-// binary arithmetic exact halves such as 66662.75 come out just below and round down.
+// Rounding half up at the last shown digit, once, from the shortest decimal that reads back
+// as the value: in binary arithmetic halves such as 66662.75 or 1.005 come out just below
+// and would round down, and rounding first to fifteen digits and then to the shown ones
+// would round twice (0.3839766645063146 would show ...632 at 14 decimals, not ...631).
 Digits roundedDigits(double magnitude, int decimals) {
-    Digits d = decimalDigits(magnitude, kRealDigits - 1);
+    Digits d = decimalDigits(magnitude, -1);
     const int n = decimals + d.exponent; // digits shown after the leading one
     if (n < -1) {
         d.count = 0;

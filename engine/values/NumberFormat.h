@@ -8,8 +8,9 @@
 // The value with the given number of decimals (0..60), the locale's decimal separator,
 // thousands separators when grouping (four or more integer digits only) and the currency
 // symbol after the sign when asked. Only fifteen significant digits are real; later
-// digits show as 0. While fewer than fifteen digits show, the value's fifteen digits are
-// rounded half up at the last one; otherwise they are cut. Exactly 0 shows as "0" without
+// digits show as 0. While fewer than fifteen digits show, the value is rounded half up at
+// the last one, once, from the shortest decimal that reads back as it; otherwise the
+// digits are cut. Exactly 0 shows as "0" without
 // decimals. A value too small for the shown decimals shows as zero with them; a value of
 // 10^31 or more, infinity or NaN gives an empty text.
 std::string formatNumber(double value, int decimals, bool currency, bool grouping,

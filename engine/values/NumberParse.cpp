@@ -73,14 +73,16 @@ double parseNumber(std::string_view text, const KxLocale& locale) {
             break;
         }
     }
-    if (counted == 0) return 0.0;
+    // A sign with no digits, or zeros only, is a signed zero: "-0" and "-" read as -0.0.
+    const double zero = negative ? -0.0 : 0.0;
+    if (counted == 0) return zero;
     int length = counted;
     buf[length++] = 'e';
     buf[length++] = '-';
     const char* end = std::to_chars(buf + length, buf + sizeof buf, fraction).ptr;
     double value = 0;
     std::from_chars(buf, end, value);
-    if (value == 0) return 0.0;
+    if (value == 0) return zero;
     return negative ? -value : value;
 }
 

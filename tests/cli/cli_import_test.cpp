@@ -122,4 +122,29 @@ TEST_F(CliImport, ProblemsGoToTheLogBesideTheDatabase) {
     EXPECT_EQ(records(path), (Rows{"a|1|", "b|2|\xE9t\xE9"}));
 }
 
+// A NUL ends a text value where it stands; the log tells which row lost the rest.
+TEST_F(CliImport, ANulCharacterIsLogged) {
+    const auto r = box.run({"import", path, write("nul.csv", std::string("a\0b,1\nc,2\n", 10))});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::ifstream in(path + ".import.log");
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, "Warning: Row 1 of the input file holds a NUL character.  A value that holds one ends at it.\n");
+    EXPECT_EQ(records(path), (Rows{"a|1|", "c|2|"}));
+}
+
+// Rows past the record limit are not imported: the records made stay, and the tool says
+// why and fails rather than report a partial import as done.
+TEST_F(CliImport, StoppedByTheRecordLimitFails) {
+    std::string csv;
+    for (std::size_t i = 0; i <= KxDatabase::kMaxRecords; ++i) csv += "r" + std::to_string(i) + "\n";
+    const auto r = box.run({"import", path, write("many.csv", csv)});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "imported 16000 of 16001 records\nlog: " + path + ".import.log\n");
+    EXPECT_EQ(r.err, "You have reached the maximum number of records allowed. The maximum number of records, "
+                     "including not permanently deleted records, is 16000.\n");
+    KxDatabase db;
+    db.open(path, kOpenReadShared, 0);
+    EXPECT_EQ(db.liveCount(), KxDatabase::kMaxRecords);
+}
+
 } // namespace

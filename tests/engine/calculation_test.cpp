@@ -110,6 +110,24 @@ TEST_F(TwoOperands, FloatingPointExceptionsFail) {
     EXPECT_EQ(evalRaw(Calc::Add, std::numeric_limits<double>::quiet_NaN(), 1), "error");
 }
 
+// A denormal operand fails the result like an overflow, even where the arithmetic would
+// give a plain number (5e-324 + 1 is 1).
+TEST_F(TwoOperands, ADenormalOperandFails) {
+    const double denormal = std::numeric_limits<double>::denorm_min();
+    EXPECT_EQ(evalRaw(Calc::Add, denormal, 1), "error");
+    EXPECT_EQ(evalRaw(Calc::Multiply, 2, -1e-310), "error");
+    EXPECT_EQ(evalRaw(Calc::Add, std::numeric_limits<double>::min(), 1), "1") << "the smallest normal";
+
+    TestDatabase sum({{KxFieldType::Number, "N1"}, {KxFieldType::Number, "N2"},
+                      {KxFieldType::Calculation, "Total"}});
+    define(sum, 2, Calc::Sum);
+    const std::size_t i = sum.addRecord({"", "3"});
+    FieldValue tiny = FieldValue::newValue(4);
+    tiny.setNumber(denormal);
+    sum.db.record(i, false).setRawValue(0, tiny.raw());
+    EXPECT_EQ(outcome(evaluateCalc(sum.db, 2, sum.db.liveChunk(i))), "error");
+}
+
 TEST_F(TwoOperands, AFailedOperandFailsTheResult) {
     define(t, 3, Calc::Divide, 0, 1);
     define(t, 2, Calc::Add, 3, 0);

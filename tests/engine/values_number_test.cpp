@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -49,6 +50,16 @@ TEST(FormatNumber, RoundsHalfUpAtTheLastShownDigit) {
     EXPECT_EQ(formatNumber(6.6875, 3, false, false, us), "6.688");
     EXPECT_EQ(formatNumber(1.005, 2, false, false, us), "1.01");
     EXPECT_EQ(formatNumber(-2.675, 2, false, false, us), "-2.68");
+}
+
+// The digits past the shown ones decide alone: no first rounding to fifteen digits that
+// turns ...46 into ...5 and then up.
+TEST(FormatNumber, RoundsOnlyOnce) {
+    const KxLocale us = usLocale();
+    EXPECT_EQ(formatNumber(0.3839766645063146, 14, false, false, us), "0.38397666450631");
+    EXPECT_EQ(formatNumber(0.1234567890123449, 14, false, false, us), "0.12345678901234");
+    EXPECT_EQ(formatNumber(0.1000000000000049, 14, false, false, us), "0.10000000000000");
+    EXPECT_EQ(formatNumber(0.1000000000000050, 14, false, false, us), "0.10000000000001");
 }
 
 TEST(FormatNumber, FifteenDecimalsShowTheShortDecimalOrCutDigits) {
@@ -126,6 +137,10 @@ TEST(ParseNumber, KeepsFifteenDigitsCorrectlyRounded) {
     EXPECT_EQ(parseNumber("1.2.3", us), 1.2);
     EXPECT_EQ(parseNumber("12.000", us), 12.0);
     EXPECT_EQ(parseNumber("", us), 0.0);
+    EXPECT_FALSE(std::signbit(parseNumber("", us)));
+    // A minus sign before no digits or zeros only gives a negative zero.
+    for (const char* zero : {"-0", "-", "-0.00", "-$0"})
+        EXPECT_TRUE(std::signbit(parseNumber(zero, us)) && parseNumber(zero, us) == 0) << zero;
     EXPECT_EQ(parseNumber("1.234,5", germanLocale()), 1234.5);
 }
 

@@ -40,7 +40,7 @@ protected:
             if (!importer->open(ui, t.write("in.csv", csv))) return {};
         } else {
             KxDelimitedReader reader = KxDelimitedReader::fromMemory(csv, ',');
-            if (!importer->load(reader, nullptr)) return {};
+            if (!importer->load(std::move(reader), nullptr)) return {};
         }
         KxFieldSelection selection(t.db, kxImportSelectionOptions(listCategory));
         if (order) selection.setOrder(*order);
