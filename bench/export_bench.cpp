@@ -109,7 +109,7 @@ void BM_ReportTable(benchmark::State& state) {
     print.decimalMode = true;
     const KxFieldSelection selection(bench.db, print);
     const std::string table =
-        (std::filesystem::path(__FILE__).parent_path().parent_path() / "templates" / "Table.htm").string();
+        (std::filesystem::path(ROLVA_SOURCE_DIR) / "templates" / "Table.htm").string();
     const auto box = ui.waitBox("");
     KxDatabaseHtmlReport report(ui, bench.db, selection, {});
     for (auto _ : state) {
