@@ -5,6 +5,7 @@
 #include "app/DisplayModes.h"
 #include "app/KxRecordInfoDialog.h"
 #include "app/KxSearchDialog.h"
+#include "editors/KxFieldNFormDialog.h"
 #include "editors/KxListOptionsDialog.h"
 
 namespace {
@@ -29,3 +30,8 @@ KxSearchDialogResult KxDocDialogsQt::runSearchDialog(KxDbDoc& doc, std::size_t s
 }
 
 void KxDocDialogsQt::runRecordInfoDialog(const KxRecordInfo& info) { kxRunRecordInfoDialog(info, parent_); }
+
+bool KxDocDialogsQt::runFieldEditor(KxDbDoc& doc, KxFieldWorkingCopy& copy, const std::function<bool()>& mayCancel) {
+    KxFieldNFormDialog dialog(parent_, copy, doc.ui(), mayCancel);
+    return dialog.exec() == QDialog::Accepted;
+}

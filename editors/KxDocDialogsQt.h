@@ -13,6 +13,7 @@ class KxDocDialogsQt : public KxDocDialogs {
     std::optional<std::vector<KxListOptionsColumn>> runListOptionsDialog(KxDbDoc& doc) override;
     KxSearchDialogResult runSearchDialog(KxDbDoc& doc, std::size_t search) override;
     void runRecordInfoDialog(const KxRecordInfo& info) override;
+    bool runFieldEditor(KxDbDoc& doc, KxFieldWorkingCopy& copy, const std::function<bool()>& mayCancel) override;
 
   private:
     QWidget* parent_;
