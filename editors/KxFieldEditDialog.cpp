@@ -39,6 +39,7 @@ KxFieldEditChildDialog::KxFieldEditChildDialog(QWidget* parent, const KxFieldWor
       calculation_(new QPushButton(tr("&Edit Calculation"), this)) {
     label_->setObjectName(QStringLiteral("fieldLabel"));
     label_->setMaxLength(static_cast<int>(KxFieldWorkingCopy::kMaxLabel));
+    label_->setMinimumWidth(label_->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 16);
     for (KxFieldType t : types()) type_->addItem(kxQt(kxFieldTypeName(t)));
     type_->setCurrentIndex(typeIndex(field_.type));
     for (int d = 0; d <= KxFieldEditDialog::kMaxDecimals; ++d) decimals_->addItem(QString::number(d));
