@@ -3,8 +3,7 @@
 // saved file holds the new schema and the computed values.
 
 #include "../logic/SchemaBytes.h"
-#include "ScriptedUi.h"
-#include "TestDatabase.h"
+#include "GuiTestSupport.h"
 
 #include "app/DbDoc.h"
 #include "editors/FieldEditorCommand.h"
@@ -91,4 +90,34 @@ TEST(FieldEditorFlow, AddANumberAndACalculationReorderByKeyboardAndOk) {
     const auto total = reopened.record(1, false).value(2);
     ASSERT_TRUE(total.has_value());
     EXPECT_EQ(total->plainText(), "8");
+}
+
+namespace {
+// Adds one Text field and presses OK.
+class AddingDialogs : public KxDocDialogs {
+  public:
+    int runs = 0;
+    bool runFieldEditor(KxDbDoc&, KxFieldWorkingCopy& copy, const std::function<bool()>&) override {
+        ++runs;
+        KxWorkingField name;
+        name.label = "Name";
+        copy.add(name);
+        return true;
+    }
+};
+} // namespace
+
+TEST(FieldEditorFlow, FileNewOpensTheEditorOnTheEmptyDatabase) {
+    FrameFixture f;
+    AddingDialogs dialogs;
+    f.doc.setDialogs(&dialogs);
+    f.frame->setCommandHandler(KxCommand::FieldAndFormEditor, [&] { kxRunFieldAndFormEditor(f.doc); });
+    f.frame->show();
+    f.ui.files = {f.dir.file("Fresh.rlv")};
+    f.frame->runCommand(KxCommand::NewDatabase);
+    EXPECT_EQ(dialogs.runs, 1);
+    ASSERT_TRUE(f.doc.isOpen());
+    EXPECT_EQ(f.doc.database().header().fields.size(), 1u);
+    EXPECT_EQ(f.ui.messages.size(), 0u) << f.ui.lastMessage();
+    EXPECT_TRUE(f.doc.hasCurrentRecord()) << "the new database opens on a blank record";
 }
