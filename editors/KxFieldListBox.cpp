@@ -1,18 +1,17 @@
 #include "editors/KxFieldListBox.h"
 
 #include <QPainter>
-#include <QStyledItemDelegate>
 
 namespace {
 constexpr int kMargin = 4;
 constexpr int kGap = 12;
 
-class FieldRowDelegate : public QStyledItemDelegate {
+class FieldRowDelegate : public KxCutTextDelegate {
   public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using KxCutTextDelegate::KxCutTextDelegate;
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QStyleOptionViewItem row = option;
-        initStyleOption(&row, index);
+        QStyledItemDelegate::initStyleOption(&row, index); // the whole name: cut below
         const QString name = row.text;
         const QString type = index.data(KxFieldListBox::kTypeNameRole).toString();
         row.text.clear();

@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyledItemDelegate>
 
 namespace {
 constexpr int kCheckedRole = Qt::UserRole + 40;
@@ -12,12 +11,12 @@ constexpr int kCheckedRole = Qt::UserRole + 40;
 int boxSize(const QWidget* w) { return w->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w); }
 
 // Draws the item's own check box at its left and the text, cut with "...", after it.
-class CheckDelegate : public QStyledItemDelegate {
+class CheckDelegate : public KxCutTextDelegate {
   public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using KxCutTextDelegate::KxCutTextDelegate;
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QStyleOptionViewItem text = option;
-        initStyleOption(&text, index);
+        QStyledItemDelegate::initStyleOption(&text, index); // the whole text: cut below
         const QWidget* widget = option.widget;
         QStyle* style = widget ? widget->style() : QApplication::style();
         const int box = boxSize(widget);

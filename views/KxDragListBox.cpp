@@ -3,20 +3,15 @@
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyledItemDelegate>
 
-namespace {
-// Draws the item's text cut with "..." (Qt's own elision uses a single ellipsis character).
-class DotsDelegate : public QStyledItemDelegate {
-  public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
-        const int room = option->rect.width() - 8;
-        option->text = kxCutWithDots(option->fontMetrics, option->text, room);
-    }
-};
-} // namespace
+QSize KxCutTextDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    return {1, QStyledItemDelegate::sizeHint(option, index).height()};
+}
+
+void KxCutTextDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->text = kxCutWithDots(option->fontMetrics, option->text, option->rect.width() - 8);
+}
 
 QString kxCutWithDots(const QFontMetrics& metrics, const QString& text, int width) {
     if (metrics.horizontalAdvance(text) <= width) return text;
@@ -34,7 +29,8 @@ KxDragListBox::KxDragListBox(QWidget* parent) : QListWidget(parent) {
     setDragDropMode(QAbstractItemView::InternalMove);
     setDefaultDropAction(Qt::MoveAction);
     setTextElideMode(Qt::ElideNone);
-    setItemDelegate(new DotsDelegate(this));
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setItemDelegate(new KxCutTextDelegate(this));
 }
 
 void KxDragListBox::moveRow(int from, int to) {

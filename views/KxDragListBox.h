@@ -5,6 +5,7 @@
 // the width with "..." appended.
 
 #include <QListWidget>
+#include <QStyledItemDelegate>
 
 class KxDragListBox : public QListWidget {
     Q_OBJECT
@@ -29,3 +30,15 @@ class KxDragListBox : public QListWidget {
 
 // The text cut to `width` pixels, ending in "..." when it had to be cut.
 QString kxCutWithDots(const QFontMetrics& metrics, const QString& text, int width);
+
+// Draws an item's text cut with "..." to the list's width (Qt's own elision uses a single
+// ellipsis character); items never ask for more width than the list has, so the list never
+// scrolls sideways.
+class KxCutTextDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+};
