@@ -95,6 +95,23 @@ void KxSchemaBuilder::dropPrintFieldList() {
     print.setFieldList(std::nullopt);
 }
 
+// A database made without fields has a list with no columns; once it has fields, the list
+// shows the first one that is not Label Only, so that records can be seen and chosen.
+void KxSchemaBuilder::giveEmptyListAColumn(const std::vector<std::size_t>& positions,
+                                           const KxFieldWorkingCopy& copy) {
+    KxSchemaEditor schema(db_);
+    if (schema.listSetCount() == 0) return;
+    const std::size_t set = schema.currentListSet();
+    if (set >= schema.listSetCount() || schema.columnCount(set) > 0) return;
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        if (copy.at(i).type == KxFieldType::LabelOnly) continue;
+        const std::size_t column = schema.addColumn(set, 0);
+        schema.setColumnField(set, column, static_cast<std::uint8_t>(positions[i]));
+        schema.column(set, column).width = 100;
+        return;
+    }
+}
+
 void KxSchemaBuilder::commit(const KxFieldWorkingCopy& copy) {
     KxSchemaEditor schema(db_);
     const auto& fields = copy.fields();
@@ -120,6 +137,8 @@ void KxSchemaBuilder::commit(const KxFieldWorkingCopy& copy) {
         defineField(positions[i], spec);
         appendFormItem(positions[i], spec);
     }
+
+    giveEmptyListAColumn(positions, copy);
 
     auto fieldOf = [&](std::uint16_t operand) {
         return operand < positions.size() ? static_cast<std::uint8_t>(positions[operand]) : kNoField;

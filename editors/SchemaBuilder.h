@@ -41,7 +41,8 @@ public:
     // Writes the Field and Form Editor's working copy into the schema: the deleted fields go
     // (highest first), the form is emptied and the fields-to-print choice dropped, then every
     // field, in list order, is added or updated (a changed type converts its stored values)
-    // and put on the form, and the calculations get their operands as field positions.
+    // and put on the form, and the calculations get their operands as field positions. A
+    // list without columns gets one on the first field that is not Label Only.
     void commit(const KxFieldWorkingCopy& copy);
     // A sort definition with one key for each of the first five fields (in the given
     // order) that are not Label Only, ascending for four and "No Sort" for a fifth, and a
@@ -55,6 +56,7 @@ private:
     void defineField(std::size_t position, const KxFieldSpec& spec);
     void appendFormItem(std::size_t position, const KxFieldSpec& spec);
     void dropPrintFieldList();
+    void giveEmptyListAColumn(const std::vector<std::size_t>& positions, const KxFieldWorkingCopy& copy);
 
     KxDatabase& db_;
 };

@@ -157,3 +157,21 @@ TEST(FieldCommit, FormOptionsJustificationGoesBackToLeft) {
     commit(t, KxFieldWorkingCopy::load(t.db));
     EXPECT_EQ(SchemaBytes(t.path()).items.at(0).flags, 0x04);
 }
+
+TEST(FieldCommit, AListWithoutColumnsGetsTheFirstFieldThatIsNotLabelOnly) {
+    TestDatabase t({});
+    KxFieldWorkingCopy copy;
+    copy.add(newField(T::LabelOnly, "Heading"));
+    copy.add(newField(T::Text, "Name"));
+    commit(t, copy);
+    const auto& columns = t.db.header().listSets.at(t.db.header().currentListSet()).columns;
+    ASSERT_EQ(columns.size(), 1u);
+    EXPECT_EQ(columns[0].field, 1);
+    EXPECT_EQ(columns[0].width, 100);
+
+    // A list that has columns keeps them as they are.
+    auto again = KxFieldWorkingCopy::load(t.db);
+    again.add(newField(T::Text, "City"));
+    commit(t, again);
+    EXPECT_EQ(t.db.header().listSets.at(t.db.header().currentListSet()).columns.size(), 1u);
+}
