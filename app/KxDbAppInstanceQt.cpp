@@ -7,6 +7,7 @@
 #include "app/FormOptions.h"
 #include "app/KxFormOptionsDialog.h"
 #include "app/KxUiQt.h"
+#include "editors/FieldEditorCommand.h"
 #include "editors/KxDocDialogsQt.h"
 #include "views/KxBaseCtrl.h"
 #include "views/KxDbListView.h"
@@ -17,6 +18,7 @@
 #include "Paths.h"
 #include "ProcessLocale.h"
 #include "install/HandheldInstallCommand.h"
+#include "install/HandheldSchemaHooks.h"
 #include "install/HandheldUsers.h"
 #include "install/InstallSchedule.h"
 
@@ -98,6 +100,9 @@ void KxDbAppInstance::installViewsAndDialogs() {
                      [](bool on) { kxSetOverwriteMode(on); });
     dialogs_ = std::make_unique<KxDocDialogsQt>(frame_.get());
     doc_->setDialogs(dialogs_.get());
+    schemaHooks_ = std::make_unique<KxHandheldSchemaHooks>();
+    frame_->setCommandHandler(KxCommand::FieldAndFormEditor,
+                              [this] { kxRunFieldAndFormEditor(*doc_, schemaHooks_.get()); });
     frame_->setCommandHandler(KxCommand::FormOptions, [this] {
         kxRunFormOptions(*doc_, [this](bool right) { return KxFormOptionsDialog::choose(right, frame_.get()); });
     });

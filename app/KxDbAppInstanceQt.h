@@ -15,6 +15,7 @@ class KxDbDoc;
 class KxDbMainFrame;
 class KxDocDialogs;
 class KxHandheldUserSource;
+class KxSchemaChangeHooks;
 class KxUi;
 class KxUiQt;
 
@@ -55,6 +56,8 @@ class KxDbAppInstance {
     std::unique_ptr<KxDbDoc> doc_;
     std::unique_ptr<KxDbMainFrame> frame_;
     std::unique_ptr<KxDocDialogs> dialogs_;
+    // The sync warning and the reinstallation question around a schema change.
+    std::unique_ptr<KxSchemaChangeHooks> schemaHooks_;
     bool firstRun_ = false;
 };
 

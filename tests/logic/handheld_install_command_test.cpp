@@ -4,7 +4,9 @@
 #include "doc_test_support.h"
 
 #include "app/SettingsKeys.h"
+#include "editors/FieldEditorCommand.h"
 #include "install/HandheldInstallCommand.h"
+#include "install/HandheldSchemaHooks.h"
 #include "install/InstallSchedule.h"
 
 namespace {
@@ -103,4 +105,33 @@ TEST_F(HandheldInstall, ReinstallYesRunsTheCommandAndItsOkIsNotedUntilTheFileIsO
     doc.closeDocument();
     ASSERT_TRUE(doc.openDocument(path));
     EXPECT_FALSE(doc.installScheduled());
+}
+
+// The Field and Form Editor as the window runs it: the warning before, the offer after.
+TEST_F(HandheldInstall, TheFieldEditorAsksAroundItsChanges) {
+    KxHandheldSchemaHooks hooks;
+    schedule().mark("Ann", false);
+    int editorRuns = 0;
+    dialogs.fieldEditor = [&](KxFieldWorkingCopy& copy, const std::function<bool()>&) {
+        ++editorRuns;
+        KxWorkingField age;
+        age.type = KxFieldType::Number;
+        age.label = "Age";
+        copy.add(age);
+        return true;
+    };
+
+    ui.answers = {KxAnswer::Cancel};
+    kxRunFieldAndFormEditor(doc, &hooks);
+    EXPECT_EQ(editorRuns, 0) << "Cancel at the warning: the editor does not open";
+    EXPECT_EQ(doc.database().header().fields.size(), 1u);
+
+    ui.messages.clear();
+    ui.answers = {KxAnswer::Ok, KxAnswer::No};
+    kxRunFieldAndFormEditor(doc, &hooks);
+    EXPECT_EQ(editorRuns, 1);
+    EXPECT_EQ(doc.database().header().fields.size(), 2u);
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[0].buttons, KxButtons::OkCancel);
+    EXPECT_EQ(ui.messages[1].buttons, KxButtons::YesNo) << "the reinstallation is offered last";
 }
