@@ -5,9 +5,11 @@
 
 #include "Sort.h"
 #include "app/SearchRequest.h"
+#include "editors/FieldWorkingCopy.h"
 #include "editors/SchemaBuilder.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -62,5 +64,11 @@ class KxDocDialogs {
     virtual std::optional<std::vector<std::string>>
     runHandheldInstallDialog(KxDbDoc&, const std::vector<std::string>& /*preselected*/) {
         return std::nullopt;
+    }
+    // The Field and Form Editor on the working copy, which it edits in place; true for OK.
+    // Cancel asks `mayCancel` first and stays open when it says no.
+    virtual bool runFieldEditor(KxDbDoc&, KxFieldWorkingCopy& /*copy*/,
+                                const std::function<bool()>& /*mayCancel*/) {
+        return false;
     }
 };

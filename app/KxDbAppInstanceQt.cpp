@@ -7,6 +7,7 @@
 #include "app/FormOptions.h"
 #include "app/KxFormOptionsDialog.h"
 #include "app/KxUiQt.h"
+#include "editors/FieldEditorCommand.h"
 #include "editors/KxDocDialogsQt.h"
 #include "views/KxBaseCtrl.h"
 #include "views/KxDbListView.h"
@@ -98,6 +99,10 @@ void KxDbAppInstance::installViewsAndDialogs() {
                      [](bool on) { kxSetOverwriteMode(on); });
     dialogs_ = std::make_unique<KxDocDialogsQt>(frame_.get());
     doc_->setDialogs(dialogs_.get());
+    // The handheld questions around a schema change come in through schemaHooks_ (none yet:
+    // no questions).
+    frame_->setCommandHandler(KxCommand::FieldAndFormEditor,
+                              [this] { kxRunFieldAndFormEditor(*doc_, schemaHooks_); });
     frame_->setCommandHandler(KxCommand::FormOptions, [this] {
         kxRunFormOptions(*doc_, [this](bool right) { return KxFormOptionsDialog::choose(right, frame_.get()); });
     });

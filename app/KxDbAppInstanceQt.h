@@ -15,6 +15,7 @@ class KxDbDoc;
 class KxDbMainFrame;
 class KxDocDialogs;
 class KxHandheldUserSource;
+class KxSchemaChangeHooks;
 class KxUi;
 class KxUiQt;
 
@@ -55,6 +56,9 @@ class KxDbAppInstance {
     std::unique_ptr<KxDbDoc> doc_;
     std::unique_ptr<KxDbMainFrame> frame_;
     std::unique_ptr<KxDocDialogs> dialogs_;
+    // The synchronisation warning and the reinstallation question of a schema change; none:
+    // no questions.
+    KxSchemaChangeHooks* schemaHooks_ = nullptr;
     bool firstRun_ = false;
 };
 

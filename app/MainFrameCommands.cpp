@@ -54,10 +54,12 @@ void KxDbMainFrame::installHandlers() {
     };
 
     handlers_[C::NewDatabase] = [this] {
-        // A new database opens on one blank record.
+        // A new database opens on one blank record; one made without fields opens the Field
+        // and Form Editor first.
         if (!doc_.newDocument()) return;
         doc_.updateAllViews(KxViewHint::All);
-        KxRecordCommands(doc_).newRecord();
+        if (!doc_.hasFields()) carryOut(C::FieldAndFormEditor);
+        if (doc_.hasFields()) KxRecordCommands(doc_).newRecord();
     };
     handlers_[C::OpenDatabase] = [this] {
         if (doc_.fileOpen()) initialUpdate();

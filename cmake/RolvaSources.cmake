@@ -1,8 +1,8 @@
 # Application logic and widgets share subsystem folders. A file whose name says it is a
-# widget (…Dialog, …View, …Ctrl, …Wizard, …Page, …MainFrame, …Qt…) belongs to the
+# widget (…Dialog, …View, …Ctrl, …Wizard, …Page, …MainFrame, …ListBox, …Qt…) belongs to the
 # desktop program; every other file there is plain C++ logic, testable without Qt.
 set(ROLVA_LOGIC_FOLDERS app views editors transfer print install)
-set(ROLVA_WIDGET_PATTERN "(Dialog|View|Ctrl|Wizard|Page|MainFrame|Qt|Widget|Frame)[A-Za-z0-9_]*\\.(cpp|h)$")
+set(ROLVA_WIDGET_PATTERN "(Dialog|View|Ctrl|Wizard|Page|MainFrame|Qt|Widget|Frame|ListBox)[A-Za-z0-9_]*\\.(cpp|h)$")
 
 function(rolva_collect_sources out_logic out_widgets)
   set(logic "")

@@ -5,6 +5,7 @@
 #include "app/DisplayModes.h"
 #include "app/KxRecordInfoDialog.h"
 #include "app/KxSearchDialog.h"
+#include "editors/KxFieldNFormDialog.h"
 #include "editors/KxListOptionsDialog.h"
 #include "install/KxHandheldInstallDialog.h"
 
@@ -34,4 +35,9 @@ void KxDocDialogsQt::runRecordInfoDialog(const KxRecordInfo& info) { kxRunRecord
 std::optional<std::vector<std::string>>
 KxDocDialogsQt::runHandheldInstallDialog(KxDbDoc& doc, const std::vector<std::string>& preselected) {
     return kxRunHandheldInstallDialog(doc.handheldUsers(), preselected, parent_);
+}
+
+bool KxDocDialogsQt::runFieldEditor(KxDbDoc& doc, KxFieldWorkingCopy& copy, const std::function<bool()>& mayCancel) {
+    KxFieldNFormDialog dialog(parent_, copy, doc.ui(), mayCancel);
+    return dialog.exec() == QDialog::Accepted;
 }

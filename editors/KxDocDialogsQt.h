@@ -15,6 +15,7 @@ class KxDocDialogsQt : public KxDocDialogs {
     void runRecordInfoDialog(const KxRecordInfo& info) override;
     std::optional<std::vector<std::string>>
     runHandheldInstallDialog(KxDbDoc& doc, const std::vector<std::string>& preselected) override;
+    bool runFieldEditor(KxDbDoc& doc, KxFieldWorkingCopy& copy, const std::function<bool()>& mayCancel) override;
 
   private:
     QWidget* parent_;

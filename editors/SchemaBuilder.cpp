@@ -2,6 +2,11 @@
 
 #include "KxDatabase.h"
 #include "SchemaEditor.h"
+#include "editors/FieldWorkingCopy.h"
+#include "print/PrintSettings.h"
+
+#include <algorithm>
+#include <functional>
 
 namespace {
 constexpr std::uint16_t kFlagLabelShown = 0x04;
@@ -24,9 +29,24 @@ void KxSchemaBuilder::ensureFormLayout() {
     schema.setCurrentLayout(schema.addLayout());
 }
 
-std::size_t KxSchemaBuilder::appendField(const KxFieldSpec& spec) {
+namespace {
+KxFieldSpec specOf(const KxWorkingField& field) {
+    KxFieldSpec spec;
+    spec.label = field.label;
+    spec.type = field.type;
+    spec.decimals = field.decimals;
+    spec.showLabel = !field.hideLabel;
+    spec.thousands = field.thousands;
+    spec.currency = field.currency;
+    spec.hideSeconds = !field.seconds;
+    spec.items = field.items;
+    spec.calcOperator = field.calcOp;
+    return spec;
+}
+} // namespace
+
+void KxSchemaBuilder::defineField(std::size_t position, const KxFieldSpec& spec) {
     KxSchemaEditor schema(db_);
-    const std::size_t position = schema.addField();
     schema.setFieldType(position, spec.type);
     schema.setFieldLabel(position, spec.label);
     if (spec.type == KxFieldType::Number || spec.type == KxFieldType::Calculation)
@@ -36,18 +56,79 @@ std::size_t KxSchemaBuilder::appendField(const KxFieldSpec& spec) {
         schema.setCalcFirst(position, spec.calcFirst);
         schema.setCalcSecond(position, spec.calcSecond);
     }
-    if ((spec.type == KxFieldType::Text || spec.type == KxFieldType::MultipleChoice) &&
-        !spec.items.empty()) {
+    // A Multiple Choice list is always rewritten (it may have lost every item); a Text
+    // field's list only when one is given.
+    if (spec.type == KxFieldType::MultipleChoice ||
+        (spec.type == KxFieldType::Text && !spec.items.empty())) {
         KxItemListAccessor list(db_, position, true);
         list.clearItems();
         for (const auto& item : spec.items) list.addItem(item);
     }
+}
+
+void KxSchemaBuilder::appendFormItem(std::size_t position, const KxFieldSpec& spec) {
+    KxSchemaEditor schema(db_);
     const std::size_t layout = schema.currentLayout();
     const std::size_t at = schema.addItem(layout, schema.itemCount(layout));
     KxFormItem& item = schema.item(layout, at);
     item.field = static_cast<std::uint8_t>(position);
     item.flags = kxFormFlagsFor(spec);
+}
+
+std::size_t KxSchemaBuilder::appendField(const KxFieldSpec& spec) {
+    const std::size_t position = KxSchemaEditor(db_).addField();
+    defineField(position, spec);
+    appendFormItem(position, spec);
     return position;
+}
+
+// The fields-to-print list names fields by position, which no longer fit: it goes, and with
+// it the form layout that held it.
+void KxSchemaBuilder::dropPrintFieldList() {
+    KxPrintSettings print(db_);
+    const auto list = print.fieldList();
+    if (!list) return;
+    KxSchemaEditor schema(db_);
+    const auto index = static_cast<std::size_t>(*list);
+    if (*list >= 0 && index < schema.layoutCount() && index != schema.currentLayout())
+        schema.deleteLayout(index);
+    print.setFieldList(std::nullopt);
+}
+
+void KxSchemaBuilder::commit(const KxFieldWorkingCopy& copy) {
+    KxSchemaEditor schema(db_);
+    const auto& fields = copy.fields();
+    std::vector<std::size_t> positions(fields.size());
+    for (std::size_t i = 0; i < fields.size(); ++i) positions[i] = fields[i].id;
+
+    std::vector<std::uint16_t> deleted = copy.deletedIds();
+    std::sort(deleted.begin(), deleted.end(), std::greater<>());
+    for (const std::uint16_t id : deleted) {
+        schema.deleteField(id);
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            if (!fields[i].isNew && positions[i] > id) --positions[i];
+    }
+
+    ensureFormLayout();
+    const std::size_t layout = schema.currentLayout();
+    for (std::size_t n = schema.itemCount(layout); n-- > 0;) schema.deleteItem(layout, n);
+    dropPrintFieldList();
+
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].isNew) positions[i] = schema.addField();
+        const KxFieldSpec spec = specOf(fields[i]);
+        defineField(positions[i], spec);
+        appendFormItem(positions[i], spec);
+    }
+
+    auto fieldOf = [&](std::uint16_t operand) {
+        return operand < positions.size() ? static_cast<std::uint8_t>(positions[operand]) : kNoField;
+    };
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].type != KxFieldType::Calculation) continue;
+        schema.setCalcFirst(positions[i], fieldOf(fields[i].first));
+        schema.setCalcSecond(positions[i], fieldOf(fields[i].second));
+    }
 }
 
 std::size_t KxSchemaBuilder::addDefaultListOptions(const std::vector<std::size_t>& fieldsInOrder) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 class KxDatabase;
+class KxFieldWorkingCopy;
 
 struct KxFieldSpec {
     std::string label; // database text (Windows-1252)
@@ -37,6 +38,11 @@ public:
     void ensureFormLayout();
     // Adds the field to the schema and appends it to the current form layout.
     std::size_t appendField(const KxFieldSpec& spec);
+    // Writes the Field and Form Editor's working copy into the schema: the deleted fields go
+    // (highest first), the form is emptied and the fields-to-print choice dropped, then every
+    // field, in list order, is added or updated (a changed type converts its stored values)
+    // and put on the form, and the calculations get their operands as field positions.
+    void commit(const KxFieldWorkingCopy& copy);
     // A sort definition with one key for each of the first five fields (in the given
     // order) that are not Label Only, ascending for four and "No Sort" for a fifth, and a
     // list options set linked to it with the same fields, 100 / n percent each; the set
@@ -44,6 +50,12 @@ public:
     std::size_t addDefaultListOptions(const std::vector<std::size_t>& fieldsInOrder);
 
 private:
+    // Type (with conversion), label, decimals, the list of a Multiple Choice field (and of a
+    // Text field given one) and the operation of a calculation.
+    void defineField(std::size_t position, const KxFieldSpec& spec);
+    void appendFormItem(std::size_t position, const KxFieldSpec& spec);
+    void dropPrintFieldList();
+
     KxDatabase& db_;
 };
 

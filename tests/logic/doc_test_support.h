@@ -100,6 +100,13 @@ class ScriptedDialogs : public KxDocDialogs {
         handheldPreselected.push_back(preselected);
         return handheldSelection;
     }
+    // The Field and Form Editor: edits the working copy as a user would; none: Cancel.
+    std::function<bool(KxFieldWorkingCopy&, const std::function<bool()>& mayCancel)> fieldEditor;
+    int fieldEditorRuns = 0;
+    bool runFieldEditor(KxDbDoc&, KxFieldWorkingCopy& copy, const std::function<bool()>& mayCancel) override {
+        ++fieldEditorRuns;
+        return fieldEditor ? fieldEditor(copy, mayCancel) : false;
+    }
 };
 
 inline KxFieldSpec textField(const std::string& label) {
