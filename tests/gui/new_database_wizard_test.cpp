@@ -247,3 +247,20 @@ TEST_F(NewDatabaseWizard, ButtonsByStepBackKeepsEverythingAndCancelMakesNothing)
     EXPECT_FALSE(run.document()->isOpen());
     EXPECT_EQ(readFileBytes(dir.file("Old.rlv")), (std::vector<std::uint8_t>{1, 2, 3}));
 }
+
+TEST_F(NewDatabaseWizard, BrowseRemembersTheFolderAndItsChoiceIsNotCheckedAgain) {
+    writeFileBytes(dir.file("notes.txt.rlv"), {1}); // the file dialog asked about replacing it
+    ui.files = {dir.file("notes.txt")};
+    whenModalShows<KxNewFileDialog>([&](KxNewFileDialog& wizard) {
+        auto* page = dynamic_cast<KxNewFileNamePage*>(wizard.page(0));
+        ASSERT_NE(page, nullptr);
+        mnemonic(Qt::Key_R, [&] { return !page->nameBox().text().isEmpty(); }); // "B&rowse..."
+        EXPECT_EQ(page->nameBox().text().toStdString(), dir.file("notes.txt.rlv"));
+        press(Qt::Key_Return);
+        EXPECT_EQ(wizard.pageIndex(), 1);
+        EXPECT_TRUE(ui.messages.empty()) << ui.lastMessage();
+    });
+    run.frame()->runCommand(KxCommand::NewDatabase);
+    EXPECT_EQ(KxSettings(dir.file("rolvadesk.ini")).read(kxSettingLastNewDir), dir.path() + "/");
+    EXPECT_FALSE(run.document()->isOpen());
+}
