@@ -1,7 +1,6 @@
 #pragma once
 // The dialogs the document's commands run, each seen as the plain result it hands back. The
-// front end implements KxDocDialogs with its widgets; the defaults answer as Cancel would,
-// except the New Database wizard, whose stand-in asks for a file name only.
+// front end implements KxDocDialogs with its widgets; the defaults answer as Cancel would.
 
 #include "Sort.h"
 #include "app/SearchRequest.h"
@@ -22,7 +21,7 @@ struct KxNewDatabaseRequest {
     bool checkboxesEditable = true;         // "&Check Boxes Editable in List View"     (0x40)
     bool readOnlyMode = true;               // "Record &View Has Read-only Mode"        (0x80)
     bool handheldReadOnly = false;          // "&Database is Read Only on Handheld"     (0x02)
-    std::vector<KxFieldSpec> fields;        // in wizard order
+    KxFieldWorkingCopy definitions;         // the working field definitions, in wizard order
     std::vector<std::string> handheldUsers; // to install the new database on
 };
 
@@ -47,9 +46,8 @@ class KxDocDialogs {
   public:
     virtual ~KxDocDialogs() = default;
 
-    // None when cancelled. The stand-in asks for a file name and makes a database without
-    // fields.
-    virtual std::optional<KxNewDatabaseRequest> runNewDatabaseWizard(KxDbDoc& doc);
+    // The New Database wizard; none when cancelled.
+    virtual std::optional<KxNewDatabaseRequest> runNewDatabaseWizard(KxDbDoc&) { return std::nullopt; }
     // Opens on `search`; a cancelled dialog hands back no request.
     virtual KxSearchDialogResult runSearchDialog(KxDbDoc&, std::size_t /*search*/) { return {}; }
     // The columns chosen for the list options set in force; none when cancelled.

@@ -14,6 +14,7 @@
 #include "editors/SchemaBuilder.h"
 
 #include <dirent.h>
+#include <numeric>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,6 +24,19 @@ constexpr std::string_view kTypeTag = "bdXk";
 bool fileExists(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0;
+}
+
+// The schema of a new database: the chosen attributes, list pane share 50, the working field
+// definitions committed as the Field and Form Editor commits them, and the default list
+// options over the fields in wizard order.
+void buildNewSchema(KxDatabase& db, const KxFieldWorkingCopy& definitions, std::uint16_t attributes) {
+    db.header().setAttributes(static_cast<std::uint16_t>(db.header().attributes() | attributes));
+    db.fileHeader().setListPaneShare(50);
+    KxSchemaBuilder builder(db);
+    builder.commit(definitions);
+    std::vector<std::size_t> positions(definitions.size());
+    std::iota(positions.begin(), positions.end(), std::size_t{0});
+    builder.addDefaultListOptions(positions);
 }
 
 // The name of the directory entry that is `name` ignoring case, or none. An exact match wins.
@@ -206,7 +220,7 @@ bool KxDbDoc::createDatabase(const KxNewDatabaseRequest& request) {
         if (request.readOnlyMode) attributes |= kAttrReadOnlyMode;
         if (request.handheldReadOnly) attributes |= kAttrHandheldReadOnly;
         db_.header().setModificationStamp(freshStamp());
-        kxBuildNewDatabaseSchema(db_, request.fields, attributes);
+        buildNewSchema(db_, request.definitions, attributes);
         mainListSet_ = db_.header().currentListSet();
         // The file is written at once, so that the new database is on disk from the start.
         db_.save();

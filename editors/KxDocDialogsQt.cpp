@@ -3,6 +3,7 @@
 #include "KxDatabase.h"
 #include "app/DbDoc.h"
 #include "app/DisplayModes.h"
+#include "app/KxNewFileDialog.h"
 #include "app/KxRecordInfoDialog.h"
 #include "app/KxSearchDialog.h"
 #include "editors/KxFieldNFormDialog.h"
@@ -18,6 +19,10 @@ std::optional<std::vector<KxListOptionsColumn>> runListOptionsOn(QWidget* parent
     return dialog.columns();
 }
 } // namespace
+
+std::optional<KxNewDatabaseRequest> KxDocDialogsQt::runNewDatabaseWizard(KxDbDoc& doc) {
+    return kxRunNewFileDialog(doc, parent_);
+}
 
 std::optional<std::vector<KxListOptionsColumn>> KxDocDialogsQt::runListOptionsDialog(KxDbDoc& doc) {
     return runListOptionsOn(parent_, doc.database(), KxDisplayModes(doc).listSetInForce());

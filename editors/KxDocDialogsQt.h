@@ -10,6 +10,7 @@ class KxDocDialogsQt : public KxDocDialogs {
   public:
     explicit KxDocDialogsQt(QWidget* parent = nullptr) : parent_(parent) {}
 
+    std::optional<KxNewDatabaseRequest> runNewDatabaseWizard(KxDbDoc& doc) override;
     std::optional<std::vector<KxListOptionsColumn>> runListOptionsDialog(KxDbDoc& doc) override;
     KxSearchDialogResult runSearchDialog(KxDbDoc& doc, std::size_t search) override;
     void runRecordInfoDialog(const KxRecordInfo& info) override;

@@ -120,6 +120,17 @@ inline constexpr int kxStrListNearlyFull = 4123;
 inline constexpr int kxStrListItemTitle = 4124;
 inline constexpr int kxStrConfirmItemsCancel = 4125;
 inline constexpr int kxStrConfirmItemsCancelCaption = 4126;
+// The New Database wizard: its title, the titles of its four steps and the first step's texts.
+inline constexpr int kxStrNewDbWizardTitle = 4301;
+inline constexpr int kxStrNewDbStepName = 4302;
+inline constexpr int kxStrNewDbStepFirstField = 4303;
+inline constexpr int kxStrNewDbStepMoreFields = 4304;
+inline constexpr int kxStrNewDbNamePrompt = 4305;
+inline constexpr int kxStrNewDbBrowse = 4306;
+inline constexpr int kxStrNewDbEditableCheckboxes = 4307;
+inline constexpr int kxStrNewDbReadOnlyMode = 4308;
+inline constexpr int kxStrNewDbHandheldReadOnly = 4309;
+inline constexpr int kxStrNewDbRecipe = 4310;
 
 // The main window.
 inline constexpr int kxStrIdlePrompt = 2301;

@@ -204,7 +204,7 @@ TEST_F(DocOpenTest, NewDatabaseIsWrittenAtOnceWithTheWizardsChoices) {
     request.readOnlyMode = true;
     request.handheldReadOnly = true;
     for (const char* label : {"A", "B", "C", "D", "E", "F"})
-        request.fields.push_back(textField(label));
+        request.definitions.add(textField(label));
     request.handheldUsers = {"Ann"};
     dialogs.wizard = request;
     ASSERT_TRUE(doc.newDocument());
@@ -272,14 +272,12 @@ TEST_F(DocOpenTest, NewDatabaseLeavesAFileAnotherProgramHasOpen) {
     EXPECT_FALSE(doc.isOpen());
 }
 
-TEST_F(DocOpenTest, FileNewWithoutTheWizardAsksForANameAndMakesADatabaseWithoutFields) {
+TEST_F(DocOpenTest, FileNewWithoutAWizardIsCancelledAndLeavesNothingOpen) {
     KxDbDoc plain(ui, KxSettings(dir.file("rolvadesk.ini")));
     ui.files = {dir.file("blank")};
-    ASSERT_TRUE(plain.newDocument());
-    EXPECT_EQ(plain.pathName(), dir.file("blank.rlv"));
-    EXPECT_TRUE(plain.database().header().fields.empty());
-    EXPECT_FALSE(plain.hasFields());
-    EXPECT_EQ(KxSettings(dir.file("rolvadesk.ini")).read(kxSettingLastNewDir), dir.path() + "/");
+    EXPECT_FALSE(plain.newDocument());
+    EXPECT_FALSE(plain.isOpen());
+    EXPECT_FALSE(std::filesystem::exists(dir.file("blank.rlv")));
 }
 
 TEST_F(DocOpenTest, CloseDropsAnEmptyCurrentRecordAndAsksOnlyWhenSomethingElseChanged) {

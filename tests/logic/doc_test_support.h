@@ -149,11 +149,18 @@ class ScriptedDialogs : public KxDocDialogs {
     }
 };
 
-inline KxFieldSpec textField(const std::string& label) {
-    KxFieldSpec spec;
-    spec.label = label;
-    spec.type = KxFieldType::Text;
-    return spec;
+inline KxWorkingField textField(const std::string& label) {
+    KxWorkingField field;
+    field.label = label;
+    field.type = KxFieldType::Text;
+    return field;
+}
+
+// The working definitions a New Database wizard hands over.
+inline KxFieldWorkingCopy definitionsOf(const std::vector<KxWorkingField>& fields) {
+    KxFieldWorkingCopy copy;
+    for (const auto& field : fields) copy.add(field);
+    return copy;
 }
 
 // A basic search: the first field contains `text`.
@@ -181,7 +188,7 @@ class DocTest : public ::testing::Test {
         KxNewDatabaseRequest request;
         request.path = dir.file(name);
         for (const auto& label : labels)
-            request.fields.push_back(textField(label));
+            request.definitions.add(textField(label));
         EXPECT_TRUE(doc.createDatabase(request));
         return request.path;
     }

@@ -88,10 +88,10 @@ TEST_F(RecordCommandsTest, RecordCommandsNeedFieldsOnTheForm) {
 TEST_F(RecordCommandsTest, SearchAndListOptionsNeedAFieldThatIsNotLabelOnly) {
     KxNewDatabaseRequest request;
     request.path = dir.file("labels.rlv");
-    KxFieldSpec label;
+    KxWorkingField label;
     label.label = "Heading";
     label.type = KxFieldType::LabelOnly;
-    request.fields = {label};
+    request.definitions = definitionsOf({label});
     ASSERT_TRUE(doc.createDatabase(request));
     ui.messages.clear();
     KxDisplayModes(doc).searchRecords();
@@ -271,20 +271,20 @@ TEST_F(RecordCommandsTest, NextRecordDropsTheBlankRecordFirst) {
 TEST_F(RecordCommandsTest, CopyRecordToClipboardInFormOrder) {
     KxNewDatabaseRequest request;
     request.path = dir.file("copy.rlv");
-    KxFieldSpec heading;
+    KxWorkingField heading;
     heading.label = "Contact";
     heading.type = KxFieldType::LabelOnly;
-    KxFieldSpec unnamedHeading;
+    KxWorkingField unnamedHeading;
     unnamedHeading.type = KxFieldType::LabelOnly;
-    KxFieldSpec hidden = textField("Hidden");
-    hidden.showLabel = false;
-    KxFieldSpec time;
+    KxWorkingField hidden = textField("Hidden");
+    hidden.hideLabel = true;
+    KxWorkingField time;
     time.label = "At";
     time.type = KxFieldType::Time;
-    time.hideSeconds = true;
-    request.fields = {heading, textField("Name"),  textField(""),
-                      hidden,  textField("Empty"), unnamedHeading,
-                      time};
+    time.seconds = false;
+    request.definitions = definitionsOf({heading, textField("Name"),  textField(""),
+                                         hidden,  textField("Empty"), unnamedHeading,
+                                         time});
     ASSERT_TRUE(doc.createDatabase(request));
     KxDatabase& db = doc.database();
     std::size_t position = 0;
@@ -318,7 +318,7 @@ TEST_F(RecordCommandsTest, ClipboardRefusalIsTold) {
     KxDbDoc other(refusing, KxSettings(dir.file("other.ini")));
     KxNewDatabaseRequest request;
     request.path = dir.file("other.rlv");
-    request.fields = {textField("Name")};
+    request.definitions = definitionsOf({textField("Name")});
     ASSERT_TRUE(other.createDatabase(request));
     KxRecordCommands(other).newRecord();
     KxRecordHandle record = other.database().record(0, true);
