@@ -36,7 +36,8 @@ KxMultiChoiceCtrl::KxMultiChoiceCtrl(const std::vector<std::string>& items, QWid
     // opens the list.
     text_->setFrameShape(QFrame::NoFrame);
     text_->setFocusPolicy(Qt::NoFocus);
-    text_->setReadOnly(true);
+    // Read-only as a text box only: it wears the look of the whole box (showFocus).
+    text_->QTextEdit::setReadOnly(true);
     text_->setTextInteractionFlags(Qt::NoTextInteraction);
     text_->viewport()->setCursor(Qt::ArrowCursor);
     text_->viewport()->installEventFilter(this);
@@ -109,6 +110,7 @@ void KxMultiChoiceCtrl::choose(int row) {
 
 void KxMultiChoiceCtrl::applyReadOnly(bool readOnly) {
     arrow_->setEnabled(!readOnly);
+    showFocus(hasFocus()); // the face takes the box's new look
     if (readOnly) closeList();
 }
 
