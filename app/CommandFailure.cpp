@@ -33,7 +33,8 @@ std::uint32_t kxCodeOfFailure(std::exception_ptr failure) {
 
 void kxShowDbError(KxUi& ui, std::uint32_t code) {
     if (code == kxCode(KxDbError::None)) return;
-    ui.message(kxDbErrorMessage(code), KxUi::kCaption, KxButtons::Ok, KxIcon::Warning, KxAnswer::Ok);
+    ui.messageWithDetail(kxDbErrorMessage(code), ui.takeFailureDetail(code), KxUi::kCaption, KxButtons::Ok,
+                         KxIcon::Warning, KxAnswer::Ok);
 }
 
 void kxShowCurrentFailure(KxUi& ui) noexcept {

@@ -10,6 +10,7 @@
 #include "PosixFile.h"
 #include "SchemaEditor.h"
 #include "app/DocFileRules.h"
+#include "app/FailureDetails.h"
 #include "app/RememberedFolder.h"
 #include "editors/SchemaBuilder.h"
 
@@ -153,6 +154,9 @@ bool KxDbDoc::openDocument(const std::string& path) {
                         KxUi::kCaption, KxButtons::Ok, KxIcon::Warning, KxAnswer::Ok);
             return false;
         }
+        // The code's message is shown where the failure ends up; what the file tells goes
+        // with it.
+        ui_.noteFailureDetail(kxCode(e), kxOpenFailureDetail(path, e));
         throw;
     }
 }

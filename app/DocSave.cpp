@@ -7,6 +7,7 @@
 #include "Paths.h"
 #include "PosixFile.h"
 #include "app/DocFileRules.h"
+#include "app/FailureDetails.h"
 #include "app/RememberedFolder.h"
 
 #include <sys/stat.h>
@@ -106,6 +107,14 @@ bool KxDbDoc::doSave(std::optional<std::string> path, bool replace) {
         frame_->setWaitCursor(true);
         try {
             saved = saveDocument(*path);
+        } catch (const KxDbError& e) {
+            panes_->setWaitCursor(false);
+            if (prompted && !existedBefore) ::unlink(path->c_str());
+            // The message, where and why, and at once the chance to save elsewhere: nothing
+            // of the open database is lost.
+            ui_.messageWithDetail(kxDbErrorMessage(e), kxSaveFailureDetail(*path, e), KxUi::kCaption,
+                                  KxButtons::Ok, KxIcon::Warning, KxAnswer::Ok);
+            return doSave(std::nullopt, replace);
         } catch (...) {
             frame_->setWaitCursor(false);
             if (prompted && !existedBefore) ::unlink(path->c_str());

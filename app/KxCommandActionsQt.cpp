@@ -9,35 +9,25 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStyle>
 #include <QToolBar>
 
 namespace {
 
-// Toolbar icons from the desktop's theme; the style's own where the theme has none; none at
-// all leaves the button showing its text.
+// Toolbar icons from the desktop's theme, or the program's own where the theme has none
+// (a bare system without an icon theme).
 QIcon toolbarIcon(KxCommand command) {
-    struct IconName {
-        KxCommand command;
-        const char* theme;
-        QStyle::StandardPixmap fallback;
-        bool hasFallback;
+    static const std::pair<KxCommand, const char*> names[] = {
+        {KxCommand::OpenDatabase, "document-open"}, {KxCommand::Save, "document-save"},
+        {KxCommand::Print, "document-print"},       {KxCommand::Undo, "edit-undo"},
+        {KxCommand::Cut, "edit-cut"},               {KxCommand::Copy, "edit-copy"},
+        {KxCommand::Paste, "edit-paste"},           {KxCommand::SearchRecords, "edit-find"},
     };
-    static const IconName names[] = {
-        {KxCommand::OpenDatabase, "document-open", QStyle::SP_DialogOpenButton, true},
-        {KxCommand::Save, "document-save", QStyle::SP_DialogSaveButton, true},
-        {KxCommand::Print, "document-print", QStyle::SP_CustomBase, false},
-        {KxCommand::Undo, "edit-undo", QStyle::SP_ArrowBack, true},
-        {KxCommand::Cut, "edit-cut", QStyle::SP_CustomBase, false},
-        {KxCommand::Copy, "edit-copy", QStyle::SP_CustomBase, false},
-        {KxCommand::Paste, "edit-paste", QStyle::SP_CustomBase, false},
-        {KxCommand::SearchRecords, "edit-find", QStyle::SP_FileDialogContentsView, true},
-    };
-    for (const IconName& n : names) {
-        if (n.command != command) continue;
-        QIcon icon = QIcon::fromTheme(QString::fromLatin1(n.theme));
-        if (icon.isNull() && n.hasFallback) icon = QApplication::style()->standardIcon(n.fallback);
-        return icon;
+    for (const auto& [each, name] : names) {
+        if (each != command) continue;
+        const QString theme = QString::fromLatin1(name);
+        QIcon own;
+        for (int size : {16, 32}) own.addFile(QStringLiteral(":/icons/%1-%2.png").arg(theme).arg(size), QSize(size, size));
+        return QIcon::fromTheme(theme, own);
     }
     return {};
 }
@@ -112,7 +102,11 @@ void KxCommandActions::buildMenus(QMenuBar& bar) {
     }
 }
 
+// The resources of a static library are registered by hand.
+static void registerToolbarIcons() { Q_INIT_RESOURCE(icons); }
+
 void KxCommandActions::buildToolBar(QToolBar& bar) {
+    registerToolbarIcons();
     bar.setIconSize(QSize(16, 16));
     for (const std::optional<KxCommand>& command : kxToolbarCommands()) {
         if (!command) {

@@ -123,7 +123,8 @@ void KxDbAppInstance::reopenLastFile() {
         if (doc_->openDocument(path)) doc_->updateAllViews(KxViewHint::All);
         doc_->closeProgress();
     } catch (...) {
-        // The program starts with no database.
+        // The program starts with no database, and says nothing about it.
         doc_->closeProgress();
+        (void)doc_->ui().takeFailureDetail(0);
     }
 }

@@ -1,18 +1,27 @@
 #include "app/KxDbAppQt.h"
 
 #include "app/CommandFailure.h"
+#include "app/DialogTitleFitQt.h"
 #include "app/KxDbAppInstanceQt.h"
 #include "app/KxDbMainFrame.h"
+#include "app/KxHelpWidget.h"
 #include "app/KxSharedFontsQt.h"
 #include "app/KxUiQt.h"
 #include "app/Settings.h"
 
 KxDbApp::KxDbApp(int& argc, char** argv)
     : QApplication(argc, argv), fallbackUi_(std::make_unique<KxUiQt>()), failureUi_(fallbackUi_.get()) {
-    setOrganizationName(QStringLiteral("Vantorquelline"));
-    setApplicationName(QStringLiteral("Rolva"));
-    setApplicationDisplayName(QStringLiteral("Rolva Desk"));
-    setDesktopFileName(QStringLiteral("rolvadesk"));
+    kxSetUpApplication(*this);
+}
+
+void kxSetUpApplication(QApplication& app) {
+    QApplication::setOrganizationName(QStringLiteral("Vantorquelline"));
+    // No display name of its own: the desktop would append it to every window title, and
+    // the titles already carry the program's name where they should.
+    QApplication::setApplicationName(QStringLiteral("Rolva"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("rolvadesk"));
+    app.installEventFilter(new KxDialogTitleFit(&app));
+    app.installEventFilter(new KxHelpKeyFilter(&app));
 }
 
 KxDbApp::~KxDbApp() {

@@ -12,6 +12,10 @@ class KxSharedFonts;
 class KxUi;
 class KxUiQt;
 
+// The program's names for the desktop and the application-wide behaviour of its windows
+// (dialogs as wide as their titles, F1 in any dialog).
+void kxSetUpApplication(QApplication& app);
+
 class KxDbApp : public QApplication {
     Q_OBJECT
   public:

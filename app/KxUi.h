@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 enum class KxButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 enum class KxIcon { None, Information, Warning, Error, Question };
@@ -57,6 +58,29 @@ public:
     // Hands a file to the desktop (the text editor for a log, the browser for a page).
     virtual void openWithDesktop(const std::string& path) = 0;
 
+    // The same message with a detail beside the product's text: what the user needs to act
+    // on it (the path, the system's reason). A user interface without room for details
+    // shows the message alone.
+    virtual KxAnswer messageWithDetail(const std::string& text, const std::string& detail,
+                                       const std::string& caption, KxButtons buttons, KxIcon icon,
+                                       KxAnswer defaultAnswer) {
+        (void)detail;
+        return message(text, caption, buttons, icon, defaultAnswer);
+    }
+
+    // A failure travels on as its code; the detail noted here goes with the message shown
+    // next for that code (kxShowDbError), and only with it.
+    void noteFailureDetail(std::uint32_t code, std::string detail) {
+        failureCode_ = code;
+        failureDetail_ = std::move(detail);
+    }
+    std::string takeFailureDetail(std::uint32_t code) {
+        std::string detail = code == failureCode_ ? std::move(failureDetail_) : std::string();
+        failureCode_ = 0;
+        failureDetail_.clear();
+        return detail;
+    }
+
     // Shorthands used everywhere: an OK box with the application caption.
     KxAnswer inform(const std::string& text, KxIcon icon = KxIcon::Warning) {
         return message(text, kCaption, KxButtons::Ok, icon, KxAnswer::Ok);
@@ -67,4 +91,8 @@ public:
     }
 
     static inline const std::string kCaption = "Rolva";
+
+private:
+    std::uint32_t failureCode_ = 0;
+    std::string failureDetail_;
 };

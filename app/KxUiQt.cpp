@@ -97,9 +97,15 @@ std::optional<std::string> runFileDialog(QFileDialog& dialog) {
 
 KxAnswer KxUiQt::message(const std::string& text, const std::string& caption, KxButtons buttons,
                          KxIcon icon, KxAnswer defaultAnswer) {
+    return messageWithDetail(text, "", caption, buttons, icon, defaultAnswer);
+}
+
+KxAnswer KxUiQt::messageWithDetail(const std::string& text, const std::string& detail, const std::string& caption,
+                                   KxButtons buttons, KxIcon icon, KxAnswer defaultAnswer) {
     QMessageBox box(messageIcon(icon), kxQt(caption), kxQt(text), standardButtons(buttons),
                     owner_);
     box.setDefaultButton(standardButton(defaultAnswer));
+    if (!detail.empty()) box.setInformativeText(kxQt(detail));
     return answerOf(box.exec(), buttons);
 }
 

@@ -18,6 +18,9 @@ class KxUiQt : public KxUi {
 
     KxAnswer message(const std::string& text, const std::string& caption, KxButtons buttons,
                      KxIcon icon, KxAnswer defaultAnswer) override;
+    // The detail shows as an informative line under the product's text.
+    KxAnswer messageWithDetail(const std::string& text, const std::string& detail, const std::string& caption,
+                               KxButtons buttons, KxIcon icon, KxAnswer defaultAnswer) override;
     std::optional<std::string> openFileName(const KxFileDialogRequest& request) override;
     std::optional<std::string> saveFileName(const KxFileDialogRequest& request) override;
     std::optional<std::string> askText(const std::string& title, const std::string& prompt,

@@ -11,6 +11,7 @@
 #include "app/KxAboutDialog.h"
 #include "app/KxCommandActionsQt.h"
 #include "app/KxDbPropertiesDialog.h"
+#include "app/KxHelpWidget.h"
 #include "app/KxPaneWidgets.h"
 #include "app/KxPreferencesDialog.h"
 #include "app/KxRecentFilesQt.h"
@@ -182,7 +183,4 @@ void KxDbMainFrame::showDatabaseProperties() {
     kxApplyDbProperties(doc_, dialog.properties());
 }
 
-void KxDbMainFrame::showHelp() {
-    // The help file is not part of the program.
-    ui_.inform(kxString(kxStrHelpNotInstalled), KxIcon::Information);
-}
+void KxDbMainFrame::showHelp() { kxShowHelp(this); }

@@ -103,10 +103,20 @@ std::optional<std::size_t> KxCategoryEditing::rename(std::size_t slot, const std
     return target;
 }
 
+std::string kxCategoryRecordsLine(const std::string& name, std::size_t records) {
+    return kxString(kxStrDetailCategoryRecords, "\"" + name + "\"") + std::to_string(records);
+}
+
+std::size_t KxCategoryEditing::recordCount(std::size_t slot) const {
+    return db_.countInCategory(static_cast<std::uint16_t>(slot));
+}
+
 bool KxCategoryEditing::remove(std::size_t slot, bool deleteItems) {
     if (deleteItems) {
-        if (ui_.message("Are you sure you want to delete all the items in the category?", "Delete Category",
-                        KxButtons::YesNo, KxIcon::Warning, KxAnswer::No) != KxAnswer::Yes)
+        const std::string name = KxCategoryEditor(db_).categoryName(slot);
+        if (ui_.messageWithDetail("Are you sure you want to delete all the items in the category?",
+                                  kxCategoryRecordsLine(name, recordCount(slot)), "Delete Category",
+                                  KxButtons::YesNo, KxIcon::Warning, KxAnswer::No) != KxAnswer::Yes)
             return false;
     }
     try {

@@ -10,6 +10,10 @@
 class KxDatabase;
 class KxUi;
 
+// The line that names a category and counts its records, beside the product's question
+// (program text).
+std::string kxCategoryRecordsLine(const std::string& name, std::size_t records);
+
 class KxCategoryEditing {
 public:
     static constexpr std::size_t kMaxNamed = 15;
@@ -28,6 +32,9 @@ public:
     // Deletes the category: its live records go to the deleted records when asked (after
     // the second confirmation), the rest to Unfiled. False when cancelled.
     bool remove(std::size_t slot, bool deleteItems);
+
+    // How many records the category holds (live records; deleted ones are not counted).
+    std::size_t recordCount(std::size_t slot) const;
 
     bool categoriesChanged() const { return categoriesChanged_; }
     bool recordsDeleted() const { return recordsDeleted_; }

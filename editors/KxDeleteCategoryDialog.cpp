@@ -1,10 +1,14 @@
 #include "editors/KxDeleteCategoryDialog.h"
 
+#include "Cp1252.h"
+#include "editors/CategoryEditing.h"
+
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-KxDeleteCategoryDialog::KxDeleteCategoryDialog(QWidget* parent, const QString& name, bool deleteAll)
+KxDeleteCategoryDialog::KxDeleteCategoryDialog(QWidget* parent, const QString& name, bool deleteAll, int records)
     : QDialog(parent), move_(new QRadioButton(tr("&Move all items to 'Unfiled'"), this)),
       delete_(new QRadioButton(tr("&Delete all items"), this)) {
     setWindowTitle(tr("Delete %1 Category").arg(name));
@@ -13,6 +17,11 @@ KxDeleteCategoryDialog::KxDeleteCategoryDialog(QWidget* parent, const QString& n
     connect(buttons, &QDialogButtonBox::accepted, this, &KxDeleteCategoryDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &KxDeleteCategoryDialog::reject);
     auto* layout = new QVBoxLayout(this);
+    if (records >= 0) {
+        // The title names the category; the line says what the choice below affects.
+        count_ = new QLabel(QString::fromStdString(kxToUtf8(kxCategoryRecordsLine(kxFromUtf8(name.toStdString()), static_cast<std::size_t>(records)))), this);
+        layout->addWidget(count_);
+    }
     layout->addWidget(move_);
     layout->addWidget(delete_);
     layout->addWidget(buttons);

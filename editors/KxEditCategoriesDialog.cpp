@@ -44,7 +44,8 @@ KxEditCategoriesDialog::KxEditCategoriesDialog(QWidget* parent, KxDatabase& db, 
         return dialog.text();
     };
     askDelete_ = [this](const QString& name, bool deleteAll) -> std::optional<bool> {
-        KxDeleteCategoryDialog dialog(this, name, deleteAll);
+        KxDeleteCategoryDialog dialog(this, name, deleteAll,
+                                      static_cast<int>(editing_->recordCount(static_cast<std::size_t>(selectedSlot()))));
         if (dialog.exec() != QDialog::Accepted) return std::nullopt;
         return dialog.deleteAllItems();
     };

@@ -19,12 +19,16 @@ void KxFileHeader::reset() {
     kx::putLe16(image_.data() + 56, kFormatWord);
 }
 
+bool KxFileHeader::hasSignature(const std::uint8_t* bytes, std::size_t size) {
+    return size >= 4 + kSignatureSize && std::memcmp(bytes + 4, kSignature.data(), kSignatureSize) == 0;
+}
+
 void KxFileHeader::load(const std::uint8_t* bytes) {
     std::array<std::uint8_t, kSize> image;
     std::memcpy(image.data(), bytes, kSize);
     const std::uint32_t size = kx::le32(image.data());
     const std::uint32_t count = kx::le32(image.data() + 356);
-    if (size < kSize || std::memcmp(image.data() + 4, kSignature.data(), kSignatureSize) != 0 ||
+    if (size < kSize || !hasSignature(image.data(), kSize) ||
         std::memcmp(image.data() + kTagOffset, kRolvaTypeTag.data(), 4) != 0 ||
         kx::le32(image.data() + 360) != kSize || std::uint64_t{size} != kSize + 12ull * count)
         throw KxDbError::Damaged;

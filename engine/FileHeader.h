@@ -19,6 +19,8 @@ public:
     KxFileHeader() { reset(); }
     void reset(); // all zero but the size, the signature and the format word
 
+    // Whether the first bytes of a file carry the signature every database file begins with.
+    static bool hasSignature(const std::uint8_t* bytes, std::size_t size);
     // Loads and checks the image: signature, type tag, directory offset and header size.
     void load(const std::uint8_t* bytes);
     const std::array<std::uint8_t, kSize>& image() const { return image_; }

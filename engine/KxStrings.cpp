@@ -187,6 +187,15 @@ const std::map<int, std::string>& table() {
         // The main window; command ids are their own prompt numbers.
         {kxStrIdlePrompt, "For Help, press F1"},
         {kxStrHelpNotInstalled, "Help is not installed with this copy of Rolva Desk."},
+        {kxStrDetailNotADatabase, "%s is not a Rolva database: it does not begin with the signature that "
+                                  "every Rolva database carries. None of your databases is damaged."},
+        {kxStrDetailHeldByOther, "Another program has %s open. Close the database there and try again."},
+        {kxStrDetailWriteProtected, "%s is write-protected: you may read it but not change it. Copy it to "
+                                    "a folder of your own or change its permissions to work with it."},
+        {kxStrDetailNoReadAccess, "You have no permission to read %s."},
+        {kxStrDetailNotWritten, "%s could not be written."},
+        {kxStrDetailSaveElsewhere, "Choose another name or folder in the Save As dialog that follows."},
+        {kxStrDetailCategoryRecords, "Records in the category %s: "},
         {57600, "Create a new database\nNew Database"},
         {57601, "Open an existing database\nOpen Database"},
         {57602, "Close the open database\nClose Database"},

@@ -135,6 +135,15 @@ inline constexpr int kxStrNewDbRecipe = 4310;
 // The main window.
 inline constexpr int kxStrIdlePrompt = 2301;
 inline constexpr int kxStrHelpNotInstalled = 2302;
+
+// Details beside a failure's message: what went wrong with which file.
+inline constexpr int kxStrDetailNotADatabase = 2950;
+inline constexpr int kxStrDetailHeldByOther = 2951;
+inline constexpr int kxStrDetailWriteProtected = 2952;
+inline constexpr int kxStrDetailNoReadAccess = 2953;
+inline constexpr int kxStrDetailNotWritten = 2954;
+inline constexpr int kxStrDetailSaveElsewhere = 2955;
+inline constexpr int kxStrDetailCategoryRecords = 2956;
 // Every command id of the main window is also the number of its status-bar prompt and tool
 // tip, "prompt\ntool tip" (57600 New Database ... 32835 the deletion log).
 

@@ -43,7 +43,21 @@ void KxBaseCtrl::showValue(const FieldValue* value) {
 
 void KxBaseCtrl::setReadOnly(bool readOnly) {
     readOnly_ = readOnly;
+    showReadOnlyLook(readOnly);
     applyReadOnly(readOnly);
+}
+
+// A read-only field wears the window's colour where an editable one is white, as a disabled
+// box does, so that nobody types into a box that ignores them. Its parts inherit the look.
+void KxBaseCtrl::showReadOnlyLook(bool readOnly) {
+    QWidget* w = widget();
+    if (!readOnly) {
+        if (w->testAttribute(Qt::WA_SetPalette)) w->setPalette(QPalette()); // its parent's again
+        return;
+    }
+    QPalette look;
+    look.setColor(QPalette::Base, QApplication::palette(w).color(QPalette::Window));
+    w->setPalette(look);
 }
 
 void KxBaseCtrl::applyReadOnly(bool) {}

@@ -44,6 +44,7 @@ class KxBaseCtrl {
     void showValue(const FieldValue* value);
     void showValue(const std::optional<FieldValue>& value) { showValue(value ? &*value : nullptr); }
 
+    // Read-only controls ignore typing and look it (the window's colour behind them).
     void setReadOnly(bool readOnly);
     bool isReadOnly() const { return readOnly_; }
 
@@ -80,6 +81,8 @@ class KxBaseCtrl {
     friend void kxSetOverwriteMode(bool overwrite);
 
   private:
+    void showReadOnlyLook(bool readOnly);
+
     KxCtrlNotifier notifier_;
     int field_ = 0;
     bool modified_ = false;

@@ -21,7 +21,7 @@ KxArrowButton::KxArrowButton(QWidget* parent) : QToolButton(parent) {
 
 KxMultiChoiceCtrl::KxMultiChoiceCtrl(const std::vector<std::string>& items, QWidget* parent)
     : QWidget(parent), text_(new KxTextCtrl(KxTextCtrl::Use::Form, this, kxtype::MultipleChoice)),
-      arrow_(new KxArrowButton(this)), list_(new KxMultiChoiceInnerCtrl(this)) {
+      arrow_(new KxArrowButton(this)) {
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 
@@ -36,7 +36,8 @@ KxMultiChoiceCtrl::KxMultiChoiceCtrl(const std::vector<std::string>& items, QWid
     // opens the list.
     text_->setFrameShape(QFrame::NoFrame);
     text_->setFocusPolicy(Qt::NoFocus);
-    text_->setReadOnly(true);
+    // Read-only as a text box only: it wears the look of the whole box (showFocus).
+    text_->QTextEdit::setReadOnly(true);
     text_->setTextInteractionFlags(Qt::NoTextInteraction);
     text_->viewport()->setCursor(Qt::ArrowCursor);
     text_->viewport()->installEventFilter(this);
@@ -51,11 +52,6 @@ KxMultiChoiceCtrl::KxMultiChoiceCtrl(const std::vector<std::string>& items, QWid
         else
             openList();
     });
-    connect(list_, &KxMultiChoiceInnerCtrl::chosen, this, [this](int row) { choose(row); });
-    connect(list_, &KxMultiChoiceInnerCtrl::closed, this, [this] {
-        arrow_->setDown(false);
-        setFocus(Qt::PopupFocusReason);
-    });
 
     setItems(items);
     fitHeight();
@@ -64,14 +60,12 @@ KxMultiChoiceCtrl::KxMultiChoiceCtrl(const std::vector<std::string>& items, QWid
 
 void KxMultiChoiceCtrl::setItems(const std::vector<std::string>& items) {
     items_ = items;
-    list_->clear();
-    for (const std::string& item : items_)
-        list_->addItem(kxQt(item));
+    if (list_ != nullptr) fillList();
     setChosen(chosen_);
 }
 
 int KxMultiChoiceCtrl::selectedItem() const {
-    return list_->currentRow();
+    return selectedRow_;
 }
 
 QString KxMultiChoiceCtrl::shownText() const {
@@ -97,11 +91,12 @@ void KxMultiChoiceCtrl::setChosen(const std::string& text) {
     FieldValue shown = FieldValue::newValue(kxtype::MultipleChoice);
     shown.setText(text);
     text_->showValue(&shown);
-    int row = -1;
-    for (std::size_t i = 0; i < items_.size() && row < 0; ++i)
-        if (items_[i] == text) row = static_cast<int>(i);
-    list_->setCurrentRow(row);
-    if (row < 0) list_->clearSelection();
+    selectedRow_ = -1;
+    for (std::size_t i = 0; i < items_.size() && selectedRow_ < 0; ++i)
+        if (items_[i] == text) selectedRow_ = static_cast<int>(i);
+    if (list_ == nullptr) return;
+    list_->setCurrentRow(selectedRow_);
+    if (selectedRow_ < 0) list_->clearSelection();
 }
 
 void KxMultiChoiceCtrl::choose(int row) {
@@ -115,30 +110,54 @@ void KxMultiChoiceCtrl::choose(int row) {
 
 void KxMultiChoiceCtrl::applyReadOnly(bool readOnly) {
     arrow_->setEnabled(!readOnly);
+    showFocus(hasFocus()); // the face takes the box's new look
     if (readOnly) closeList();
 }
 
 // ---- the list ----------------------------------------------------------------------------
 
 bool KxMultiChoiceCtrl::isListOpen() const {
-    return list_->isVisible();
+    return list_ != nullptr && list_->isVisible();
 }
 
 void KxMultiChoiceCtrl::openList() {
     if (isReadOnly() || items_.empty() || isListOpen()) return;
     arrow_->setDown(true);
-    list_->popUpUnder(this);
+    makeList()->popUpUnder(this);
 }
 
 void KxMultiChoiceCtrl::closeList() {
     if (isListOpen()) list_->hide();
 }
 
+// Made on first use: most boxes on a form are never opened, and a list made while the form
+// is being built would start with the form's painting switched off.
+KxMultiChoiceInnerCtrl* KxMultiChoiceCtrl::makeList() {
+    if (list_ != nullptr) return list_;
+    list_ = new KxMultiChoiceInnerCtrl(this);
+    connect(list_, &KxMultiChoiceInnerCtrl::chosen, this, [this](int row) { choose(row); });
+    connect(list_, &KxMultiChoiceInnerCtrl::closed, this, [this] {
+        arrow_->setDown(false);
+        setFocus(Qt::PopupFocusReason);
+    });
+    fillList();
+    return list_;
+}
+
+void KxMultiChoiceCtrl::fillList() {
+    list_->clear();
+    for (const std::string& item : items_)
+        list_->addItem(kxQt(item));
+    list_->setCurrentRow(selectedRow_);
+    if (selectedRow_ < 0) list_->clearSelection();
+}
+
 int KxMultiChoiceCtrl::itemStartingWith(const QString& c) const {
     const int n = static_cast<int>(items_.size());
     for (int step = 1; step <= n; ++step) {
         const int row = (selectedItem() + step + n) % n;
-        if (list_->item(row)->text().startsWith(c, Qt::CaseInsensitive)) return row;
+        if (kxQt(items_[static_cast<std::size_t>(row)]).startsWith(c, Qt::CaseInsensitive))
+            return row;
     }
     return -1;
 }

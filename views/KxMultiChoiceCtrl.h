@@ -39,6 +39,7 @@ class KxMultiChoiceCtrl : public QWidget, public KxBaseCtrl {
 
     KxTextCtrl* textBox() const { return text_; }
     KxArrowButton* arrowButton() const { return arrow_; }
+    // The drop-down list; made when it is first opened, null before.
     KxMultiChoiceInnerCtrl* list() const { return list_; }
 
     QWidget* widget() override { return this; }
@@ -65,10 +66,14 @@ class KxMultiChoiceCtrl : public QWidget, public KxBaseCtrl {
     void showFocus(bool focused);
     void fitHeight();
     int frameWidth() const;
+    // Makes the drop-down list on first use and fills it with the items.
+    KxMultiChoiceInnerCtrl* makeList();
+    void fillList();
 
     KxTextCtrl* text_;
     KxArrowButton* arrow_;
-    KxMultiChoiceInnerCtrl* list_;
+    KxMultiChoiceInnerCtrl* list_ = nullptr;
     std::vector<std::string> items_;
-    std::string chosen_; // Windows-1252
+    std::string chosen_;   // Windows-1252
+    int selectedRow_ = -1; // the item equal to chosen_, or -1
 };

@@ -33,6 +33,9 @@ void KxMultiChoiceInnerCtrl::popUpUnder(QWidget* box) {
         if (at.y() + height > room.bottom()) at = box->mapToGlobal(QPoint(0, -height));
     }
     setGeometry(QRect(at, QSize(box->width(), height)));
+    // A window does not take its painting back when its parent does; a list made while the
+    // form had painting switched off would stay blank.
+    setUpdatesEnabled(true);
     show();
     setFocus(Qt::PopupFocusReason);
     if (currentItem() != nullptr) scrollToItem(currentItem());

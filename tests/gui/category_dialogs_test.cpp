@@ -1,12 +1,16 @@
 // The category dialogs: refusals, merge, deletion, and the name box's trimming.
 
 #include "ScriptedUi.h"
+#include "Screenshots.h"
 #include "TestDatabase.h"
 
 #include "Categories.h"
+#include "editors/KxDeleteCategoryDialog.h"
 #include "editors/KxEditCategoriesDialog.h"
 #include "editors/KxRenameCategoryDialog.h"
 
+#include <QLabel>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QListWidget>
 
@@ -142,4 +146,15 @@ TEST(CategoryDialogs, TheNameBoxRefusesBlanksAndTrims) {
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.text(), "Garden");
+}
+
+TEST(DeleteCategoryDialog, NamesTheCategoryAndCountsItsRecords) {
+    KxDeleteCategoryDialog dialog(nullptr, QStringLiteral("Garage"), false, 12);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Delete Garage Category"));
+    ASSERT_NE(dialog.countLine(), nullptr);
+    EXPECT_EQ(dialog.countLine()->text(), QStringLiteral("Records in the category \"Garage\": 12"));
+    EXPECT_TRUE(dialog.moveButton().isChecked());
+    dialog.show();
+    saveScreenshot(dialog, QStringLiteral("delete-category.png"));
+    EXPECT_EQ(KxDeleteCategoryDialog(nullptr, QStringLiteral("Garage")).countLine(), nullptr);
 }

@@ -128,4 +128,40 @@ TEST(FieldControlsLook, EveryKindInAColumn) {
     kxSetCtrlClock({});
 }
 
+// In the form's read-only mode every box shows the window's colour where an editable one is
+// white, and turns white again when editing starts.
+TEST(FieldControlsLook, ReadOnlyControlsLookReadOnly) {
+    ControlColumn column;
+    using Num = KxNumericCtrl;
+    std::vector<KxBaseCtrl*> ctrls{
+        column.add("Name", new KxTextCtrl(KxTextCtrl::Use::Form), value(kxtype::Text, "Hammer")),
+        column.add("Colour", new KxMultiChoiceCtrl({"Red", "Green"}), value(kxtype::MultipleChoice, "Red")),
+        column.add("Price", new Num(kxtype::Number, 2, true, true, Num::Use::Form), value(kxtype::Number, "12.5")),
+        column.add("Sold", new KxDateTimeCtrl(KxDateTimeCtrl::Mode::Date, false), value(kxtype::Date, "3/14/2024")),
+        column.add("Closes", new KxDateTimeCtrl(KxDateTimeCtrl::Mode::Time, false), value(kxtype::Time, "5:30 PM")),
+    };
+    column.host().resize(360, column.host().sizeHint().height());
+    column.host().show();
+    const QColor editable = QApplication::palette().color(QPalette::Base);
+    const QColor readOnly = QApplication::palette().color(QPalette::Window);
+    ASSERT_NE(editable, readOnly);
+    // The colour behind the text the user reads.
+    auto face = [](KxBaseCtrl* ctrl) {
+        auto* choice = dynamic_cast<KxMultiChoiceCtrl*>(ctrl);
+        QWidget* w = choice != nullptr ? static_cast<QWidget*>(choice->textBox()) : ctrl->widget();
+        QWidget* inner = w->findChild<QWidget*>();
+        return std::pair{w->palette().color(QPalette::Base),
+                         inner != nullptr ? inner->palette().color(QPalette::Base) : w->palette().color(QPalette::Base)};
+    };
+    for (KxBaseCtrl* ctrl : ctrls) {
+        ctrl->setReadOnly(true);
+        EXPECT_EQ(face(ctrl), std::pair(readOnly, readOnly)) << ctrl->widget()->metaObject()->className();
+    }
+    saveScreenshot(column.host(), QStringLiteral("controls-read-only.png"));
+    for (KxBaseCtrl* ctrl : ctrls) {
+        ctrl->setReadOnly(false);
+        EXPECT_EQ(face(ctrl), std::pair(editable, editable)) << ctrl->widget()->metaObject()->className();
+    }
+}
+
 } // namespace

@@ -45,3 +45,18 @@ TEST(CategoryEditing, RenamingToUnfiledMovesTheRecordsThereAndFreesTheSlot) {
     EXPECT_EQ(KxCategoryEditor(n.t.db).findCategory("Work"), KxCategoryEditor::kNotFound);
     EXPECT_TRUE(editing.categoriesChanged());
 }
+
+TEST(CategoryEditing, DeletingTheRecordsNamesTheCategoryAndCountsItsRecords) {
+    Named n;
+    n.t.addRecord({"a"}, 1);
+    n.t.addRecord({"b"}, 1);
+    n.t.addRecord({"c"}, 2);
+    KxCategoryEditing editing(n.t.db, n.ui);
+    EXPECT_EQ(editing.recordCount(1), 2u);
+    n.ui.answers = {KxAnswer::No};
+    EXPECT_FALSE(editing.remove(1, true));
+    ASSERT_EQ(n.ui.messages.size(), 1u);
+    // The product's question stays; the count stands beside it.
+    EXPECT_EQ(n.ui.messages[0].text, "Are you sure you want to delete all the items in the category?");
+    EXPECT_EQ(n.ui.messages[0].detail, "Records in the category \"Work\": 2");
+}

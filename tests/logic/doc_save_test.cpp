@@ -68,10 +68,16 @@ TEST_F(DocTest, FailedSaveAsLeavesNoFileAndKeepsTheModifiedFlag) {
     addRecord({"Ann"});
     doc.setModified();
     const std::string target = dir.file("full.rlv");
-    ui.files = {target};
+    ui.files = {target, std::nullopt};
     kx::testing::failWritesAfter(10, ENOSPC);
-    EXPECT_EQ(thrownBy([&] { doc.saveAs(); }), KxDbError::DiskFull);
+    // The message, with where and why beside it, and at once Save As again (cancelled here).
+    EXPECT_FALSE(doc.saveAs());
     kx::testing::failWritesAfter(0, 0);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, kxDbErrorMessage(KxDbError::DiskFull));
+    EXPECT_EQ(ui.messages[0].detail, "\"" + target + "\" could not be written. No space left on device.\n"
+                                     "Choose another name or folder in the Save As dialog that follows.");
+    EXPECT_TRUE(ui.files.empty()) << "Save As was offered again";
     EXPECT_FALSE(exists(target));
     EXPECT_TRUE(doc.isModified());
     EXPECT_EQ(doc.pathName(), path);

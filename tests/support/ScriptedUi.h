@@ -31,6 +31,7 @@ public:
         KxButtons buttons;
         KxIcon icon;
         KxAnswer defaultAnswer;
+        std::string detail; // beside the text; empty for none
     };
 
     std::vector<Message> messages;            // every message shown, in order
@@ -44,7 +45,11 @@ public:
 
     KxAnswer message(const std::string& text, const std::string& caption, KxButtons buttons,
                      KxIcon icon, KxAnswer defaultAnswer) override {
-        messages.push_back({text, caption, buttons, icon, defaultAnswer});
+        return messageWithDetail(text, "", caption, buttons, icon, defaultAnswer);
+    }
+    KxAnswer messageWithDetail(const std::string& text, const std::string& detail, const std::string& caption,
+                               KxButtons buttons, KxIcon icon, KxAnswer defaultAnswer) override {
+        messages.push_back({text, caption, buttons, icon, defaultAnswer, detail});
         if (answers.empty()) return defaultAnswer;
         const KxAnswer a = answers.front();
         answers.pop_front();

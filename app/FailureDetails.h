@@ -1,0 +1,15 @@
+#pragma once
+// What a user needs beside the product's message when a database file could not be opened
+// or saved: which file, and what the system says about it. Found by looking at the file
+// after the failure; empty when there is nothing to add.
+
+#include "KxDbError.h"
+
+#include <string>
+
+// A failed open: the file is not a database at all, another program holds it, it is
+// write-protected, or it may not be read.
+std::string kxOpenFailureDetail(const std::string& path, KxDbError code);
+
+// A failed save: the path and the system's reason, and that Save As follows.
+std::string kxSaveFailureDetail(const std::string& path, KxDbError code);
