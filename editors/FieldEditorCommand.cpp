@@ -6,6 +6,7 @@
 #include "SearchChunk.h"
 #include "app/CommandFailure.h"
 #include "app/DbDoc.h"
+#include "app/DocView.h"
 #include "app/SearchRequest.h"
 #include "editors/FieldEditRules.h"
 #include "editors/SchemaBuilder.h"
@@ -28,7 +29,7 @@ void kxApplyFieldChanges(KxDbDoc& doc, const KxFieldWorkingCopy& copy) {
     KxDatabase& db = doc.database();
     // The form lets go of its record: a type change rewrites every record, and records left
     // empty by it go, so the current one is found again by its identity afterwards.
-    doc.sendToViews(KxViewMessage::ReleaseRecord);
+    doc.recordPane().release();
     const auto current = doc.currentRecordIdentity();
     doc.showProgress(kxString(kxStrUpdatingDatabase));
     // A result that cannot be stored is told once; the recalculation goes on.

@@ -97,6 +97,13 @@ namespace {
 class AddingDialogs : public KxDocDialogs {
   public:
     int runs = 0;
+    std::string newPath;
+    // The wizard finished with every field deleted on its last step.
+    std::optional<KxNewDatabaseRequest> runNewDatabaseWizard(KxDbDoc&) override {
+        KxNewDatabaseRequest request;
+        request.path = newPath;
+        return request;
+    }
     bool runFieldEditor(KxDbDoc&, KxFieldWorkingCopy& copy, const std::function<bool()>&) override {
         ++runs;
         KxWorkingField name;
@@ -110,10 +117,10 @@ class AddingDialogs : public KxDocDialogs {
 TEST(FieldEditorFlow, FileNewOpensTheEditorOnTheEmptyDatabase) {
     FrameFixture f;
     AddingDialogs dialogs;
+    dialogs.newPath = f.dir.file("Fresh.rlv");
     f.doc.setDialogs(&dialogs);
     f.frame->setCommandHandler(KxCommand::FieldAndFormEditor, [&] { kxRunFieldAndFormEditor(f.doc); });
     f.frame->show();
-    f.ui.files = {f.dir.file("Fresh.rlv")};
     f.frame->runCommand(KxCommand::NewDatabase);
     EXPECT_EQ(dialogs.runs, 1);
     ASSERT_TRUE(f.doc.isOpen());

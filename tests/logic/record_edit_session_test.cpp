@@ -14,12 +14,13 @@ class RecordEditSessionTest : public DocTest {
     RecordEditSessionTest() {
         KxNewDatabaseRequest request;
         request.path = dir.file("prices.rlv");
-        request.fields = {textField("Name"), textField("Price"), textField("Total")};
-        request.fields[1].type = KxFieldType::Number;
-        request.fields[2].type = KxFieldType::Calculation;
-        request.fields[2].calcOperator = 0; // Price + Price
-        request.fields[2].calcFirst = 1;
-        request.fields[2].calcSecond = 1;
+        std::vector<KxWorkingField> fields = {textField("Name"), textField("Price"), textField("Total")};
+        fields[1].type = KxFieldType::Number;
+        fields[2].type = KxFieldType::Calculation;
+        fields[2].calcOp = 0; // Price + Price
+        fields[2].first = 1;
+        fields[2].second = 1;
+        request.definitions = definitionsOf(fields);
         EXPECT_TRUE(doc.createDatabase(request));
         addRecord({"Ann"});
         addRecord({"Bob"});
