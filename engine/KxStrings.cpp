@@ -155,6 +155,10 @@ const std::map<int, std::string>& table() {
          "directory.  This file was created successfully.  You can attempt to print this file by "
          "loading it into your browser, but we recommend closing all other programs first."},
         {kxStrGeneratingPrintout, "Generating printout"},
+        {kxStrNoPrintFields, "There are no fields specified.  Please click on \"Fields to Print\" to "
+                             "select the field you would like in your printout."},
+        {kxStrTemplateNotAvailable, "Your print template \"%s\" is not available."},
+        {kxStrNoTemplates, "There are no Print Report Templates in your application directory."},
         // The main window; command ids are their own prompt numbers.
         {kxStrIdlePrompt, "For Help, press F1"},
         {kxStrHelpNotInstalled, "Help is not installed with this copy of Rolva Desk."},

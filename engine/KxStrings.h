@@ -44,6 +44,9 @@ inline constexpr int kxStrCannotOpenTemplate = 6101;  // %s: the template
 inline constexpr int kxStrCannotCreatePrintOutput = 6102; // %s: the output path
 inline constexpr int kxStrPrintoutTooLarge = 6103;
 inline constexpr int kxStrGeneratingPrintout = 6104;
+inline constexpr int kxStrNoPrintFields = 6105;
+inline constexpr int kxStrTemplateNotAvailable = 6106; // %s: the template's path
+inline constexpr int kxStrNoTemplates = 6107;
 
 // The document: open, save, close and the display modes.
 inline constexpr int kxStrFileNotFound = 2201;        // %s: the path
