@@ -6,6 +6,7 @@
 #include "print/HeaderFooterCodes.h"
 #include "print/MarginText.h"
 #include "print/PrintFieldList.h"
+#include "print/PrintableHtml.h"
 #include "print/PrintSession.h"
 #include "print/UserPrintSetup.h"
 
@@ -32,6 +33,13 @@ TEST(HeaderFooterCodes, EveryCodeAndTheAlignmentBreaks) {
     EXPECT_EQ(kxExpandPageCodes("&&b is no break, &x stays, and so does a last &", v).left,
               "&b is no break, &x stays, and so does a last &");
     EXPECT_TRUE(kxExpandPageCodes("", v).empty());
+}
+
+TEST(PrintableHtml, CheckMarksBecomeBoxGlyphsAndNothingElseChanges) {
+    EXPECT_EQ(kxWithCheckMarkGlyphs("<td><FONT FACE=\"Wingdings\">&#254</FONT></td><FONT FACE=\"Wingdings\">&#168</FONT>"),
+              "<td>\u2611</td>\u2610");
+    const std::string other = "<FONT FACE=\"Wingdings\">&#200</FONT> & <FONT FACE=\"Wingdings\">&#";
+    EXPECT_EQ(kxWithCheckMarkGlyphs(other), other);
 }
 
 TEST(MarginText, ReadsInchesInAnyLocaleAndWritesSixDecimals) {
