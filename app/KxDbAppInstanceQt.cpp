@@ -9,6 +9,7 @@
 #include "app/KxUiQt.h"
 #include "editors/FieldEditorCommand.h"
 #include "editors/KxDocDialogsQt.h"
+#include "print/KxPrintCommandQt.h"
 #include "views/KxBaseCtrl.h"
 #include "views/KxDbListView.h"
 #include "views/KxDbRecordView.h"
@@ -101,6 +102,7 @@ void KxDbAppInstance::installViewsAndDialogs() {
     // no questions).
     frame_->setCommandHandler(KxCommand::FieldAndFormEditor,
                               [this] { kxRunFieldAndFormEditor(*doc_, schemaHooks_); });
+    frame_->setCommandHandler(KxCommand::Print, [this] { kxRunPrintDialog(*doc_, frame_.get()); });
     frame_->setCommandHandler(KxCommand::FormOptions, [this] {
         kxRunFormOptions(*doc_, [this](bool right) { return KxFormOptionsDialog::choose(right, frame_.get()); });
     });

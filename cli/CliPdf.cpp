@@ -1,9 +1,8 @@
 #include "CliPdf.h"
 
 #include "AtomicFile.h"
-#include "Paths.h"
+#include "print/PrintSession.h"
 #include "print/PrintSettings.h"
-#include "print/TemplateLocator.h"
 #include "print/UserPrintSetup.h"
 #include "print/render/PdfOutput.h"
 
@@ -19,12 +18,7 @@ bool cliIsPdfName(const std::string& path) {
                       [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
 }
 
-std::string cliPrintScratchPath() {
-    // Never beside the program: the cache folder, as the desktop program uses.
-    const std::string directory = kxOutputDirectory(KxPathEnvironment::fromProcess(), {}, false);
-    if (!kxMakeDirectories(directory)) return {};
-    return directory + std::string(kxPrintOutputName);
-}
+std::string cliPrintScratchPath() { return kxPrintPlaces().outputPath; }
 
 bool cliWritePdf(const KxDatabase& db, const std::string& htmlPath, const std::string& pdfPath,
                  const std::string& title, std::string& error) {

@@ -47,6 +47,10 @@ inline constexpr int kxStrGeneratingPrintout = 6104;
 inline constexpr int kxStrNoPrintFields = 6105;
 inline constexpr int kxStrTemplateNotAvailable = 6106; // %s: the template's path
 inline constexpr int kxStrNoTemplates = 6107;
+inline constexpr int kxStrPrinting = 6108;
+inline constexpr int kxStrCannotWritePdf = 6109;      // %s: the path
+inline constexpr int kxStrSavePdfTitle = 6110;
+inline constexpr int kxStrPdfFilter = 6111;
 
 // The document: open, save, close and the display modes.
 inline constexpr int kxStrFileNotFound = 2201;        // %s: the path

@@ -8,6 +8,7 @@
 #include "Cp1252.h"
 #include "KxDatabase.h"
 #include "KxStrings.h"
+#include "Paths.h"
 
 #include <optional>
 
@@ -51,6 +52,14 @@ KxPrintRange kxPrintRangeButton(int storedRange) {
     if (storedRange == 0) return KxPrintRange::Entire;
     if (storedRange == 3) return KxPrintRange::Selected;
     return KxPrintRange::CurrentOrFound;
+}
+
+KxPrintPlaces kxPrintPlaces() {
+    KxPrintPlaces places;
+    places.templateDirectories = kxTemplateDirectories(kxDirectoryOf(kxProgramPath()));
+    const std::string cache = kxOutputDirectory(KxPathEnvironment::fromProcess(), {}, false);
+    if (kxMakeDirectories(cache)) places.outputPath = cache + std::string(kxPrintOutputName);
+    return places;
 }
 
 KxFieldSelection::Options kxPrintSelectionOptions() {
@@ -125,6 +134,8 @@ bool KxPrintSession::generate(KxWaitBox* progress) {
     }
     return run(progress, templateName_, -1);
 }
+
+const std::string& KxPrintSession::databasePath() const { return db_.fileName(); }
 
 bool KxPrintSession::generateSample(const std::string& name) { return run(nullptr, name, 4); }
 

@@ -38,6 +38,10 @@ struct KxPrintPlaces {
     std::string outputPath;                        // the generated HTML (UTF-8 path)
 };
 
+// The program's template folders, and "_KxPrintTempOutput.htm" in the per-user cache folder
+// (never beside the program), which is created; the output path is empty when it cannot be.
+KxPrintPlaces kxPrintPlaces();
+
 class KxPrintSession {
   public:
     // Runs the opening steps; the database, the user interface and the store outlive the
@@ -74,6 +78,7 @@ class KxPrintSession {
     // A style sample of at most five records with the given template, no progress box.
     bool generateSample(const std::string& templateName);
     const std::string& outputPath() const { return places_.outputPath; }
+    const std::string& databasePath() const;
 
     // Stores the title, the range, the template, the page setup and the fields to print in
     // the database and puts the user's page setup back. True when the database changed.
