@@ -155,6 +155,18 @@ TEST_F(PrintSessionTest, AListNamingTheFormIsNeverUsedNorRewritten) {
     EXPECT_EQ(storedListFields(), (std::vector<std::uint8_t>{1}));
 }
 
+TEST_F(PrintSessionTest, NoRoomForTheListLeavesTheSchemaAsItWas) {
+    KxSchemaEditor schema(t.db);
+    while (schema.layoutCount() < KxHeaderChunk::kMaxLayouts) schema.addLayout();
+    auto session = open();
+    session->selection().setOrder({1, 0});
+    EXPECT_NO_THROW(session->close());
+    EXPECT_EQ(KxPrintSettings(t.db).fieldList(), std::nullopt);
+    EXPECT_EQ(schema.layoutCount(), KxHeaderChunk::kMaxLayouts);
+    EXPECT_EQ(KxPrintSettings(t.db).title(), ""); // the other settings are stored all the same
+    EXPECT_EQ(user.read(), userValues);
+}
+
 TEST_F(PrintSessionTest, StaleItemsOfTheListAreLeftOut) {
     auto session = open();
     session->close();
