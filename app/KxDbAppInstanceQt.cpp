@@ -9,6 +9,7 @@
 #include "app/KxUiQt.h"
 #include "editors/FieldEditorCommand.h"
 #include "editors/KxDocDialogsQt.h"
+#include "print/KxPrintCommandQt.h"
 #include "views/KxBaseCtrl.h"
 #include "views/KxDbListView.h"
 #include "views/KxDbRecordView.h"
@@ -103,6 +104,7 @@ void KxDbAppInstance::installViewsAndDialogs() {
     schemaHooks_ = std::make_unique<KxHandheldSchemaHooks>();
     frame_->setCommandHandler(KxCommand::FieldAndFormEditor,
                               [this] { kxRunFieldAndFormEditor(*doc_, schemaHooks_.get()); });
+    frame_->setCommandHandler(KxCommand::Print, [this] { kxRunPrintDialog(*doc_, frame_.get()); });
     frame_->setCommandHandler(KxCommand::FormOptions, [this] {
         kxRunFormOptions(*doc_, [this](bool right) { return KxFormOptionsDialog::choose(right, frame_.get()); });
     });

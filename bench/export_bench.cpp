@@ -4,7 +4,7 @@
 // Aims on the reference machine: the export 60 ms, the report 150 ms.
 
 #include "app/SilentUi.h"
-#include "editors/SchemaBuilder.h"
+#include "BenchDatabase.h"
 #include "print/Report.h"
 #include "transfer/Exporter.h"
 
@@ -21,69 +21,9 @@
 
 namespace {
 
-constexpr std::size_t kRecords = KxDatabase::kMaxRecords;
-
-KxFieldSpec field(const char* label, KxFieldType type, std::uint32_t decimals = 0) {
-    KxFieldSpec spec;
-    spec.label = label;
-    spec.type = type;
-    spec.decimals = decimals;
-    return spec;
-}
-
-// The database, built once in a scratch directory removed at exit.
-class BenchDatabase {
-  public:
-    BenchDatabase() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "rolva-bench-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) std::abort();
-        dir_ = pattern;
-        db.create(file("stock.rlv"), kRolvaTypeTag, kOpenDocument, 1);
-        kxBuildNewDatabaseSchema(
-            db,
-            {field("Name", KxFieldType::Text), field("City", KxFieldType::Text),
-             field("Kind", KxFieldType::MultipleChoice), field("Price", KxFieldType::Number, 2),
-             field("Count", KxFieldType::Integer), field("Bought", KxFieldType::Date),
-             field("At", KxFieldType::Time), field("Lent", KxFieldType::Checkbox),
-             field("Notes", KxFieldType::Text), field("Total", KxFieldType::Calculation, 2)},
-            0);
-        const std::vector<const char*> kinds{"Book", "Tool", "Toy", "Food"};
-        for (std::size_t i = 0; i < kRecords; ++i) {
-            std::size_t position = db.liveCount();
-            KxRecordHandle record = db.newRecord(position, false);
-            const std::string n = std::to_string(i);
-            const std::vector<std::string> texts{
-                "Item \"" + n + "\"", "City " + std::to_string(i % 97), kinds[i % kinds.size()],
-                std::to_string(i % 1000) + ".25", std::to_string(i), "3/" + std::to_string(1 + i % 28) + "/2001",
-                "10:" + std::to_string(10 + i % 50) + ":00", i % 2 ? "Yes" : "No",
-                i % 3 ? "" : "A note, with a comma", std::to_string(i * 2)};
-            for (std::size_t f = 0; f < texts.size(); ++f) {
-                if (texts[f].empty()) continue;
-                FieldValue value = FieldValue::newValue(static_cast<int>(db.header().fields[f].type));
-                value.parseText(texts[f]);
-                record.setValue(f, value);
-            }
-            record.setCategory(static_cast<std::uint16_t>(i % 4));
-        }
-    }
-    ~BenchDatabase() {
-        db.close(true);
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
-    std::string file(const char* name) const { return (dir_ / name).string(); }
-
-    KxDatabase db;
-
-  private:
-    std::filesystem::path dir_;
-};
-
-BenchDatabase& benchDatabase() {
-    static BenchDatabase database;
-    return database;
-}
+using kxbench::benchDatabase;
+using kxbench::BenchDatabase;
+using kxbench::kRecords;
 
 void BM_ExportCsv(benchmark::State& state) {
     BenchDatabase& bench = benchDatabase();

@@ -3,6 +3,7 @@
 
 #include "CliArgs.h"
 #include "CliEntryChoice.h"
+#include "CliPdf.h"
 #include "CliSession.h"
 #include "CliUi.h"
 #include "Cp1252.h"
@@ -51,6 +52,9 @@ int runPrint(CliContext& c) {
     args.expectPositional(2, 2);
     const std::string path = args.positional()[0];
     const std::string out = args.positional()[1];
+    const bool pdf = cliIsPdfName(out);
+    const std::string html = pdf ? cliPrintScratchPath() : out;
+    if (html.empty()) throw CliUsageError("no folder for the intermediate HTML");
 
     auto db = cliOpenForReading(path);
     const KxPrintSettings settings(*db);
@@ -76,25 +80,31 @@ int runPrint(CliContext& c) {
     const auto given = args.option("template");
     int result = 0;
     if (given && given->find('/') != std::string::npos) {
-        result = report.generate(box.get(), *given, out, titleText, mode, deleted, records);
+        result = report.generate(box.get(), *given, html, titleText, mode, deleted, records);
     } else {
         const std::string name = given ? *given : kxToUtf8(settings.templateName());
         result = report.generateNamed(box.get(), name, kxTemplateDirectories(kxDirectoryOf(kxProgramPath())),
-                                      out, titleText, mode, deleted, records);
+                                      html, titleText, mode, deleted, records);
     }
     if (result != 0) return 1;
+    std::string error;
+    if (pdf && !cliWritePdf(*db, html, out, titleText, error)) {
+        c.err << "rolva print: " << error << "\n";
+        return 1;
+    }
     c.out << "printed to " << out << "\n";
     return 0;
 }
 
 const CliRegistrar registrar(
-    {"print", "FILE OUT.html [--template NAME|PATH] [--title TEXT] [--range all|category|found|selected] "
+    {"print", "FILE OUT.html|OUT.pdf [--template NAME|PATH] [--title TEXT] [--range all|category|found|selected] "
               "[--limit N] [--fields LABEL,...|--fields all] [--deleted] [--yes]",
      "Fill a print template with the records in range and write the HTML (UTF-8). Title, range and "
      "template default to the database's print settings (template Basic.htm). A NAME is looked up in "
      "the templates directories beside the program and under share/rolva/templates; a PATH (with a "
-     "slash) is used as given. --limit N prints at most N + 1 records. An existing OUT is replaced only "
-     "with --yes, and only once the report is complete; the database itself never.",
+     "slash) is used as given. --limit N prints at most N + 1 records. An OUT name ending in .pdf "
+     "gets the printed pages as PDF, with the database's page setup. An existing OUT is replaced only "
+     "with --yes, and only once the output is complete; the database itself never.",
      runPrint});
 
 } // namespace

@@ -9,11 +9,12 @@ list(FILTER ROLVA_WIDGET_LIB_SOURCES EXCLUDE REGEX "/main\\.cpp$")
 file(GLOB_RECURSE ROLVA_WIDGET_HEADERS CONFIGURE_DEPENDS
      ${CMAKE_SOURCE_DIR}/app/*.h ${CMAKE_SOURCE_DIR}/views/*.h ${CMAKE_SOURCE_DIR}/editors/*.h
      ${CMAKE_SOURCE_DIR}/transfer/*.h ${CMAKE_SOURCE_DIR}/print/*.h ${CMAKE_SOURCE_DIR}/install/*.h)
+list(FILTER ROLVA_WIDGET_HEADERS EXCLUDE REGEX "/print/render/")
 file(GLOB ROLVA_RESOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.qrc)
 
 add_library(rolva_widgets STATIC ${ROLVA_WIDGET_LIB_SOURCES} ${ROLVA_WIDGET_HEADERS} ${ROLVA_RESOURCES}
             ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
-target_link_libraries(rolva_widgets PUBLIC rolva_logic Qt6::Widgets Qt6::PrintSupport)
+target_link_libraries(rolva_widgets PUBLIC rolva_logic rolva_render Qt6::Widgets Qt6::PrintSupport)
 target_compile_definitions(rolva_widgets PRIVATE ROLVA_VERSION_TEXT="${PROJECT_VERSION}")
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/app/main.cpp)

@@ -184,6 +184,14 @@ const std::map<int, std::string>& table() {
          "Now that your changes are complete, you need to reinstall this database on your "
          "handheld(s).  Would you like to schedule a reinstallation for your next sync?"},
         {kxStrCannotWritePrintOutput, "Could not write the print output file %s."},
+        {kxStrNoPrintFields, "There are no fields specified.  Please click on \"Fields to Print\" to "
+                             "select the field you would like in your printout."},
+        {kxStrTemplateNotAvailable, "Your print template \"%s\" is not available."},
+        {kxStrNoTemplates, "There are no Print Report Templates in your application directory."},
+        {kxStrPrinting, "Printing"},
+        {kxStrCannotWritePdf, "The PDF file %s could not be written."},
+        {kxStrSavePdfTitle, "Save as PDF"},
+        {kxStrPdfFilter, "PDF Files (*.pdf)"},
         // The main window; command ids are their own prompt numbers.
         {kxStrIdlePrompt, "For Help, press F1"},
         {kxStrHelpNotInstalled, "Help is not installed with this copy of Rolva Desk."},

@@ -1,5 +1,6 @@
-// The widget tests never touch the user's files: before anything starts, the per-user store
-// and the settings file are sent to a scratch directory that goes when the tests end.
+// The widget tests never touch the user's files: before anything starts, the per-user store,
+// the cache (print output) and the settings file are sent to a scratch directory that goes
+// when the tests end.
 
 #include <cstdlib>
 #include <filesystem>
@@ -13,6 +14,7 @@ class ScratchHome {
         if (!::mkdtemp(pattern.data())) return;
         path_ = pattern;
         ::setenv("XDG_CONFIG_HOME", path_.c_str(), 1);
+        ::setenv("XDG_CACHE_HOME", (path_ + "/cache").c_str(), 1);
         ::setenv("ROLVA_SETTINGS", (path_ + "/rolvadesk.ini").c_str(), 1);
     }
     ~ScratchHome() {

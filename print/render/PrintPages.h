@@ -1,0 +1,68 @@
+#pragma once
+// The pages of a printout: the generated HTML laid out by Qt's rich-text document inside the
+// margins of the page setup, with the page header and footer drawn in the margins from the
+// page-setup codes. The same pages go to the printer, the print preview and PDF.
+
+#include "print/HeaderFooterCodes.h"
+#include "print/PrintSettings.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QPagedPaintDevice;
+class QPainter;
+class QTextDocument;
+
+// The paper the user prints on (kept per user, not per database).
+struct KxPaperChoice {
+    QPageSize::PageSizeId size = QPageSize::Letter;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+
+    // Letter where the locale measures in inches, else A4; portrait.
+    static KxPaperChoice localeDefault();
+};
+
+class KxPrintPages {
+  public:
+    // `html` is the report's UTF-8 output; `setup` the page setup in force (database text);
+    // `title` the report's title (&w) and `outputPath` the generated file (&u).
+    KxPrintPages(const std::string& html, const KxPageSetup& setup, const std::string& title,
+                 const std::string& outputPath);
+    ~KxPrintPages();
+    KxPrintPages(const KxPrintPages&) = delete;
+    KxPrintPages& operator=(const KxPrintPages&) = delete;
+
+    // Reads the generated file; none when it cannot be read.
+    static std::unique_ptr<KxPrintPages> fromFile(const std::string& outputPath, const KxPageSetup& setup,
+                                                  const std::string& title);
+
+    // Puts the paper and no device margins on the device (the page setup's margins are ours).
+    static void preparePaper(QPagedPaintDevice& device, const KxPaperChoice& paper);
+
+    // Lays the document out for the device and paints every page, telling `progress` (page
+    // from 1, count) before each; a true answer stops the printing. Returns the pages
+    // painted, or -1 when stopped.
+    using Progress = std::function<bool(int page, int count)>;
+    int paint(QPagedPaintDevice& device, const Progress& progress = {});
+
+    // The page count on that device.
+    int pageCount(QPagedPaintDevice& device);
+
+    // The values of the codes on a page; the dates and times are those of the moment the
+    // pages were made.
+    KxPageCodeValues codeValues(int page, int pageCount) const;
+
+  private:
+    struct Frame;
+    Frame layOut(QPagedPaintDevice& device);
+    void paintDecoration(QPainter& painter, const Frame& frame, int page, int count) const;
+
+    QString html_;
+    KxPageSetup setup_;
+    KxPageCodeValues values_;
+    std::unique_ptr<QTextDocument> document_;
+};
