@@ -19,7 +19,7 @@ std::string readText(const std::string& path) {
 }
 
 std::string shippedTemplate(const std::string& name) {
-    return (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "templates" / name)
+    return (std::filesystem::path(ROLVA_SOURCE_ROOT) / "templates" / name)
         .string();
 }
 

@@ -133,7 +133,7 @@ TEST_F(ReportAdapterTest, TemplateNamesFromTheDatabaseStayInTheTemplateDirectori
 
 // The templates the program ships, from the source tree.
 std::string shippedTemplates() {
-    return (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "templates")
+    return (std::filesystem::path(ROLVA_SOURCE_ROOT) / "templates")
         .string();
 }
 
