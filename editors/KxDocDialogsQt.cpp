@@ -7,6 +7,8 @@
 #include "app/KxSearchDialog.h"
 #include "editors/KxFieldNFormDialog.h"
 #include "editors/KxListOptionsDialog.h"
+#include "transfer/KxExportWizard.h"
+#include "transfer/KxImportWizard.h"
 
 namespace {
 // The List Options dialog opened on list options set `set`; the columns chosen.
@@ -29,9 +31,18 @@ KxSearchDialogResult KxDocDialogsQt::runSearchDialog(KxDbDoc& doc, std::size_t s
     return kxRunSearchDialog(doc, search, parent_, listOptions);
 }
 
-void KxDocDialogsQt::runRecordInfoDialog(const KxRecordInfo& info) { kxRunRecordInfoDialog(info, parent_); }
+void KxDocDialogsQt::runRecordInfoDialog(const KxRecordInfoText& info) { kxRunRecordInfoDialog(info, parent_); }
 
 bool KxDocDialogsQt::runFieldEditor(KxDbDoc& doc, KxFieldWorkingCopy& copy, const std::function<bool()>& mayCancel) {
     KxFieldNFormDialog dialog(parent_, copy, doc.ui(), mayCancel);
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<KxImportChoice> KxDocDialogsQt::runImportWizard(KxDbDoc& doc, const KxFieldSelection& selection,
+                                                              const std::string& lastImportDir) {
+    return kxRunImportWizard(parent_, doc.ui(), doc.database(), selection, lastImportDir);
+}
+
+bool KxDocDialogsQt::runExportWizard(KxDbDoc& doc, KxExportOptions& options, KxExportSelections& selections) {
+    return kxRunExportWizard(parent_, doc.ui(), doc.pathName(), options, selections);
 }
