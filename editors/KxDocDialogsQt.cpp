@@ -8,6 +8,7 @@
 #include "editors/KxFieldNFormDialog.h"
 #include "editors/KxListOptionsDialog.h"
 #include "transfer/KxExportWizard.h"
+#include "transfer/KxImportClipboardDialog.h"
 #include "transfer/KxImportWizard.h"
 
 namespace {
@@ -46,3 +47,5 @@ std::optional<KxImportChoice> KxDocDialogsQt::runImportWizard(KxDbDoc& doc, cons
 bool KxDocDialogsQt::runExportWizard(KxDbDoc& doc, KxExportOptions& options, KxExportSelections& selections) {
     return kxRunExportWizard(parent_, doc.ui(), doc.pathName(), options, selections);
 }
+
+bool KxDocDialogsQt::runImportClipboardDialog(KxDbDoc& doc) { return kxRunImportClipboardDialog(doc, parent_); }

@@ -15,6 +15,7 @@ class KxDocDialogsQt : public KxDocDialogs {
     void runRecordInfoDialog(const KxRecordInfoText& info) override;
     std::optional<KxImportChoice> runImportWizard(KxDbDoc& doc, const KxFieldSelection& selection,
                                                   const std::string& lastImportDir) override;
+    bool runImportClipboardDialog(KxDbDoc& doc) override;
     bool runExportWizard(KxDbDoc& doc, KxExportOptions& options, KxExportSelections& selections) override;
     bool runFieldEditor(KxDbDoc& doc, KxFieldWorkingCopy& copy, const std::function<bool()>& mayCancel) override;
 
