@@ -2,6 +2,8 @@
 
 #include "KxDatabase.h"
 #include "Paths.h"
+#include "app/CommandFailure.h"
+#include "transfer/ImportEncoding.h"
 #include "transfer/ImportHeaderRow.h"
 #include "transfer/KxFieldChooserPage.h"
 #include "transfer/KxImportWizard.h"
@@ -10,6 +12,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -58,6 +61,18 @@ KxImportFieldsPage::KxImportFieldsPage(KxImportWizardState& state, QWidget* pare
     labels_->setObjectName(QStringLiteral("firstRowLabels"));
     connect(labels_, &QCheckBox::toggled, this, [this] { rebuild(); });
 
+    auto* charsetLabel = new QLabel(tr("Character &set:"), this);
+    charset_ = new QComboBox(this);
+    charset_->setObjectName(QStringLiteral("characterSet"));
+    charset_->addItem(tr("UTF-8"), static_cast<int>(KxTextEncoding::Utf8));
+    charset_->addItem(tr("Windows-1252"), static_cast<int>(KxTextEncoding::Cp1252));
+    charsetLabel->setBuddy(charset_);
+    connect(charset_, &QComboBox::activated, this, &KxImportFieldsPage::readAgainAs);
+    auto* charsetRow = new QHBoxLayout;
+    charsetRow->addWidget(charsetLabel);
+    charsetRow->addWidget(charset_);
+    charsetRow->addStretch(1);
+
     auto* layout = new QGridLayout(this);
     layout->addWidget(fieldsLabel, 0, 0);
     layout->addWidget(dataLabel_, 0, 1);
@@ -66,6 +81,7 @@ KxImportFieldsPage::KxImportFieldsPage(KxImportWizardState& state, QWidget* pare
     layout->addWidget(labels_, 2, 0);
     layout->addWidget(scan, 2, 1, 2, 1);
     layout->addWidget(resetButton, 3, 0, Qt::AlignLeft);
+    layout->addLayout(charsetRow, 5, 0, 1, 2);
     layout->addWidget(new QLabel(tr("To change the field order, click on a field and drag it up or down the list. "), this),
                       4, 0, 1, 2);
     layout->setRowStretch(1, 1);
@@ -86,6 +102,34 @@ void KxImportFieldsPage::activated() {
     shownGeneration_ = state_.sourceGeneration;
     dataLabel_->setText(
         tr("&Data in \"%1\"").arg(QString::fromStdString(std::string(kxFileNameOf(state_.path)))));
+    // A text file's character set as the reader took it; a database has its own.
+    const bool text = state_.type != KxImportType::Database;
+    KxTextEncoding encoding = KxTextEncoding::Cp1252;
+    if (text) kxRunGuarded(state_.ui, [&] { encoding = kxDetectFileEncoding(state_.path); });
+    charset_->setEnabled(text);
+    charset_->setCurrentIndex(charset_->findData(static_cast<int>(encoding)));
+    showSource();
+}
+
+void KxImportFieldsPage::readAgainAs(int index) {
+    const auto encoding = static_cast<KxTextEncoding>(charset_->itemData(index).toInt());
+    std::unique_ptr<KxImporter> source;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    kxRunGuarded(state_.ui, [&] { source = kxLoadDelimitedAs(state_.ui, state_.path, state_.type, encoding); });
+    QApplication::restoreOverrideCursor();
+    if (!source) {
+        // Cancelled or unreadable: the rows read before stay, and so does their character set.
+        charset_->setCurrentIndex(1 - index);
+        return;
+    }
+    afterLabels_.reset();
+    state_.source = std::move(source);
+    shownGeneration_ = ++state_.sourceGeneration;
+    showSource();
+}
+
+// The labels box as the new source's first row suggests, then the lists.
+void KxImportFieldsPage::showSource() {
     const bool mayHoldLabels = !state_.source->hasCategoryColumn() && state_.source->rowCount() > 1;
     const QSignalBlocker quiet(labels_);
     labels_->setEnabled(mayHoldLabels);

@@ -11,6 +11,7 @@
 class KxDragCheckListBox;
 class KxImporter;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -28,12 +29,15 @@ class KxImportFieldsPage : public KxWizardPage {
     QPushButton* nextRowButton() const { return next_; }
     QLabel* rowLabel() const { return rowLabel_; }
     QCheckBox* labelsBox() const { return labels_; }
+    QComboBox* characterSetBox() const { return charset_; }
     const KxFieldChooserModel& model() const { return model_; }
 
     void showRow(std::size_t row);
     void reset();
     // The user moved a field from one place of the list to another.
     void moveField(int from, int to);
+    // The user chose another character set: the file is read again in it.
+    void readAgainAs(int index);
 
     void activated() override;
     bool mayFinish() override;
@@ -41,6 +45,7 @@ class KxImportFieldsPage : public KxWizardPage {
   private:
     const KxImporter& rows() const;
     void rebuild();
+    void showSource();
     void fillFieldList();
     void keepScrolledAlike();
 
@@ -57,5 +62,6 @@ class KxImportFieldsPage : public KxWizardPage {
     QPushButton* next_;
     QLabel* rowLabel_;
     QCheckBox* labels_;
+    QComboBox* charset_;
     QTimer* scrollTimer_;
 };

@@ -12,6 +12,7 @@
 #include "views/KxDragCheckListBox.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -140,4 +141,33 @@ TEST(ImportWizard, AFirstRowOfLabelsIsTickedAndMatched) {
     const auto rows = f.records();
     EXPECT_EQ(rows.size(), 4u);
     EXPECT_NE(std::find(rows.begin(), rows.end(), "Pliers|3"), rows.end());
+}
+
+TEST(ImportWizard, TheCharacterSetIsShownAndMayBeOverridden) {
+    ImportFixture f;
+    f.open(makeSampleDatabase(f.dir));
+    const std::string latin = f.writeCsv("latin.csv", "Caf\xE9,2\r\n");
+    const std::string utf8 = f.writeCsv("utf8.csv", "Caf\xC3\xA9,2\r\n");
+    f.dialogs.script = [&](KxWizard& wizard) {
+        auto& file = static_cast<KxImportFilePage&>(*wizard.page(0));
+        file.nameBox()->setText(QString::fromStdString(utf8));
+        wizard.goNext();
+        auto& fields = static_cast<KxImportFieldsPage&>(*wizard.page(1));
+        EXPECT_EQ(fields.characterSetBox()->currentText(), "UTF-8");
+        EXPECT_EQ(fields.dataList()->item(0)->text(), QString::fromUtf8("Caf\xC3\xA9"));
+        wizard.goBack();
+        file.nameBox()->setText(QString::fromStdString(latin));
+        wizard.goNext();
+        EXPECT_EQ(fields.characterSetBox()->currentText(), "Windows-1252");
+        EXPECT_EQ(fields.dataList()->item(0)->text(), QString::fromUtf8("Caf\xC3\xA9"));
+        fields.characterSetBox()->setCurrentIndex(0);
+        fields.readAgainAs(0); // read as UTF-8: the lone byte is no character
+        EXPECT_EQ(fields.dataList()->item(0)->text(), "Caf?");
+        fields.characterSetBox()->setCurrentIndex(1);
+        fields.readAgainAs(1);
+        EXPECT_EQ(fields.dataList()->item(0)->text(), QString::fromUtf8("Caf\xC3\xA9"));
+        wizard.finishWizard();
+    };
+    f.frame->runCommand(KxCommand::Import);
+    EXPECT_EQ(f.records().size(), 4u);
 }
