@@ -7,6 +7,7 @@
 #include "CliUi.h"
 #include "KxDatabase.h"
 #include "KxStrings.h"
+#include "transfer/ImportCommand.h"
 #include "transfer/ImportHeaderRow.h"
 #include "transfer/ImportRun.h"
 #include "transfer/Importer.h"
@@ -81,8 +82,7 @@ int runImport(CliContext& c) {
     const auto category = args.option("category");
     const std::uint16_t listCategory = category ? cliCategoryFilter(*db, *category) : kAllCategories;
     KxFieldSelection selection(*db, kxImportSelectionOptions(listCategory));
-    const std::size_t fieldEntries = selection.entryCount() - (listCategory == kAllCategories ? 1 : 0);
-    if (fieldEntries == 0) {
+    if (kxImportFieldEntries(selection, listCategory) == 0) {
         ui.inform(kxString(kxStrNoFormFields));
         return 1;
     }

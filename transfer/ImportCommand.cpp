@@ -9,12 +9,15 @@
 #include "KxStrings.h"
 #include "Paths.h"
 
+std::size_t kxImportFieldEntries(const KxFieldSelection& selection, std::uint16_t listCategory) {
+    return selection.entryCount() - (listCategory == kAllCategories ? 1 : 0);
+}
+
 KxImportCommandResult kxRunImportCommand(KxDatabase& db, KxUi& ui, KxSettings& settings, std::uint16_t listCategory,
                                          const KxImportCommandHooks& hooks, const KxImportOptions& options) {
     KxImportCommandResult outcome;
     KxFieldSelection selection(db, kxImportSelectionOptions(listCategory));
-    const std::size_t fields = selection.entryCount() - (listCategory == kAllCategories ? 1 : 0);
-    if (fields == 0) {
+    if (kxImportFieldEntries(selection, listCategory) == 0) {
         ui.inform(kxString(kxStrNoFormFields));
         return outcome;
     }

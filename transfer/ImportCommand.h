@@ -37,6 +37,10 @@ struct KxImportCommandResult {
     std::uint32_t failure = 0; // the engine error that ended the run, shown to the user
 };
 
+// The selection's entries that are fields: all but the Category entry, which the import
+// selection has while the list shows all categories.
+std::size_t kxImportFieldEntries(const KxFieldSelection& selection, std::uint16_t listCategory);
+
 // The import command. `listCategory` is the category the list shows (255 all). Engine errors
 // of the run are shown and end it; the records made before stay.
 KxImportCommandResult kxRunImportCommand(KxDatabase& db, KxUi& ui, KxSettings& settings, std::uint16_t listCategory,
