@@ -152,6 +152,8 @@ class KxDbDoc {
 
     // The modification stamp given when a schema changes or a file is upgraded.
     std::uint32_t freshStamp() const;
+    // This desktop's user id, as new databases and new records get it.
+    std::uint32_t storedUserId();
 
   private:
     void resetModes();
@@ -160,7 +162,6 @@ class KxDbDoc {
     bool upgradeSchema();
     void tellViewsAboutAttributes();
     void writeLastFile(const std::string& path);
-    std::uint32_t storedUserId();
     std::optional<std::string> askSavePath(const std::string& start, bool replace);
 
     KxUi& ui_;

@@ -6,6 +6,8 @@
 #include "app/SearchRequest.h"
 #include "editors/FieldWorkingCopy.h"
 #include "editors/SchemaBuilder.h"
+#include "transfer/Exporter.h"
+#include "transfer/ImportCommand.h"
 
 #include <cstdint>
 #include <functional>
@@ -36,7 +38,7 @@ struct KxSearchDialogResult {
 };
 
 // The Record Information dialog's content.
-struct KxRecordInfo {
+struct KxRecordInfoText {
     std::string created; // "%s  %s": locale date and time
     std::string modified;
     std::string recordId; // "%08X  %08X  %04X"
@@ -54,7 +56,7 @@ class KxDocDialogs {
     virtual std::optional<std::vector<KxListOptionsColumn>> runListOptionsDialog(KxDbDoc&) {
         return std::nullopt;
     }
-    virtual void runRecordInfoDialog(const KxRecordInfo&) {}
+    virtual void runRecordInfoDialog(const KxRecordInfoText&) {}
     // True when a record was imported.
     virtual bool runImportClipboardDialog(KxDbDoc&) { return false; }
     // Handheld Installation, the users in `preselected` ticked: the ticked users in list order
@@ -63,6 +65,14 @@ class KxDocDialogs {
     runHandheldInstallDialog(KxDbDoc&, const std::vector<std::string>& /*preselected*/) {
         return std::nullopt;
     }
+    // The Import Wizard over the selection the columns go to; none when cancelled.
+    virtual std::optional<KxImportChoice> runImportWizard(KxDbDoc&, const KxFieldSelection&,
+                                                          const std::string& /*lastImportDir*/) {
+        return std::nullopt;
+    }
+    // The Export Wizard on the options and the selections (it edits the order of `plain`);
+    // false when cancelled.
+    virtual bool runExportWizard(KxDbDoc&, KxExportOptions&, KxExportSelections&) { return false; }
     // The Field and Form Editor on the working copy, which it edits in place; true for OK.
     // Cancel asks `mayCancel` first and stays open when it says no.
     virtual bool runFieldEditor(KxDbDoc&, KxFieldWorkingCopy& /*copy*/,

@@ -108,7 +108,7 @@ bool KxDbDoc::doSave(std::optional<std::string> path, bool replace) {
         try {
             saved = saveDocument(*path);
         } catch (const KxDbError& e) {
-            panes_->setWaitCursor(false);
+            frame_->setWaitCursor(false);
             if (prompted && !existedBefore) ::unlink(path->c_str());
             // The message, where and why, and at once the chance to save elsewhere: nothing
             // of the open database is lost.

@@ -10,7 +10,7 @@
 
 #include <new>
 
-KxRecordInfoDialog::KxRecordInfoDialog(const KxRecordInfo& info, QWidget* parent) : QDialog(parent) {
+KxRecordInfoDialog::KxRecordInfoDialog(const KxRecordInfoText& info, QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Record Information"));
     auto* form = new QFormLayout;
     const auto value = [this](const std::string& text) {
@@ -28,7 +28,7 @@ KxRecordInfoDialog::KxRecordInfoDialog(const KxRecordInfo& info, QWidget* parent
     layout->addWidget(buttons);
 }
 
-void kxRunRecordInfoDialog(const KxRecordInfo& info, QWidget* parent) {
+void kxRunRecordInfoDialog(const KxRecordInfoText& info, QWidget* parent) {
     try {
         KxRecordInfoDialog dialog(info, parent);
         dialog.exec();

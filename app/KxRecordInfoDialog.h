@@ -8,8 +8,8 @@
 class KxRecordInfoDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit KxRecordInfoDialog(const KxRecordInfo& info, QWidget* parent = nullptr);
+    explicit KxRecordInfoDialog(const KxRecordInfoText& info, QWidget* parent = nullptr);
 };
 
 // Shows the dialog modally; KxDbError::NoResources when it cannot be made.
-void kxRunRecordInfoDialog(const KxRecordInfo& info, QWidget* parent);
+void kxRunRecordInfoDialog(const KxRecordInfoText& info, QWidget* parent);

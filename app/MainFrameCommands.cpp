@@ -18,6 +18,7 @@
 #include "app/MenuCommands.h"
 #include "app/Preferences.h"
 #include "app/RecordCommands.h"
+#include "app/TransferCommands.h"
 
 #include "HeaderChunk.h"
 #include "KxStrings.h"
@@ -68,6 +69,8 @@ void KxDbMainFrame::installHandlers() {
     handlers_[C::CloseDatabase] = [this] { doc_.close(); };
     handlers_[C::Save] = [this] { doc_.save(); };
     handlers_[C::SaveAs] = [this] { doc_.saveAs(); };
+    handlers_[C::Import] = [this] { KxTransferCommands(doc_).importFile(); };
+    handlers_[C::Export] = [this] { KxTransferCommands(doc_).exportFile(); };
     handlers_[C::DatabaseProperties] = [this] { showDatabaseProperties(); };
     handlers_[C::Exit] = [this] { close(); };
 

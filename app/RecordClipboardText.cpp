@@ -44,8 +44,8 @@ std::string kxRecordClipboardText(const KxDatabase& db, const KxRecordChunk& rec
     return text;
 }
 
-KxRecordInfo kxRecordInfo(const KxRecordChunk& record, long zoneWestSeconds) {
-    KxRecordInfo info;
+KxRecordInfoText kxRecordInfo(const KxRecordChunk& record, long zoneWestSeconds) {
+    KxRecordInfoText info;
     info.created = localDateTime(record.identity.created, zoneWestSeconds);
     info.modified = localDateTime(record.modified, zoneWestSeconds);
     char id[40];

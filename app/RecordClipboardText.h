@@ -16,4 +16,4 @@ std::string kxRecordClipboardText(const KxDatabase& db, const KxRecordChunk& rec
 
 // Times as the locale's date and time; `zoneWestSeconds` turns the stored local standard
 // time back into calendar time.
-KxRecordInfo kxRecordInfo(const KxRecordChunk& record, long zoneWestSeconds);
+KxRecordInfoText kxRecordInfo(const KxRecordChunk& record, long zoneWestSeconds);

@@ -7,6 +7,8 @@
 #include "CliUi.h"
 #include "KxDatabase.h"
 #include "KxStrings.h"
+#include "transfer/ImportCommand.h"
+#include "transfer/ImportHeaderRow.h"
 #include "transfer/ImportRun.h"
 #include "transfer/Importer.h"
 
@@ -49,6 +51,16 @@ std::vector<std::uint8_t> parseOrder(const std::string& text, std::size_t entryC
     return order;
 }
 
+// --header yes|no|auto: whether the first row holds field labels; auto when every value of
+// it is a field's label.
+bool firstRowHoldsLabels(const std::optional<std::string>& option, const KxImporter& source, const KxDatabase& db) {
+    const std::string choice = option.value_or("auto");
+    if (choice == "yes") return true;
+    if (choice == "no") return false;
+    if (choice == "auto") return kxFirstRowHoldsLabels(source, db);
+    throw CliUsageError("--header must be yes, no or auto");
+}
+
 // Whether the import left anything to save: records, or categories it made.
 struct Snapshot {
     explicit Snapshot(const KxDatabase& db)
@@ -59,7 +71,7 @@ struct Snapshot {
 };
 
 int runImport(CliContext& c) {
-    CliArgs args(c.args, {}, {"type", "order", "category"});
+    CliArgs args(c.args, {}, {"type", "order", "category", "header"});
     args.expectPositional(2, 2);
     const std::string path = args.positional()[0];
     const std::string& sourcePath = args.positional()[1];
@@ -70,16 +82,22 @@ int runImport(CliContext& c) {
     const auto category = args.option("category");
     const std::uint16_t listCategory = category ? cliCategoryFilter(*db, *category, c.err) : kAllCategories;
     KxFieldSelection selection(*db, kxImportSelectionOptions(listCategory));
-    const std::size_t fieldEntries = selection.entryCount() - (listCategory == kAllCategories ? 1 : 0);
-    if (fieldEntries == 0) {
+    if (kxImportFieldEntries(selection, listCategory) == 0) {
         ui.inform(kxString(kxStrNoFormFields));
         return 1;
     }
-    if (auto order = args.option("order")) selection.setOrder(parseOrder(*order, selection.entryCount()));
+    const auto order = args.option("order");
+    if (order) selection.setOrder(parseOrder(*order, selection.entryCount()));
 
     std::string source = sourcePath;
-    const auto importer = kxLoadImportSource(ui, source, type, "");
-    if (!importer) return 1;
+    const auto loaded = kxLoadImportSource(ui, source, type, "");
+    if (!loaded) return 1;
+    // A first row of labels is left out; without --order the columns go to the fields of
+    // their labels.
+    const bool labels = firstRowHoldsLabels(args.option("header"), *loaded, *db);
+    if (labels && !order) selection.setOrder(kxOrderByLabels(*loaded, selection));
+    const KxRowsAfterFirst afterLabels(*loaded);
+    const KxImporter* importer = labels ? static_cast<const KxImporter*>(&afterLabels) : loaded.get();
 
     KxImportOptions options;
     options.listCategory = listCategory;
@@ -108,11 +126,13 @@ int runImport(CliContext& c) {
     return 0;
 }
 
-const CliRegistrar registrar({"import", "FILE SRC [--type csv|tab|rlv] [--order N,N,...] [--category NAME]",
+const CliRegistrar registrar({"import", "FILE SRC [--type csv|tab|rlv] [--order N,N,...] [--category NAME] [--header yes|no|auto]",
                               "Add the rows of a comma- or tab-separated file or another database as new "
                               "records. --order gives, for each column, the field entry it goes to (the fields "
                               "that are not Label Only in form order, then Category unless --category names "
-                              "the category shown) or - to leave it out.",
+                              "the category shown) or - to leave it out. --header yes leaves out a first row of field labels "
+                              "and, without --order, sends each column to the field of its label; auto (the "
+                              "default) does so when every value of the first row is a field label.",
                               runImport});
 
 } // namespace

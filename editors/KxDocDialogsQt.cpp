@@ -9,6 +9,9 @@
 #include "editors/KxFieldNFormDialog.h"
 #include "editors/KxListOptionsDialog.h"
 #include "install/KxHandheldInstallDialog.h"
+#include "transfer/KxExportWizard.h"
+#include "transfer/KxImportClipboardDialog.h"
+#include "transfer/KxImportWizard.h"
 
 namespace {
 // The List Options dialog opened on list options set `set`; the columns chosen.
@@ -35,7 +38,7 @@ KxSearchDialogResult KxDocDialogsQt::runSearchDialog(KxDbDoc& doc, std::size_t s
     return kxRunSearchDialog(doc, search, parent_, listOptions);
 }
 
-void KxDocDialogsQt::runRecordInfoDialog(const KxRecordInfo& info) { kxRunRecordInfoDialog(info, parent_); }
+void KxDocDialogsQt::runRecordInfoDialog(const KxRecordInfoText& info) { kxRunRecordInfoDialog(info, parent_); }
 
 std::optional<std::vector<std::string>>
 KxDocDialogsQt::runHandheldInstallDialog(KxDbDoc& doc, const std::vector<std::string>& preselected) {
@@ -46,3 +49,14 @@ bool KxDocDialogsQt::runFieldEditor(KxDbDoc& doc, KxFieldWorkingCopy& copy, cons
     KxFieldNFormDialog dialog(parent_, copy, doc.ui(), mayCancel);
     return dialog.exec() == QDialog::Accepted;
 }
+
+std::optional<KxImportChoice> KxDocDialogsQt::runImportWizard(KxDbDoc& doc, const KxFieldSelection& selection,
+                                                              const std::string& lastImportDir) {
+    return kxRunImportWizard(parent_, doc.ui(), doc.database(), selection, lastImportDir);
+}
+
+bool KxDocDialogsQt::runExportWizard(KxDbDoc& doc, KxExportOptions& options, KxExportSelections& selections) {
+    return kxRunExportWizard(parent_, doc.ui(), doc.pathName(), options, selections);
+}
+
+bool KxDocDialogsQt::runImportClipboardDialog(KxDbDoc& doc) { return kxRunImportClipboardDialog(doc, parent_); }

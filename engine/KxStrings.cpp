@@ -131,6 +131,9 @@ const std::map<int, std::string>& table() {
         {kxStrFieldNumber, "Field %d"},
         {kxStrNoField, "<no field>"},
         {kxStrNone, "None"},
+        {kxStrCommaFilter, "Comma Separated (*.csv,*,txt) (*.csv *.txt)"},
+        {kxStrTabFilter, "Tab Separated (*.tab,*.tsv,*.txt) (*.tab *.tsv *.txt)"},
+        {kxStrRolvaFilter, "Rolva (*.rlv) (*.rlv)"},
         {kxStrClipboardTitle, "Import Clipboard"},
         {kxStrClipboardDiscardChanges, "Importing a record from the clipboard will clear the changes "
                                        "you have made.  Do you wish to continue?"},

@@ -24,6 +24,10 @@ inline constexpr int kxStrCategory = 5012;
 inline constexpr int kxStrFieldNumber = 5013;        // %d: the position from 1
 inline constexpr int kxStrNoField = 5014;
 inline constexpr int kxStrNone = 5015;
+// The file dialogs' filters of import and export: shown text, then the patterns.
+inline constexpr int kxStrCommaFilter = 5020;
+inline constexpr int kxStrTabFilter = 5021;
+inline constexpr int kxStrRolvaFilter = 5022;
 inline constexpr int kxStrClipboardTitle = 5101;
 inline constexpr int kxStrClipboardDiscardChanges = 5102;
 inline constexpr int kxStrClipboardTruncated = 5103;

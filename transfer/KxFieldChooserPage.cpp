@@ -45,11 +45,12 @@ void KxFieldChooserPage::fill(int current) {
     if (list_->count() > 0) list_->setCurrentRow(std::min(current, list_->count() - 1));
 }
 
-// The list names the row the item lands on; the model wants the item it goes before.
-void KxFieldChooserPage::moveItem(int from, int to) {
+void KxFieldChooserPage::moveItem(int from, int to) { kxMoveChooserItem(model_, *list_, from, to); }
+
+void kxMoveChooserItem(KxFieldChooserModel& model, KxDragListBox& list, int from, int to) {
     if (from < 0 || to < 0 || from == to) return;
-    model_.move(static_cast<std::size_t>(from), static_cast<std::size_t>(to > from ? to + 1 : to));
-    list_->moveRow(from, to);
+    model.move(static_cast<std::size_t>(from), static_cast<std::size_t>(to > from ? to + 1 : to));
+    list.moveRow(from, to);
 }
 
 void KxFieldChooserPage::setLabelsBoxShown(bool shown) { labels_->setVisible(shown); }

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 class KxDragCheckListBox;
+class KxDragListBox;
 class QCheckBox;
 class QLabel;
 
@@ -30,13 +31,19 @@ class KxFieldChooserPage : public QWidget {
     bool labels() const;
 
     KxDragCheckListBox& list() const { return *list_; }
+    // The user moved an item from one place of the list to another.
+    void moveItem(int from, int to);
+    QCheckBox& labelsBox() const { return *labels_; }
 
   private:
     void fill(int current);
-    void moveItem(int from, int to);
 
     KxFieldChooserModel model_;
     QLabel* heading_;
     KxDragCheckListBox* list_;
     QCheckBox* labels_;
 };
+
+// Moves a chooser item as the user dragged it (the list reports the row it ends on, the
+// model wants the item it goes before): in the model and in the list.
+void kxMoveChooserItem(KxFieldChooserModel& model, KxDragListBox& list, int from, int to);

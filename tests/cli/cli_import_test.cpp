@@ -148,3 +148,25 @@ TEST_F(CliImport, StoppedByTheRecordLimitFails) {
 }
 
 } // namespace
+
+// A file exported with field labels comes back without its label row, each column in the
+// field of its label; --header no takes the label row as a record.
+TEST_F(CliImport, ExportWithLabelsImportsBackWithoutTheLabelRow) {
+    ASSERT_EQ(box.run({"add", path, "--category", "Tools", "Name=Saw, big", "Qty=3"}).status, 0);
+    ASSERT_EQ(box.run({"add", path, "Name=Nut"}).status, 0);
+    const std::string out = box.file("stock.csv");
+    ASSERT_EQ(box.run({"export", path, out, "--fields", "Qty,Category,Name"}).status, 0);
+
+    const std::string copy = box.file("copy.rlv");
+    ASSERT_EQ(box.run({"new", copy, "--field", "Name:text", "--field", "Qty:number"}).status, 0);
+    const auto r = box.run({"import", copy, out});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "imported 2 of 2 records\n");
+    EXPECT_EQ(records(copy), records(path));
+
+    const std::string raw = box.file("raw.rlv");
+    ASSERT_EQ(box.run({"new", raw, "--field", "Name:text", "--field", "Qty:number"}).status, 0);
+    ASSERT_EQ(box.run({"import", raw, out, "--header", "no"}).status, 0);
+    EXPECT_EQ(records(raw).size(), 3u);
+    EXPECT_EQ(box.run({"import", raw, out, "--header", "maybe"}).status, 2);
+}

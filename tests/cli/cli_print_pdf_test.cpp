@@ -63,7 +63,7 @@ TEST(CliPrintPdf, FortyRecordsOnPagesWithTheStoredMargins) {
         path = box.file("items.rlv");
     }
     const std::string out = box.file("items.pdf");
-    const std::string table = std::string(ROLVA_SOURCE_ROOT) + "/templates/Table.htm";
+    const std::string table = std::string(ROLVA_SOURCE_DIR) + "/templates/Table.htm";
     const auto r = box.run({"print", path, out, "--template", table});
     ::unsetenv("XDG_CACHE_HOME");
     ASSERT_EQ(r.status, 0) << r.err;

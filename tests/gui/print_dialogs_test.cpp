@@ -37,7 +37,7 @@
 
 namespace {
 
-std::string templatesFolder() { return (std::filesystem::path(ROLVA_SOURCE_ROOT) / "templates").string(); }
+std::string templatesFolder() { return (std::filesystem::path(ROLVA_SOURCE_DIR) / "templates").string(); }
 
 class PrintDialogs : public ::testing::Test {
   protected:

@@ -116,7 +116,7 @@ class ScriptedDialogs : public KxDocDialogs {
     KxSearchDialogResult search;
     std::vector<std::size_t> searchDialogOpenedOn;
     std::optional<std::vector<KxListOptionsColumn>> listOptions;
-    std::optional<KxRecordInfo> shownInfo;
+    std::optional<KxRecordInfoText> shownInfo;
     bool importClipboard = false;
     int importClipboardRuns = 0;
     std::optional<std::vector<std::string>> handheldSelection; // none: Cancel
@@ -130,7 +130,7 @@ class ScriptedDialogs : public KxDocDialogs {
     std::optional<std::vector<KxListOptionsColumn>> runListOptionsDialog(KxDbDoc&) override {
         return listOptions;
     }
-    void runRecordInfoDialog(const KxRecordInfo& info) override { shownInfo = info; }
+    void runRecordInfoDialog(const KxRecordInfoText& info) override { shownInfo = info; }
     bool runImportClipboardDialog(KxDbDoc&) override {
         ++importClipboardRuns;
         return importClipboard;

@@ -92,7 +92,7 @@ class PrintSessionTest : public ::testing::Test {
     TempDir out;
     KxMemoryPageSetupStore user;
     KxPageSetup userValues{"my head", "my foot", "0.500000", "0.600000", "0.700000", "0.800000"};
-    std::string templates = (std::filesystem::path(ROLVA_SOURCE_ROOT) / "templates").string();
+    std::string templates = (std::filesystem::path(ROLVA_SOURCE_DIR) / "templates").string();
 };
 
 TEST_F(PrintSessionTest, FirstPrintUsesDefaultsAndGivesTheUserValuesBack) {

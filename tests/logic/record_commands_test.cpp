@@ -335,7 +335,7 @@ TEST(RecordInfo, IdentityAndTimes) {
     KxRecordChunk record(0);
     record.identity = {0x1A2B3C4D, 0x5F000000, 0x12};
     record.modified = 0x5F000001;
-    const KxRecordInfo info = kxRecordInfo(record, 0);
+    const KxRecordInfoText info = kxRecordInfo(record, 0);
     EXPECT_EQ(info.recordId, "1A2B3C4D  5F000000  0012");
     EXPECT_NE(info.created.find("  "), std::string::npos);
     EXPECT_NE(info.created, info.modified);

@@ -1,0 +1,18 @@
+#include "transfer/KxExportWizard.h"
+
+#include "app/KxWizard.h"
+#include "transfer/KxExportPages.h"
+
+void kxBuildExportWizard(KxWizard& wizard, KxExportWizardState& state) {
+    wizard.addPage([&state](QWidget* parent) { return new KxExportWhatPage(state, parent); });
+    wizard.addPage([&state](QWidget* parent) { return new KxExportFilePage(state, parent); });
+    wizard.addPage([&state](QWidget* parent) { return new KxExportFieldsPage(state, parent); });
+}
+
+bool kxRunExportWizard(QWidget* parent, KxUi& ui, const std::string& openDatabasePath, KxExportOptions& options,
+                       KxExportSelections& selections) {
+    KxExportWizardState state(ui, openDatabasePath, options, selections);
+    KxWizard wizard(QObject::tr("Export Wizard"), ui, parent);
+    kxBuildExportWizard(wizard, state);
+    return wizard.exec() == QDialog::Accepted;
+}
