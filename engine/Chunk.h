@@ -23,6 +23,11 @@ enum class KxChunkTag : std::uint16_t {
 // No chunk of the file may be larger than this.
 inline constexpr std::uint32_t kMaxChunkSize = 65280;
 
+// Every chunk begins with its size (4 bytes, framing included) and its tag (2 bytes).
+inline constexpr std::size_t kChunkSizeAt = 0;
+inline constexpr std::size_t kChunkTagAt = 4;
+inline constexpr std::uint32_t kChunkFrameSize = 6;
+
 class KxChunk {
 public:
     explicit KxChunk(KxChunkTag tag) : tag_(tag) {}

@@ -21,7 +21,7 @@ void KxChunkLoader::read(std::uint64_t offset, void* buffer, std::size_t n) {
 }
 
 std::unique_ptr<KxChunk> kxLoadSchemaChunk(const kx::ByteReader& in) {
-    const auto tag = static_cast<KxChunkTag>(in.u16(4));
+    const auto tag = static_cast<KxChunkTag>(in.u16(kChunkTagAt));
     auto atLeast = [&](std::size_t minimum) {
         if (in.size() < minimum) throw KxDbError::Damaged;
     };

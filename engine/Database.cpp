@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr std::size_t kDirEntrySize = 12;
 constexpr std::size_t kWriteBlock = 1 << 20;
 
 std::string baseNameOf(const std::string& path) {
@@ -103,13 +102,14 @@ void KxDatabase::open(const std::string& path, std::uint16_t flags, std::uint32_
         std::vector<std::uint32_t> offsets(n);
         directory_.resize(n);
         for (std::uint32_t k = 0; k < n; ++k) {
-            const std::uint8_t* e = table.data() + KxFileHeader::kSize + kDirEntrySize * k;
-            offsets[k] = kx::le32(e);
+            using H = KxFileHeader;
+            const std::uint8_t* e = table.data() + H::kSize + H::kDirEntrySize * k;
+            offsets[k] = kx::le32(e + H::kDirChunkOffsetAt);
             KxDirEntry& entry = directory_[k];
-            entry.reserved = kx::le32(e + 4);
-            entry.category = kx::le16(e + 8);
-            entry.attributes = static_cast<std::uint8_t>(e[10] & ~kAttrBusy);
-            entry.reserved2 = e[11];
+            entry.reserved = kx::le32(e + H::kDirReservedAt);
+            entry.category = kx::le16(e + H::kDirCategoryAt);
+            entry.attributes = static_cast<std::uint8_t>(e[H::kDirAttributesAt] & ~kAttrBusy);
+            entry.reserved2 = e[H::kDirReserved2At];
             if (entry.category > 15) throw KxDbError::Damaged;
         }
         report(1, n + 1);
@@ -136,14 +136,14 @@ void KxDatabase::loadChunks(KxChunkLoader& loader, const std::vector<std::uint32
         const std::uint64_t offset = offsets[k];
         if (offset < nextFree) throw KxDbError::Damaged;
         std::uint8_t sizeBytes[4];
-        loader.read(offset, sizeBytes, 4);
+        loader.read(offset + kChunkSizeAt, sizeBytes, 4);
         const std::uint32_t size = kx::le32(sizeBytes);
-        if (size < 6 || size > kMaxChunkSize) throw KxDbError::Damaged;
+        if (size < kChunkFrameSize || size > kMaxChunkSize) throw KxDbError::Damaged;
         bytes.resize(size);
         loader.read(offset, bytes.data(), size);
         nextFree = offset + size;
         const kx::ByteReader in(bytes);
-        const auto tag = static_cast<KxChunkTag>(in.u16(4));
+        const auto tag = static_cast<KxChunkTag>(in.u16(kChunkTagAt));
 
         if (k == 0) {
             if (tag != KxChunkTag::Header) throw KxDbError::Damaged;
@@ -221,7 +221,7 @@ void KxDatabase::checkReferences() const {
 std::vector<std::uint8_t> KxDatabase::serializeDirectory(std::vector<std::uint32_t>& positions) {
     const std::size_t n = directory_.size();
     positions.resize(n);
-    std::uint64_t at = KxFileHeader::kSize + kDirEntrySize * n;
+    std::uint64_t at = KxFileHeader::kSize + KxFileHeader::kDirEntrySize * n;
     for (std::size_t k = 0; k < n; ++k) {
         // Never write what open would refuse; the previous file stays as it is.
         const std::uint32_t size = directory_[k].chunk->byteSize();
@@ -236,7 +236,7 @@ std::vector<std::uint8_t> KxDatabase::serializeDirectory(std::vector<std::uint32
             if (directory_[k].chunk.get() == field.itemList) field.typeOption = positions[k];
     }
     std::vector<std::uint8_t> head;
-    head.reserve(KxFileHeader::kSize + kDirEntrySize * n);
+    head.reserve(KxFileHeader::kSize + KxFileHeader::kDirEntrySize * n);
     kx::ByteWriter out(head);
     KxFileHeader image = fileHeader_;
     image.prepareForWrite(static_cast<std::uint32_t>(n));

@@ -16,10 +16,10 @@ std::uint32_t evenLength(const std::string& label) {
 
 KxFieldDef loadField(const kx::ByteReader& def) {
     KxFieldDef field;
-    field.type = static_cast<KxFieldType>(def.u8(4));
-    field.reserved = def.u8(5);
-    field.typeOption = def.u32(6);
-    const std::uint32_t labelOffset = def.u32(10);
+    field.type = static_cast<KxFieldType>(def.u8(KxHeaderChunk::kFieldTypeAt));
+    field.reserved = def.u8(KxHeaderChunk::kFieldReservedAt);
+    field.typeOption = def.u32(KxHeaderChunk::kFieldOptionAt);
+    const std::uint32_t labelOffset = def.u32(KxHeaderChunk::kFieldLabelAt);
     std::uint32_t labelEnd = static_cast<std::uint32_t>(def.size());
     if (labelOffset < kDefFixedSize || labelOffset > labelEnd) throw KxDbError::Damaged;
     if (field.type == KxFieldType::Calculation) {
@@ -62,6 +62,53 @@ std::uint32_t elementOffset(const kx::ByteReader& entry, std::size_t at, std::ui
     return offset;
 }
 
+KxFormLayout loadLayout(const kx::ByteReader& e) {
+    using H = KxHeaderChunk;
+    KxFormLayout layout;
+    layout.name.load(e, H::kEntryNameAt);
+    const std::uint8_t count = e.u8(H::kElementCountAt);
+    const std::uint32_t at =
+        elementOffset(e, H::kElementTableAt, kLayoutFixedSize, count, H::kFormItemSize);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const std::uint32_t p = at + H::kFormItemSize * i;
+        layout.items.push_back(
+            {e.u8(p), e.u8(p + 1), e.u16(p + 2), e.u16(p + 4), e.u16(p + 6), e.u32(p + 8)});
+    }
+    return layout;
+}
+
+KxSortDef loadSortDef(const kx::ByteReader& e) {
+    using H = KxHeaderChunk;
+    KxSortDef def;
+    def.name.load(e, H::kEntryNameAt);
+    const std::uint8_t count = e.u8(H::kElementCountAt);
+    if (count > H::kMaxKeys) throw KxDbError::Damaged;
+    const std::uint32_t at =
+        elementOffset(e, H::kElementTableAt, kSortDefFixedSize, count, H::kSortKeySize);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const std::uint32_t p = at + H::kSortKeySize * i;
+        def.keys.push_back({e.u8(p), static_cast<KxSortDirection>(e.u8(p + 1))});
+    }
+    return def;
+}
+
+KxListOptionsSet loadListSet(const kx::ByteReader& e) {
+    using H = KxHeaderChunk;
+    KxListOptionsSet set;
+    set.name.load(e, H::kEntryNameAt);
+    set.sortDef = e.u8(H::kSetSortDefAt);
+    const std::uint8_t count = e.u8(H::kSetColumnCountAt);
+    set.reserved = e.u8(H::kSetReservedAt);
+    if (count > H::kMaxKeys) throw KxDbError::Damaged;
+    const std::uint32_t at =
+        elementOffset(e, H::kSetColumnTableAt, kListSetFixedSize, count, H::kColumnSize);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const std::uint32_t p = at + H::kColumnSize * i;
+        set.columns.push_back({e.u8(p), e.u8(p + 1)});
+    }
+    return set;
+}
+
 } // namespace
 
 std::uint32_t KxFieldDef::byteSize() const {
@@ -69,77 +116,52 @@ std::uint32_t KxFieldDef::byteSize() const {
 }
 
 std::uint32_t kxByteSize(const KxFormLayout& l) {
-    return kLayoutFixedSize + 12 * static_cast<std::uint32_t>(l.items.size());
+    return kLayoutFixedSize +
+           KxHeaderChunk::kFormItemSize * static_cast<std::uint32_t>(l.items.size());
 }
 std::uint32_t kxByteSize(const KxSortDef& d) {
-    return kSortDefFixedSize + 2 * static_cast<std::uint32_t>(d.keys.size());
+    return kSortDefFixedSize +
+           KxHeaderChunk::kSortKeySize * static_cast<std::uint32_t>(d.keys.size());
 }
 std::uint32_t kxByteSize(const KxListOptionsSet& s) {
-    return kListSetFixedSize + 2 * static_cast<std::uint32_t>(s.columns.size());
+    return kListSetFixedSize +
+           KxHeaderChunk::kColumnSize * static_cast<std::uint32_t>(s.columns.size());
 }
 
 KxHeaderChunk::KxHeaderChunk() : KxChunk(KxChunkTag::Header) {
-    setU32(0, kFixedSize);
-    setU16(4, static_cast<std::uint16_t>(KxChunkTag::Header));
-    setU16(6, kVersion);
+    setU32(kChunkSizeAt, kFixedSize);
+    setU16(kChunkTagAt, static_cast<std::uint16_t>(KxChunkTag::Header));
+    setU16(kVersionAt, kVersion);
     setAttributes(24);
     setCurrentRecord(-1);
     setCurrentCategory(255);
 }
 
 std::unique_ptr<KxHeaderChunk> KxHeaderChunk::load(const kx::ByteReader& in) {
-    if (in.size() < kFixedSize || in.u16(4) != static_cast<std::uint16_t>(KxChunkTag::Header))
+    if (in.size() < kFixedSize ||
+        in.u16(kChunkTagAt) != static_cast<std::uint16_t>(KxChunkTag::Header))
         throw KxDbError::Damaged;
     auto chunk = std::make_unique<KxHeaderChunk>();
     std::copy_n(in.data(), kFixedSize, chunk->fixed_.data());
     if (chunk->version() > kVersion) throw KxDbError::NewerVersion;
-    chunk->setU16(6, kVersion); // an older file is taken as the current version
+    chunk->setU16(kVersionAt, kVersion); // an older file is taken as the current version
 
-    const std::uint8_t fieldCount = in.u8(20);
-    const std::uint8_t layoutCount = in.u8(21);
-    const std::uint8_t sortCount = in.u8(23);
-    const std::uint8_t setCount = in.u8(25);
+    const std::uint8_t fieldCount = in.u8(kFieldCountAt);
+    const std::uint8_t layoutCount = in.u8(kLayoutCountAt);
+    const std::uint8_t sortCount = in.u8(kSortCountAt);
+    const std::uint8_t setCount = in.u8(kListSetCountAt);
     if (fieldCount > kMaxFields || layoutCount > kMaxLayouts || sortCount > kMaxSortDefs ||
         setCount > kMaxListSets)
         throw KxDbError::Damaged;
 
-    walkSection(in, in.u32(40), fieldCount, kDefFixedSize, [&](const kx::ByteReader& def) {
-        chunk->fields.push_back(loadField(def));
-    });
-    walkSection(in, in.u32(44), layoutCount, kLayoutFixedSize, [&](const kx::ByteReader& e) {
-        KxFormLayout layout;
-        layout.name.load(e, 4);
-        const std::uint8_t count = e.u8(25);
-        const std::uint32_t at = elementOffset(e, 26, kLayoutFixedSize, count, 12);
-        for (std::uint32_t i = 0; i < count; ++i) {
-            const std::uint32_t p = at + 12 * i;
-            layout.items.push_back({e.u8(p), e.u8(p + 1), e.u16(p + 2), e.u16(p + 4),
-                                    e.u16(p + 6), e.u32(p + 8)});
-        }
-        chunk->layouts.push_back(std::move(layout));
-    });
-    walkSection(in, in.u32(48), sortCount, kSortDefFixedSize, [&](const kx::ByteReader& e) {
-        KxSortDef def;
-        def.name.load(e, 4);
-        const std::uint8_t count = e.u8(25);
-        if (count > kMaxKeys) throw KxDbError::Damaged;
-        const std::uint32_t at = elementOffset(e, 26, kSortDefFixedSize, count, 2);
-        for (std::uint32_t i = 0; i < count; ++i)
-            def.keys.push_back({e.u8(at + 2 * i), static_cast<KxSortDirection>(e.u8(at + 2 * i + 1))});
-        chunk->sortDefs.push_back(std::move(def));
-    });
-    walkSection(in, in.u32(52), setCount, kListSetFixedSize, [&](const kx::ByteReader& e) {
-        KxListOptionsSet set;
-        set.name.load(e, 4);
-        set.sortDef = e.u8(25);
-        const std::uint8_t count = e.u8(26);
-        set.reserved = e.u8(27);
-        if (count > kMaxKeys) throw KxDbError::Damaged;
-        const std::uint32_t at = elementOffset(e, 28, kListSetFixedSize, count, 2);
-        for (std::uint32_t i = 0; i < count; ++i)
-            set.columns.push_back({e.u8(at + 2 * i), e.u8(at + 2 * i + 1)});
-        chunk->listSets.push_back(std::move(set));
-    });
+    walkSection(in, in.u32(kFieldSectionAt), fieldCount, kDefFixedSize,
+                [&](const kx::ByteReader& e) { chunk->fields.push_back(loadField(e)); });
+    walkSection(in, in.u32(kLayoutSectionAt), layoutCount, kLayoutFixedSize,
+                [&](const kx::ByteReader& e) { chunk->layouts.push_back(loadLayout(e)); });
+    walkSection(in, in.u32(kSortSectionAt), sortCount, kSortDefFixedSize,
+                [&](const kx::ByteReader& e) { chunk->sortDefs.push_back(loadSortDef(e)); });
+    walkSection(in, in.u32(kListSetSectionAt), setCount, kListSetFixedSize,
+                [&](const kx::ByteReader& e) { chunk->listSets.push_back(loadListSet(e)); });
     return chunk;
 }
 
@@ -155,7 +177,7 @@ std::uint32_t KxHeaderChunk::byteSize() const {
 void KxHeaderChunk::write(kx::ByteWriter& out) const {
     const std::size_t start = out.position();
     out.bytes(fixed_.data(), kFixedSize); // placeholder, completed below
-    std::array<std::uint32_t, 4> sectionOffsets{};
+    std::array<std::uint32_t, kSectionCount> sectionOffsets{};
 
     sectionOffsets[0] = static_cast<std::uint32_t>(out.position() - start);
     for (const auto& f : fields) {
@@ -216,12 +238,13 @@ void KxHeaderChunk::write(kx::ByteWriter& out) const {
 
     // The fixed part again, now with the counts, the section offsets and the size.
     std::array<std::uint8_t, kFixedSize> fixed = fixed_;
-    kx::putLe32(fixed.data(), static_cast<std::uint32_t>(out.position() - start));
-    kx::putLe16(fixed.data() + 4, static_cast<std::uint16_t>(KxChunkTag::Header));
-    fixed[20] = static_cast<std::uint8_t>(fields.size());
-    fixed[21] = static_cast<std::uint8_t>(layouts.size());
-    fixed[23] = static_cast<std::uint8_t>(sortDefs.size());
-    fixed[25] = static_cast<std::uint8_t>(listSets.size());
-    for (std::size_t i = 0; i < 4; ++i) kx::putLe32(fixed.data() + 40 + 4 * i, sectionOffsets[i]);
+    kx::putLe32(fixed.data() + kChunkSizeAt, static_cast<std::uint32_t>(out.position() - start));
+    kx::putLe16(fixed.data() + kChunkTagAt, static_cast<std::uint16_t>(KxChunkTag::Header));
+    fixed[kFieldCountAt] = static_cast<std::uint8_t>(fields.size());
+    fixed[kLayoutCountAt] = static_cast<std::uint8_t>(layouts.size());
+    fixed[kSortCountAt] = static_cast<std::uint8_t>(sortDefs.size());
+    fixed[kListSetCountAt] = static_cast<std::uint8_t>(listSets.size());
+    for (std::size_t i = 0; i < kSectionCount; ++i)
+        kx::putLe32(fixed.data() + kFieldSectionAt + 4 * i, sectionOffsets[i]);
     out.patch(start, fixed.data(), kFixedSize);
 }

@@ -95,6 +95,44 @@ public:
     static constexpr std::size_t kMaxFormItems = 255;
     static constexpr std::size_t kMaxKeys = 250;
 
+    // Byte offsets inside the fixed part (after the size and the tag).
+    static constexpr std::size_t kVersionAt = 6;          // u16
+    static constexpr std::size_t kAttributesAt = 8;       // u16
+    static constexpr std::size_t kStampAt = 10;           // u32, modification stamp
+    static constexpr std::size_t kCurrentRecordAt = 14;   // i32, -1 for none
+    static constexpr std::size_t kCurrentCategoryAt = 18; // u16, 255 for all
+    static constexpr std::size_t kFieldCountAt = 20;      // u8
+    static constexpr std::size_t kLayoutCountAt = 21;     // u8
+    static constexpr std::size_t kCurrentLayoutAt = 22;   // u8
+    static constexpr std::size_t kSortCountAt = 23;       // u8
+    static constexpr std::size_t kListSetCountAt = 25;    // u8
+    static constexpr std::size_t kCurrentListSetAt = 26;  // u8
+    static constexpr std::size_t kSchemaCountAt = 28;     // u32, chunks before the records
+    static constexpr std::size_t kLiveCountAt = 32;       // u32
+    static constexpr std::size_t kDeletedCountAt = 36;    // u32
+    // u32 offsets, from the chunk's start, of the four sections, one after another.
+    static constexpr std::size_t kFieldSectionAt = 40;
+    static constexpr std::size_t kLayoutSectionAt = 44;
+    static constexpr std::size_t kSortSectionAt = 48;
+    static constexpr std::size_t kListSetSectionAt = 52;
+    static constexpr std::size_t kSectionCount = 4;
+
+    // Inside a section entry, each of which begins with its own u32 size.
+    static constexpr std::size_t kEntryNameAt = 4;       // 21-byte name (layout, sort, set)
+    static constexpr std::size_t kFieldTypeAt = 4;       // u8
+    static constexpr std::size_t kFieldReservedAt = 5;   // u8
+    static constexpr std::size_t kFieldOptionAt = 6;     // u32
+    static constexpr std::size_t kFieldLabelAt = 10;     // u32, offset of the label
+    static constexpr std::size_t kElementCountAt = 25;   // u8 (layout, sort definition)
+    static constexpr std::size_t kElementTableAt = 26;   // u32 (layout, sort definition)
+    static constexpr std::size_t kSetSortDefAt = 25;     // u8 (list options set)
+    static constexpr std::size_t kSetColumnCountAt = 26; // u8
+    static constexpr std::size_t kSetReservedAt = 27;    // u8
+    static constexpr std::size_t kSetColumnTableAt = 28; // u32
+    static constexpr std::uint32_t kFormItemSize = 12;
+    static constexpr std::uint32_t kSortKeySize = 2;
+    static constexpr std::uint32_t kColumnSize = 2;
+
     KxHeaderChunk();
     // Builds the chunk from its bytes; throws Damaged (11) or NewerVersion (34).
     static std::unique_ptr<KxHeaderChunk> load(const kx::ByteReader& in);
@@ -102,25 +140,27 @@ public:
     std::uint32_t byteSize() const override;
     void write(kx::ByteWriter& out) const override;
 
-    std::uint16_t version() const { return u16(6); }
-    std::uint16_t attributes() const { return u16(8); }
-    void setAttributes(std::uint16_t a) { setU16(8, a); }
-    std::uint32_t modificationStamp() const { return u32(10); }
-    void setModificationStamp(std::uint32_t v) { setU32(10, v); }
-    std::int32_t currentRecord() const { return static_cast<std::int32_t>(u32(14)); }
-    void setCurrentRecord(std::int32_t v) { setU32(14, static_cast<std::uint32_t>(v)); }
-    std::uint16_t currentCategory() const { return u16(18); }
-    void setCurrentCategory(std::uint16_t v) { setU16(18, v); }
-    std::uint8_t currentLayout() const { return fixed_[22]; }
-    void setCurrentLayout(std::uint8_t v) { fixed_[22] = v; }
-    std::uint8_t currentListSet() const { return fixed_[26]; }
-    void setCurrentListSet(std::uint8_t v) { fixed_[26] = v; }
-    std::uint32_t schemaCount() const { return u32(28); }
-    void setSchemaCount(std::uint32_t v) { setU32(28, v); }
-    std::uint32_t liveCount() const { return u32(32); }
-    void setLiveCount(std::uint32_t v) { setU32(32, v); }
-    std::uint32_t deletedCount() const { return u32(36); }
-    void setDeletedCount(std::uint32_t v) { setU32(36, v); }
+    std::uint16_t version() const { return u16(kVersionAt); }
+    std::uint16_t attributes() const { return u16(kAttributesAt); }
+    void setAttributes(std::uint16_t a) { setU16(kAttributesAt, a); }
+    std::uint32_t modificationStamp() const { return u32(kStampAt); }
+    void setModificationStamp(std::uint32_t v) { setU32(kStampAt, v); }
+    std::int32_t currentRecord() const { return static_cast<std::int32_t>(u32(kCurrentRecordAt)); }
+    void setCurrentRecord(std::int32_t v) {
+        setU32(kCurrentRecordAt, static_cast<std::uint32_t>(v));
+    }
+    std::uint16_t currentCategory() const { return u16(kCurrentCategoryAt); }
+    void setCurrentCategory(std::uint16_t v) { setU16(kCurrentCategoryAt, v); }
+    std::uint8_t currentLayout() const { return fixed_[kCurrentLayoutAt]; }
+    void setCurrentLayout(std::uint8_t v) { fixed_[kCurrentLayoutAt] = v; }
+    std::uint8_t currentListSet() const { return fixed_[kCurrentListSetAt]; }
+    void setCurrentListSet(std::uint8_t v) { fixed_[kCurrentListSetAt] = v; }
+    std::uint32_t schemaCount() const { return u32(kSchemaCountAt); }
+    void setSchemaCount(std::uint32_t v) { setU32(kSchemaCountAt, v); }
+    std::uint32_t liveCount() const { return u32(kLiveCountAt); }
+    void setLiveCount(std::uint32_t v) { setU32(kLiveCountAt, v); }
+    std::uint32_t deletedCount() const { return u32(kDeletedCountAt); }
+    void setDeletedCount(std::uint32_t v) { setU32(kDeletedCountAt, v); }
 
     std::vector<KxFieldDef> fields;
     std::vector<KxFormLayout> layouts;

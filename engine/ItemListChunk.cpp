@@ -7,12 +7,13 @@ KxItemListChunk::KxItemListChunk(KxChunkTag tag, std::uint8_t fieldPosition)
 
 std::unique_ptr<KxItemListChunk> KxItemListChunk::load(const kx::ByteReader& in) {
     const std::uint32_t size = static_cast<std::uint32_t>(in.size());
-    auto chunk = std::make_unique<KxItemListChunk>(static_cast<KxChunkTag>(in.u16(4)), in.u8(6));
-    chunk->reserved_ = in.u8(7);
-    const std::uint16_t count = in.u16(8);
+    auto chunk = std::make_unique<KxItemListChunk>(static_cast<KxChunkTag>(in.u16(kChunkTagAt)),
+                                                   in.u8(kFieldPositionAt));
+    chunk->reserved_ = in.u8(kReservedAt);
+    const std::uint16_t count = in.u16(kCountAt);
     if (count == 0) return chunk;
     if (count > kMaxItems) throw KxDbError::Damaged;
-    const std::uint32_t table = in.u32(10);
+    const std::uint32_t table = in.u32(kTableAt);
     if (table < kFixedSize || !kx::fitsInside(table, 4ull * count, size)) throw KxDbError::Damaged;
     chunk->items_.reserve(count);
     std::uint32_t previous = table + 4u * count;

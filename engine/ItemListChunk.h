@@ -11,6 +11,12 @@ public:
     static constexpr std::size_t kMaxItemLength = 32768;
     static constexpr std::uint32_t kFixedSize = 14;
 
+    // Byte offsets inside the chunk.
+    static constexpr std::size_t kFieldPositionAt = 6; // u8, the field the list belongs to
+    static constexpr std::size_t kReservedAt = 7;      // u8, kept as read
+    static constexpr std::size_t kCountAt = 8;         // u16
+    static constexpr std::size_t kTableAt = 10;        // u32: offset of the u32 item offsets
+
     KxItemListChunk(KxChunkTag tag, std::uint8_t fieldPosition);
     static std::unique_ptr<KxItemListChunk> load(const kx::ByteReader& in);
 

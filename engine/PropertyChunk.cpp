@@ -5,10 +5,10 @@
 
 std::unique_ptr<KxPropertyChunk> KxPropertyChunk::load(const kx::ByteReader& in) {
     auto map = std::make_unique<KxPropertyChunk>();
-    const std::uint16_t count = in.u16(6);
+    const std::uint16_t count = in.u16(kCountAt);
     if (count == 0) return map;
     if (count > kMaxKeys) throw KxDbError::Damaged;
-    const std::uint32_t table = in.u32(8);
+    const std::uint32_t table = in.u32(kTableAt);
     if (table < kFixedSize || !kx::fitsInside(table, 4ull * count, in.size()))
         throw KxDbError::Damaged;
     std::uint32_t previous = table + 4u * count;
@@ -19,10 +19,10 @@ std::unique_ptr<KxPropertyChunk> KxPropertyChunk::load(const kx::ByteReader& in)
         previous = start;
         const std::uint32_t length = end - start;
         if (length == 0) continue;             // an empty slot
-        if (length == 1) throw KxDbError::Damaged;
-        if (length == 2) continue;             // a key without a value
+        if (length < kKeySize) throw KxDbError::Damaged;
+        if (length == kKeySize) continue; // a key without a value
         const auto key = static_cast<std::int16_t>(in.u16(start));
-        const std::string raw = in.text(start + 2, length - 2);
+        const std::string raw = in.text(start + kKeySize, length - kKeySize);
         map->entries_[key] = raw.substr(0, strnlen(raw.c_str(), raw.size()));
     }
     return map;
@@ -42,7 +42,7 @@ void KxPropertyChunk::write(kx::ByteWriter& out) const {
     std::uint32_t offset = kFixedSize + 4 * static_cast<std::uint32_t>(entries_.size());
     for (const auto& [key, text] : entries_) {
         out.u32(offset);
-        offset += 2 + static_cast<std::uint32_t>(text.size()) + 1;
+        offset += kKeySize + static_cast<std::uint32_t>(text.size()) + 1;
     }
     for (const auto& [key, text] : entries_) {
         out.u16(static_cast<std::uint16_t>(key));

@@ -12,6 +12,11 @@ public:
     static constexpr std::size_t kMaxValueLength = 1025;
     static constexpr std::uint32_t kFixedSize = 12;
 
+    // Byte offsets inside the chunk. Each entry is an i16 key and a NUL-terminated text.
+    static constexpr std::size_t kCountAt = 6; // u16
+    static constexpr std::size_t kTableAt = 8; // u32: offset of the u32 entry offsets
+    static constexpr std::uint32_t kKeySize = 2;
+
     KxPropertyChunk() : KxChunk(KxChunkTag::Properties) {}
     static std::unique_ptr<KxPropertyChunk> load(const kx::ByteReader& in);
 

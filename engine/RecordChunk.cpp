@@ -5,17 +5,18 @@ KxRecordChunk::KxRecordChunk(std::size_t fieldCount)
 
 std::unique_ptr<KxRecordChunk> KxRecordChunk::load(const kx::ByteReader& in,
                                                    std::size_t fieldCount) {
-    if (in.size() < kFixedSize || in.u16(4) != static_cast<std::uint16_t>(KxChunkTag::Record))
+    if (in.size() < kFixedSize ||
+        in.u16(kChunkTagAt) != static_cast<std::uint16_t>(KxChunkTag::Record))
         throw KxDbError::Damaged;
     auto record = std::make_unique<KxRecordChunk>(fieldCount);
-    record->flags = in.u8(6);
-    record->reserved7 = in.u8(7);
-    record->identity = {in.u32(8), in.u32(12), in.u16(16)};
-    record->modified = in.u32(18);
-    record->reserved22 = in.u32(22);
+    record->flags = in.u8(kFlagsAt);
+    record->reserved7 = in.u8(kReserved7At);
+    record->identity = {in.u32(kUserIdAt), in.u32(kCreatedAt), in.u16(kSequenceAt)};
+    record->modified = in.u32(kModifiedAt);
+    record->reserved22 = in.u32(kReserved22At);
     if (fieldCount == 0) return record;
 
-    const std::uint32_t table = in.u32(26);
+    const std::uint32_t table = in.u32(kValueTableAt);
     if (table < kFixedSize || !kx::fitsInside(table, 4ull * fieldCount, in.size()))
         throw KxDbError::Damaged;
     // Values follow one another: an offset that goes backwards or leaves the chunk is damage.

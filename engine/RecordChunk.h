@@ -12,6 +12,16 @@ public:
     static constexpr std::uint32_t kFixedSize = 30;
     static constexpr std::uint8_t kFlagDeleted = 0x02;
 
+    // Byte offsets inside the chunk.
+    static constexpr std::size_t kFlagsAt = 6;       // u8
+    static constexpr std::size_t kReserved7At = 7;   // u8, kept as read
+    static constexpr std::size_t kUserIdAt = 8;      // u32, identity: creating desktop
+    static constexpr std::size_t kCreatedAt = 12;    // u32, identity: creation second
+    static constexpr std::size_t kSequenceAt = 16;   // u16, identity: sequence
+    static constexpr std::size_t kModifiedAt = 18;   // u32
+    static constexpr std::size_t kReserved22At = 22; // u32, kept as read
+    static constexpr std::size_t kValueTableAt = 26; // u32: offset of the u32 value offsets
+
     explicit KxRecordChunk(std::size_t fieldCount);
     static std::unique_ptr<KxRecordChunk> load(const kx::ByteReader& in, std::size_t fieldCount);
 

@@ -2,20 +2,20 @@
 
 std::unique_ptr<KxRemovalLog> KxRemovalLog::load(const kx::ByteReader& in) {
     auto log = std::make_unique<KxRemovalLog>();
-    const std::uint32_t count = in.u32(6);
+    const std::uint32_t count = in.u32(kCountAt);
     if (count == 0) return log;
-    const std::uint32_t first = in.u32(10);
-    if (first < kFixedSize || !kx::fitsInside(first, 10ull * count, in.size()))
+    const std::uint32_t first = in.u32(kEntriesAt);
+    if (first < kFixedSize || !kx::fitsInside(first, std::uint64_t{kEntrySize} * count, in.size()))
         throw KxDbError::Damaged;
     for (std::uint32_t i = 0; i < count; ++i) {
-        const std::size_t at = first + 10ull * i;
+        const std::size_t at = first + std::uint64_t{kEntrySize} * i;
         log->entries_.push_back({in.u32(at), in.u32(at + 4), in.u16(at + 8)});
     }
     return log;
 }
 
 std::uint32_t KxRemovalLog::byteSize() const {
-    return kFixedSize + 10 * static_cast<std::uint32_t>(entries_.size());
+    return kFixedSize + kEntrySize * static_cast<std::uint32_t>(entries_.size());
 }
 
 void KxRemovalLog::write(kx::ByteWriter& out) const {

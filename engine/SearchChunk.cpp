@@ -9,21 +9,22 @@ std::uint32_t KxStoredSearch::byteSize() const {
 namespace {
 
 KxStoredCriterion loadCriterion(const kx::ByteReader& in) {
-    const std::uint32_t valueOffset = in.u32(6);
+    const std::uint32_t valueOffset = in.u32(KxSearchChunk::kCriterionValueAt);
     if (valueOffset < KxSearchChunk::kCriterionFixedSize || valueOffset > in.size())
         throw KxDbError::Damaged;
-    return {in.u8(4), in.u8(5), in.text(valueOffset, in.size() - valueOffset)};
+    return {in.u8(KxSearchChunk::kCriterionFieldAt), in.u8(KxSearchChunk::kCriterionOpAt),
+            in.text(valueOffset, in.size() - valueOffset)};
 }
 
 KxStoredSearch loadSearch(const kx::ByteReader& in) {
     KxStoredSearch search;
-    const std::uint8_t count = in.u8(4);
+    const std::uint8_t count = in.u8(KxSearchChunk::kCriterionCountAt);
     if (count > KxSearchChunk::kMaxCriteria) throw KxDbError::Damaged;
-    search.name.load(in, 5);
-    search.listOptionsSet = in.u8(26);
-    search.reserved = in.u8(27);
+    search.name.load(in, KxSearchChunk::kSearchNameAt);
+    search.listOptionsSet = in.u8(KxSearchChunk::kSearchListSetAt);
+    search.reserved = in.u8(KxSearchChunk::kSearchReservedAt);
     if (count == 0) return search;
-    std::uint64_t at = in.u32(28);
+    std::uint64_t at = in.u32(KxSearchChunk::kCriteriaAt);
     if (at < KxSearchChunk::kSearchFixedSize) throw KxDbError::Damaged;
     for (std::uint8_t i = 0; i < count; ++i) {
         if (!kx::fitsInside(at, 4, in.size())) throw KxDbError::Damaged;
@@ -40,11 +41,11 @@ KxStoredSearch loadSearch(const kx::ByteReader& in) {
 
 std::unique_ptr<KxSearchChunk> KxSearchChunk::load(const kx::ByteReader& in) {
     auto chunk = std::make_unique<KxSearchChunk>();
-    const std::uint8_t count = in.u8(6);
-    chunk->current = in.u8(7);
+    const std::uint8_t count = in.u8(kCountAt);
+    chunk->current = in.u8(kCurrentAt);
     if (count > kMaxSearches) throw KxDbError::Damaged;
     if (count == 0) return chunk;
-    std::uint64_t at = in.u32(8);
+    std::uint64_t at = in.u32(kSearchesAt);
     if (at < kFixedSize) throw KxDbError::Damaged;
     for (std::uint8_t i = 0; i < count; ++i) {
         if (!kx::fitsInside(at, 4, in.size())) throw KxDbError::Damaged;

@@ -28,6 +28,20 @@ public:
     static constexpr std::uint32_t kSearchFixedSize = 32;
     static constexpr std::uint32_t kCriterionFixedSize = 10;
 
+    // Byte offsets inside the chunk; searches follow one another, each beginning with its
+    // u32 size, and so do the criteria inside a search.
+    static constexpr std::size_t kCountAt = 6;           // u8
+    static constexpr std::size_t kCurrentAt = 7;         // u8, the last run search
+    static constexpr std::size_t kSearchesAt = 8;        // u32: offset of the first search
+    static constexpr std::size_t kCriterionCountAt = 4;  // in a search: u8
+    static constexpr std::size_t kSearchNameAt = 5;      // 21-byte name
+    static constexpr std::size_t kSearchListSetAt = 26;  // u8, 255 for none
+    static constexpr std::size_t kSearchReservedAt = 27; // u8, kept as read
+    static constexpr std::size_t kCriteriaAt = 28;       // u32: offset of the first criterion
+    static constexpr std::size_t kCriterionFieldAt = 4;  // in a criterion: u8
+    static constexpr std::size_t kCriterionOpAt = 5;     // u8
+    static constexpr std::size_t kCriterionValueAt = 6;  // u32: offset of the raw value
+
     KxSearchChunk() : KxChunk(KxChunkTag::Searches) {}
     static std::unique_ptr<KxSearchChunk> load(const kx::ByteReader& in);
 
