@@ -300,6 +300,12 @@ void KxSearchDialog::accept() {
     QDialog::accept();
 }
 
+void KxSearchDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (rows_[0].value) rows_[0].value->widget()->setFocus(Qt::OtherFocusReason);
+    else rows_[0].field->setFocus(Qt::OtherFocusReason);
+}
+
 void KxSearchDialog::reject() {
     kxRunGuarded(doc_.ui(), [&] { model_.reject(); });
     QDialog::reject();

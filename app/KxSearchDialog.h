@@ -60,6 +60,10 @@ class KxSearchDialog : public QDialog {
     // Cancel also deletes a list options set made for the search.
     void reject() override;
 
+  protected:
+    // The first criterion's value box has the focus, so typing after Ctrl+F goes there.
+    void showEvent(QShowEvent* event) override;
+
   private:
     struct Row {
         QLabel* lookIn = nullptr;

@@ -60,7 +60,9 @@ TEST_F(CliExport, StructureOnlyAndExistingTargets) {
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.err, "'" + out + "' already exists.\nDo you want to replace it?\n");
     EXPECT_EQ(readText(out), "\"Category\"\r\n");
-    EXPECT_EQ(box.run({"export", path, out, "--yes"}).status, 0);
+    const auto replaced = box.run({"export", path, out, "--yes"});
+    EXPECT_EQ(replaced.status, 0);
+    EXPECT_EQ(replaced.err, "") << "--yes answers the question without printing it";
     EXPECT_NE(readText(out).find("Saw"), std::string::npos);
 
     const auto self = box.run({"export", path, path, "--yes"});

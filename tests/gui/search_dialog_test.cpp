@@ -183,6 +183,19 @@ TEST(SearchDialog, ValueBoxesFollowTheField) {
     EXPECT_EQ(itemsOf(dialog.operatorBox(0)), (QStringList{"is", "is not"}));
 }
 
+TEST(SearchDialog, TheFirstValueBoxHasTheFocusWhenShown) {
+    FrameFixture f;
+    f.open(searchDatabase(f.dir));
+    KxSearchDialog dialog(f.doc);
+    dialog.show();
+    QApplication::processEvents();
+    ASSERT_NE(dialog.valueBox(0), nullptr);
+    QWidget* focus = dialog.focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QWidget* value = dialog.valueBox(0)->widget();
+    EXPECT_TRUE(focus == value || value->isAncestorOf(focus)) << "typing after Ctrl+F goes to the value";
+}
+
 TEST(SearchDialog, RowsMakeTheCriteria) {
     FrameFixture f;
     f.open(searchDatabase(f.dir));
