@@ -10,6 +10,7 @@
 #include "KxDatabase.h"
 #include "KxStrings.h"
 #include "Paths.h"
+#include "print/PrintSession.h"
 #include "print/PrintSettings.h"
 #include "print/Report.h"
 #include "transfer/ExportPath.h"
@@ -38,15 +39,6 @@ int limit(const std::optional<std::string>& option) {
     return n;
 }
 
-KxFieldSelection::Options printOptions() {
-    KxFieldSelection::Options options;
-    options.includeLabelOnly = true;
-    options.includeCategory = true;
-    options.defaultNames = true;
-    options.decimalMode = true;
-    return options;
-}
-
 int runPrint(CliContext& c) {
     CliArgs args(c.args, {"deleted", "yes"}, {"template", "title", "range", "limit", "fields"});
     args.expectPositional(2, 2);
@@ -58,7 +50,7 @@ int runPrint(CliContext& c) {
 
     auto db = cliOpenForReading(path);
     const KxPrintSettings settings(*db);
-    KxFieldSelection selection(*db, printOptions());
+    KxFieldSelection selection(*db, kxPrintSelectionOptions());
     selection.setOrder(cliChooseEntries(selection, args.all("fields")));
     if (selection.count() == 0) throw CliUsageError("no fields to print");
 

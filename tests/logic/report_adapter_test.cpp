@@ -2,6 +2,7 @@
 // progress and Cancel, template names from the database file, the shipped templates and the
 // stored print settings.
 
+#include "print/PrintSession.h"
 #include "print/PrintSettings.h"
 #include "print/Report.h"
 #include "print/TemplateLocator.h"
@@ -28,15 +29,6 @@ void writeText(const std::string& path, const std::string& text) {
     writeFileBytes(path, {text.begin(), text.end()});
 }
 
-KxFieldSelection::Options printOptions() {
-    KxFieldSelection::Options options;
-    options.includeLabelOnly = true;
-    options.includeCategory = true;
-    options.defaultNames = true;
-    options.decimalMode = true;
-    return options;
-}
-
 const std::string kRowsTemplate =
     "<%BEGIN_RECORDS%>[<%PRIMARY_LABEL%>:<%PRIMARY_FIELD%>"
     "<%BEGIN_FIELDS%>|<%LABEL%>=<%FIELD%><%END_FIELDS%>]<%END_RECORDS%>";
@@ -48,7 +40,7 @@ protected:
              {KxFieldType::Number, "Qty"},
              {KxFieldType::Checkbox, "Done"},
              {KxFieldType::LabelOnly, ""}}),
-          selection(t.db, printOptions()) {
+          selection(t.db, kxPrintSelectionOptions()) {
         KxSchemaEditor(t.db).setTypeOption(1, 2);
         KxCategoryEditor(t.db).setCategoryName(1, "Home");
         t.addRecord({"A&B <x>", "3.5", "Yes"}, 1);
