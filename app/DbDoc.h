@@ -57,7 +57,7 @@ class KxDbDoc {
     KxRecordPane& recordPane() { return *recordPane_; }
     KxDocFrame& frame() { return *frame_; }
     KxDocDialogs& dialogs() { return *dialogs_; }
-    // The handheld users known to the synchronisation software (none when not given).
+    // The handheld users known to the sync software (none when not given).
     const KxHandheldUserSource& handheldUsers() const;
 
     // --- state ---

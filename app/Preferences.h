@@ -1,5 +1,5 @@
 #pragma once
-// The program's preferences: tool tips on or off, and whether the synchronisation software
+// The program's preferences: tool tips on or off, and whether the sync software
 // may copy new databases from a handheld to this PC (the program only keeps that setting).
 
 #include "app/Settings.h"

@@ -37,7 +37,7 @@ inline constexpr KxIntSetting kxSettingLastAppPosY{kxSectionRolva, "LastAppPosY"
 
 // Any non-zero value means on.
 inline constexpr KxIntSetting kxSettingShowToolTips{kxSectionRolva, "ShowToolTips", -1};
-// Written as 0 or 1; kept for the synchronisation software, shown as on while missing.
+// Written as 0 or 1; kept for the sync software, shown as on while missing.
 inline constexpr KxIntSetting kxSettingAllowCopyHHtoPC{kxSectionRolva, "AllowCopyHHtoPC", -1};
 
 // The database reopened at start-up.
