@@ -57,7 +57,7 @@ void kxApplyFieldChanges(KxDbDoc& doc, const KxFieldWorkingCopy& copy) {
 
 void kxRunFieldAndFormEditor(KxDbDoc& doc, KxSchemaChangeHooks* hooks) {
     if (!doc.isOpen()) return;
-    // Handheld installation: the synchronisation warning comes first.
+    // Handheld installation: the sync warning comes first.
     if (hooks && !hooks->mayChangeSchema(doc)) return;
     doc.beginCommand();
     KxFieldWorkingCopy copy = KxFieldWorkingCopy::load(doc.database());

@@ -1,7 +1,7 @@
 #pragma once
 // Save/Install on Handheld, and the two questions the Field and Form Editor asks around a
 // schema change of a database that handheld users have. The file is never saved here: the
-// synchronisation software installs the file as it is on disk.
+// sync software installs the file as it is on disk.
 
 class KxDbDoc;
 

@@ -1,5 +1,5 @@
 #pragma once
-// The handheld users known to the synchronisation software. The install-aide library of
+// The handheld users known to the sync software. The install-aide library of
 // the handheld platform offered two calls, and callers are written against exactly those:
 // the number of users, and one user's name copied into the caller's buffer. Here the names
 // come from a text file, one name per line: "handheld-users.txt" beside the settings file,

@@ -3,7 +3,7 @@
 // without directory and extension, is `name`:
 //   [User:<user>]  name=Installed=0    an installation is pending at the user's next sync
 //                  name=Installed=1    the user had this database, nothing is pending
-//   [DB:<name>]    File=<full path>    the file the synchronisation software installs
+//   [DB:<name>]    File=<full path>    the file the sync software installs
 // The trailing blank after the digit is part of the value. Databases with one file name in
 // different folders share their "DB:" section: the latest schedule's path wins.
 

@@ -124,7 +124,7 @@ TEST_F(StartUp, TheLastFileIsReopenedUnmodifiedAndJoinsTheRecentFiles) {
     ASSERT_FALSE(run.recentFiles().list().entries().empty());
     EXPECT_EQ(run.recentFiles().list().entries().front(), path);
 
-    // The list is kept in the per-user store under the names the synchronisation tools know.
+    // The list is kept in the per-user store under the names the sync tools know.
     QSettings store(QSettings::IniFormat, QSettings::UserScope, "Vantorquelline", "Rolva");
     EXPECT_EQ(store.value("Recent File List/File1").toString().toStdString(), path);
 }
