@@ -17,15 +17,6 @@ std::size_t characterCount(std::string_view text) {
     return count;
 }
 
-bool isDirectory(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-bool exists(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
-}
 } // namespace
 
 bool kxIsValidDatabasePath(const std::string& path) {
@@ -55,11 +46,11 @@ bool kxIsReadOnlyFile(const std::string& path) {
 
 bool kxCheckPathForWriting(KxUi& ui, const std::string& path) {
     const std::string directory = kxDirectoryOf(path);
-    if (!directory.empty() && !isDirectory(directory)) {
+    if (!directory.empty() && !kxIsDirectory(directory)) {
         ui.inform(kxString(kxStrPathDoesNotExist));
         return false;
     }
-    if (exists(path) && kxIsReadOnlyFile(path)) {
+    if (kxPathExists(path) && kxIsReadOnlyFile(path)) {
         ui.inform(kxString(kxStrReadOnlyTarget, kxFromUtf8(path)));
         return false;
     }

@@ -6,7 +6,6 @@
 #include "app/DocFileRules.h"
 #include "app/KxUi.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
@@ -26,15 +25,6 @@ std::string withSlash(std::string dir) {
     return dir;
 }
 
-bool isDirectory(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-bool exists(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
-}
 
 std::string currentDirectory() {
     char buffer[PATH_MAX];
@@ -81,11 +71,11 @@ bool KxNewDatabaseName::validate(const std::string& name, std::string& shown) {
     else directory = kxAbsolutePath(directory, currentDirectory());
     const std::string path = kxWithDatabaseExtension(directory + fileName);
     shown = path;
-    if (!isDirectory(directory)) {
+    if (!kxIsDirectory(directory)) {
         ui_.inform(kxString(kxStrPathDoesNotExist));
         return false;
     }
-    if (exists(path) && !ui_.ask(kxString(kxStrReplaceFile, kxFromUtf8(path)), KxAnswer::No)) return false;
+    if (kxPathExists(path) && !ui_.ask(kxString(kxStrReplaceFile, kxFromUtf8(path)), KxAnswer::No)) return false;
     if (!kxIsValidDatabasePath(path)) {
         ui_.inform(kxInvalidDatabaseNameMessage());
         return false;

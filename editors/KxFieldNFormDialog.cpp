@@ -3,6 +3,7 @@
 #include "FieldTypeNames.h"
 #include "editors/KxFieldEditDialog.h"
 #include "editors/KxFieldListBox.h"
+#include "editors/ListEditButtonsQt.h"
 #include "views/KxQtText.h"
 
 #include <QDialogButtonBox>
@@ -14,26 +15,12 @@ KxFieldNFormChildDialog::KxFieldNFormChildDialog(QWidget* parent, KxFieldWorking
     : QWidget(parent), copy_(copy), ui_(ui), list_(new KxFieldListBox(this)) {
     list_->setObjectName(QStringLiteral("fieldList"));
     list_->setMinimumSize(320, 260);
-    auto* add = new QPushButton(tr("&Add"), this);
-    modify_ = new QPushButton(tr("&Modify"), this);
-    auto* insert = new QPushButton(tr("&Insert"), this);
-    delete_ = new QPushButton(tr("&Delete"), this);
-    for (QPushButton* b : {add, modify_, insert, delete_}) b->setAutoDefault(false);
-    connect(add, &QPushButton::clicked, this, &KxFieldNFormChildDialog::addField);
-    connect(modify_, &QPushButton::clicked, this, &KxFieldNFormChildDialog::modifyField);
-    connect(insert, &QPushButton::clicked, this, &KxFieldNFormChildDialog::insertField);
-    connect(delete_, &QPushButton::clicked, this, &KxFieldNFormChildDialog::deleteField);
-    connect(list_, &QListWidget::itemDoubleClicked, this, &KxFieldNFormChildDialog::modifyField);
-    connect(list_, &QListWidget::currentRowChanged, this, &KxFieldNFormChildDialog::updateButtons);
-    connect(list_, &KxDragListBox::itemMoveRequested, this, &KxFieldNFormChildDialog::moveField);
-
-    auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {add, modify_, insert, delete_}) buttons->addWidget(b);
-    buttons->addStretch();
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(list_, 1);
-    layout->addLayout(buttons);
+    using Self = KxFieldNFormChildDialog;
+    const KxListEditButtons buttons = kxLayOutListEditor<Self>(
+        this, list_, {&Self::addField, &Self::modifyField, &Self::insertField, &Self::deleteField,
+                      &Self::updateButtons, &Self::moveField});
+    modify_ = buttons.modify;
+    delete_ = buttons.remove;
 
     editField_ = [this](const KxFieldEditPlace& place, const KxWorkingField& field) {
         return KxFieldEditDialog::edit(this, copy_, place, field, ui_);

@@ -3,6 +3,7 @@
 #include "KxStrings.h"
 #include "app/KxUi.h"
 #include "views/KxDragListBox.h"
+#include "editors/ListEditButtonsQt.h"
 #include "views/KxQtText.h"
 
 #include <QDialogButtonBox>
@@ -16,26 +17,12 @@ KxMultiChoiceChildDialog::KxMultiChoiceChildDialog(QWidget* parent, KxMultiChoic
     list_->setObjectName(QStringLiteral("itemList"));
     list_->setMinimumSize(280, 240);
     list_->installEventFilter(this);
-    auto* add = new QPushButton(tr("&Add"), this);
-    modify_ = new QPushButton(tr("&Modify"), this);
-    auto* insert = new QPushButton(tr("&Insert"), this);
-    delete_ = new QPushButton(tr("&Delete"), this);
-    for (QPushButton* b : {add, modify_, insert, delete_}) b->setAutoDefault(false);
-    connect(add, &QPushButton::clicked, this, &KxMultiChoiceChildDialog::addItem);
-    connect(modify_, &QPushButton::clicked, this, &KxMultiChoiceChildDialog::modifyItem);
-    connect(insert, &QPushButton::clicked, this, &KxMultiChoiceChildDialog::insertItem);
-    connect(delete_, &QPushButton::clicked, this, &KxMultiChoiceChildDialog::deleteItem);
-    connect(list_, &QListWidget::itemDoubleClicked, this, &KxMultiChoiceChildDialog::modifyItem);
-    connect(list_, &QListWidget::currentRowChanged, this, &KxMultiChoiceChildDialog::updateButtons);
-    connect(list_, &KxDragListBox::itemMoveRequested, this, &KxMultiChoiceChildDialog::moveItem);
-
-    auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {add, modify_, insert, delete_}) buttons->addWidget(b);
-    buttons->addStretch();
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(list_, 1);
-    layout->addLayout(buttons);
+    using Self = KxMultiChoiceChildDialog;
+    const KxListEditButtons buttons = kxLayOutListEditor<Self>(
+        this, list_, {&Self::addItem, &Self::modifyItem, &Self::insertItem, &Self::deleteItem,
+                      &Self::updateButtons, &Self::moveItem});
+    modify_ = buttons.modify;
+    delete_ = buttons.remove;
     fill(edit_.items().empty() ? -1 : 0);
 }
 

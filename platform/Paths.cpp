@@ -97,10 +97,18 @@ std::string kxAbsolutePath(std::string_view path, std::string_view base) {
     return withSlash(std::string(base)) + std::string(path);
 }
 
-bool kxIsWritableDirectory(const std::string& directory) {
+bool kxIsDirectory(const std::string& path) {
     struct stat st {};
-    return !directory.empty() && ::stat(directory.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
-           ::access(directory.c_str(), W_OK | X_OK) == 0;
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool kxPathExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+bool kxIsWritableDirectory(const std::string& directory) {
+    return !directory.empty() && kxIsDirectory(directory) && ::access(directory.c_str(), W_OK | X_OK) == 0;
 }
 
 bool kxMakeDirectories(const std::string& path, unsigned mode) {

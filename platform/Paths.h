@@ -32,6 +32,10 @@ std::string_view kxStripExtension(std::string_view path);
 // An absolute path as it is, a relative one joined to base.
 std::string kxAbsolutePath(std::string_view path, std::string_view base);
 
+// Whether the path names an existing directory (links followed).
+bool kxIsDirectory(const std::string& path);
+// Whether anything exists at the path (links followed).
+bool kxPathExists(const std::string& path);
 // Whether the program may create files in the directory.
 bool kxIsWritableDirectory(const std::string& directory);
 
