@@ -1,7 +1,7 @@
 #include "app/CommandState.h"
 
 #include "KxDatabase.h"
-#include "KxStrings.h"
+#include "app/AppStrings.h"
 #include "SearchChunk.h"
 #include "TextCollation.h"
 #include "app/DbDoc.h"

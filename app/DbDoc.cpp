@@ -4,7 +4,7 @@
 #include "app/DbDoc.h"
 
 #include "HeaderChunk.h"
-#include "KxStrings.h"
+#include "app/AppStrings.h"
 #include "RecordHandle.h"
 #include "SearchChunk.h"
 #include "app/RecordCommands.h"

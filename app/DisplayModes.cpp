@@ -1,7 +1,7 @@
 #include "app/DisplayModes.h"
 
 #include "KxDatabase.h"
-#include "KxStrings.h"
+#include "app/AppStrings.h"
 #include "RecordHandle.h"
 #include "SavedSearches.h"
 #include "Search.h"

@@ -1,7 +1,7 @@
 #include "app/DocFileRules.h"
 
 #include "Cp1252.h"
-#include "KxStrings.h"
+#include "transfer/TransferStrings.h"
 #include "NoCase.h"
 #include "Paths.h"
 #include "app/KxUi.h"

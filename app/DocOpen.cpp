@@ -4,7 +4,7 @@
 
 #include "Cp1252.h"
 #include "FileReplacement.h"
-#include "KxStrings.h"
+#include "app/AppStrings.h"
 #include "NoCase.h"
 #include "Paths.h"
 #include "PosixFile.h"

@@ -3,7 +3,8 @@
 #include "app/DbDoc.h"
 
 #include "Cp1252.h"
-#include "KxStrings.h"
+#include "app/AppStrings.h"
+#include "transfer/TransferStrings.h"
 #include "Paths.h"
 #include "PosixFile.h"
 #include "app/DocFileRules.h"

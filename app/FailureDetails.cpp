@@ -2,7 +2,7 @@
 
 #include "Cp1252.h"
 #include "FileHeader.h"
-#include "KxStrings.h"
+#include "app/AppStrings.h"
 #include "PosixFile.h"
 #include "Paths.h"
 #include "app/DocFileRules.h"

@@ -1,7 +1,7 @@
 #include "app/FormOptions.h"
 
 #include "HeaderChunk.h"
-#include "KxStrings.h"
+#include "app/AppStrings.h"
 #include "app/DbDoc.h"
 #include "views/FormItems.h"
 

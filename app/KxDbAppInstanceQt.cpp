@@ -14,7 +14,7 @@
 #include "views/KxDbListView.h"
 #include "views/KxDbRecordView.h"
 
-#include "KxStrings.h"
+#include "app/AppStrings.h"
 #include "Locale.h"
 #include "Paths.h"
 #include "ProcessLocale.h"

@@ -16,7 +16,7 @@
 #include "app/WindowTitle.h"
 
 #include "Cp1252.h"
-#include "KxStrings.h"
+#include "app/AppStrings.h"
 #include "views/KxQtText.h"
 
 #include <QAction>

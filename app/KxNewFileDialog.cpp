@@ -1,7 +1,7 @@
 #include "app/KxNewFileDialog.h"
 
 #include "KxDbError.h"
-#include "KxStrings.h"
+#include "app/AppStrings.h"
 #include "Paths.h"
 #include "app/DbDoc.h"
 #include "app/KxNewFilePages.h"

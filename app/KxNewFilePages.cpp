@@ -1,6 +1,7 @@
 #include "app/KxNewFilePages.h"
 
-#include "KxStrings.h"
+#include "app/AppStrings.h"
+#include "install/InstallStrings.h"
 #include "app/NewDatabaseName.h"
 #include "app/RememberedFolder.h"
 #include "app/SettingsKeys.h"

@@ -1,7 +1,7 @@
 #include "app/KxWaitBoxWidget.h"
 
 #include "Cp1252.h"
-#include "KxStrings.h"
+#include "app/AppStrings.h"
 #include "views/KxQtText.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "app/NewDatabaseName.h"
 
 #include "Cp1252.h"
-#include "KxStrings.h"
+#include "transfer/TransferStrings.h"
 #include "Paths.h"
 #include "app/DocFileRules.h"
 #include "app/KxUi.h"

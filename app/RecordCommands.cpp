@@ -1,6 +1,6 @@
 #include "app/RecordCommands.h"
 
-#include "KxStrings.h"
+#include "app/AppStrings.h"
 #include "RecordChunk.h"
 #include "RecordHandle.h"
 #include "app/DbDoc.h"

@@ -1,6 +1,6 @@
 #include "app/RememberedFolder.h"
 
-#include "KxStrings.h"
+#include "app/AppStrings.h"
 #include "Paths.h"
 #include "app/KxUi.h"
 

@@ -2,6 +2,7 @@
 
 #include "FieldDisplay.h"
 #include "KxStrings.h"
+#include "transfer/TransferStrings.h"
 #include "SavedSearches.h"
 #include "app/DbDoc.h"
 #include "app/SearchListSets.h"

@@ -6,7 +6,7 @@
 #include "CliSession.h"
 #include "FieldRef.h"
 #include "KxDatabase.h"
-#include "KxStrings.h"
+#include "app/AppStrings.h"
 #include "RecordTable.h"
 #include "SavedSearches.h"
 #include "Search.h"

@@ -6,7 +6,7 @@
 #include "CliSession.h"
 #include "CliUi.h"
 #include "KxDatabase.h"
-#include "KxStrings.h"
+#include "app/AppStrings.h"
 #include "transfer/ImportCommand.h"
 #include "transfer/ImportHeaderRow.h"
 #include "transfer/ImportRun.h"

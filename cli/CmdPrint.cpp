@@ -8,7 +8,7 @@
 #include "CliUi.h"
 #include "Cp1252.h"
 #include "KxDatabase.h"
-#include "KxStrings.h"
+#include "print/PrintStrings.h"
 #include "Paths.h"
 #include "print/PrintSession.h"
 #include "print/PrintSettings.h"

@@ -3,6 +3,7 @@
 #include "Categories.h"
 #include "KxDatabase.h"
 #include "KxStrings.h"
+#include "editors/EditorStrings.h"
 #include "TextCollation.h"
 #include "app/KxUi.h"
 

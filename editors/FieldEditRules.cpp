@@ -1,6 +1,6 @@
 #include "editors/FieldEditRules.h"
 
-#include "KxStrings.h"
+#include "editors/EditorStrings.h"
 #include "app/KxUi.h"
 #include "transfer/DisplayNames.h"
 #include "values/Conversion.h"

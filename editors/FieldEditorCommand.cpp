@@ -2,7 +2,7 @@
 
 #include "Calculation.h"
 #include "KxDatabase.h"
-#include "KxStrings.h"
+#include "editors/EditorStrings.h"
 #include "SearchChunk.h"
 #include "app/CommandFailure.h"
 #include "app/DbDoc.h"

@@ -1,6 +1,6 @@
 #include "editors/KxCalcEditorDialog.h"
 
-#include "KxStrings.h"
+#include "editors/EditorStrings.h"
 #include "views/KxDragListBox.h"
 #include "views/KxQtText.h"
 

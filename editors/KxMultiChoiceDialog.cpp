@@ -1,6 +1,6 @@
 #include "editors/KxMultiChoiceDialog.h"
 
-#include "KxStrings.h"
+#include "editors/EditorStrings.h"
 #include "app/KxUi.h"
 #include "views/KxDragListBox.h"
 #include "editors/ListEditButtonsQt.h"

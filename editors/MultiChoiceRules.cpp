@@ -1,6 +1,6 @@
 #include "editors/MultiChoiceRules.h"
 
-#include "KxStrings.h"
+#include "editors/EditorStrings.h"
 #include "app/KxUi.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "install/HandheldInstallCommand.h"
 
-#include "KxStrings.h"
+#include "install/InstallStrings.h"
 #include "app/DbDoc.h"
 #include "install/InstallSchedule.h"
 

@@ -1,6 +1,6 @@
 #include "install/KxHandheldInstallChildDialog.h"
 
-#include "KxStrings.h"
+#include "install/InstallStrings.h"
 #include "views/KxQtText.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "install/KxHandheldInstallDialog.h"
 
 #include "KxDbError.h"
-#include "KxStrings.h"
+#include "install/InstallStrings.h"
 #include "install/KxHandheldInstallChildDialog.h"
 #include "views/KxQtText.h"
 

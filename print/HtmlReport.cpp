@@ -4,7 +4,7 @@
 
 #include "Cp1252.h"
 #include "KxDbError.h"
-#include "KxStrings.h"
+#include "print/PrintStrings.h"
 
 #include <optional>
 

@@ -6,7 +6,8 @@
 
 #include "AtomicFile.h"
 #include "Cp1252.h"
-#include "KxStrings.h"
+#include "print/PrintStrings.h"
+#include "transfer/TransferStrings.h"
 
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>

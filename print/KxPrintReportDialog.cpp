@@ -9,7 +9,7 @@
 #include "print/PrintSession.h"
 #include "views/KxQtText.h"
 
-#include "KxStrings.h"
+#include "print/PrintStrings.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

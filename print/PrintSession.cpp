@@ -7,7 +7,7 @@
 
 #include "Cp1252.h"
 #include "KxDatabase.h"
-#include "KxStrings.h"
+#include "print/PrintStrings.h"
 #include "Paths.h"
 
 #include <optional>

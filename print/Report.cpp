@@ -4,7 +4,7 @@
 #include "print/TemplateLocator.h"
 
 #include "Cp1252.h"
-#include "KxStrings.h"
+#include "print/PrintStrings.h"
 
 
 KxDatabaseHtmlReport::KxDatabaseHtmlReport(KxUi& ui, const KxDatabase& db,

@@ -1,7 +1,7 @@
 #include "transfer/ClipboardRecord.h"
 
 #include "KxDatabase.h"
-#include "KxStrings.h"
+#include "transfer/TransferStrings.h"
 #include "app/KxUi.h"
 #include "transfer/DisplayNames.h"
 #include "transfer/FormOrder.h"

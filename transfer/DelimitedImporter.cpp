@@ -1,7 +1,7 @@
 #include "transfer/DelimitedImporter.h"
 
 #include "KxDbError.h"
-#include "KxStrings.h"
+#include "transfer/TransferStrings.h"
 #include "app/KxUi.h"
 
 #include <new>

@@ -2,6 +2,7 @@
 
 #include "KxDatabase.h"
 #include "KxStrings.h"
+#include "transfer/TransferStrings.h"
 
 std::string kxDefaultFieldName(std::size_t numberFromOne) {
     std::string text = kxString(kxStrFieldNumber);

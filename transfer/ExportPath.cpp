@@ -6,7 +6,7 @@
 
 #include "Cp1252.h"
 #include "KxDbError.h"
-#include "KxStrings.h"
+#include "transfer/TransferStrings.h"
 #include "NoCase.h"
 #include "Paths.h"
 #include "PosixFile.h"

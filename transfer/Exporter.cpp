@@ -6,7 +6,7 @@
 #include "transfer/RecordCursor.h"
 
 #include "KxDatabase.h"
-#include "KxStrings.h"
+#include "transfer/TransferStrings.h"
 
 namespace {
 

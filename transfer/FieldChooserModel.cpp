@@ -1,6 +1,6 @@
 #include "transfer/FieldChooserModel.h"
 
-#include "KxStrings.h"
+#include "transfer/TransferStrings.h"
 #include "transfer/FieldSelection.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 #include "FieldDisplay.h"
 #include "KxDatabase.h"
 #include "KxDbError.h"
-#include "KxStrings.h"
+#include "transfer/TransferStrings.h"
 #include "RecordChunk.h"
 #include "transfer/DisplayNames.h"
 #include "transfer/FormOrder.h"

@@ -6,7 +6,7 @@
 #include "transfer/ImportHeaderRow.h"
 
 #include "KxDatabase.h"
-#include "KxStrings.h"
+#include "app/AppStrings.h"
 #include "Paths.h"
 
 std::size_t kxImportFieldEntries(const KxFieldSelection& selection, std::uint16_t listCategory) {

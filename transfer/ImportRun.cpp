@@ -1,7 +1,7 @@
 #include "transfer/ImportRun.h"
 
 #include "KxDbError.h"
-#include "KxStrings.h"
+#include "transfer/TransferStrings.h"
 #include "RecordChunk.h"
 #include "app/KxUi.h"
 #include "transfer/DisplayNames.h"

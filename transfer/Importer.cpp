@@ -1,7 +1,7 @@
 #include "transfer/Importer.h"
 
 #include "Cp1252.h"
-#include "KxStrings.h"
+#include "transfer/TransferStrings.h"
 #include "NoCase.h"
 #include "Paths.h"
 #include "transfer/DbImporter.h"

@@ -1,6 +1,6 @@
 #include "transfer/KxImportClipboardDialog.h"
 
-#include "KxStrings.h"
+#include "transfer/TransferStrings.h"
 #include "app/CommandFailure.h"
 #include "app/DbDoc.h"
 #include "views/KxQtText.h"

@@ -1,6 +1,6 @@
 #include "transfer/TransferFilters.h"
 
-#include "KxStrings.h"
+#include "transfer/TransferStrings.h"
 
 namespace {
 std::string filterOf(KxImportType type) {

@@ -6,7 +6,7 @@
 #include "ScriptedUi.h"
 #include "TestDatabase.h"
 
-#include "KxStrings.h"
+#include "editors/EditorStrings.h"
 #include "editors/KxCalcEditorDialog.h"
 #include "editors/KxFieldEditDialog.h"
 #include "editors/KxFieldListBox.h"

@@ -5,7 +5,7 @@
 #include "GuiTestSupport.h"
 #include "Screenshots.h"
 
-#include "KxStrings.h"
+#include "transfer/TransferStrings.h"
 #include "transfer/KxImportClipboardDialog.h"
 
 #include <QComboBox>

@@ -18,7 +18,7 @@
 #include "transfer/KxFieldChooserPage.h"
 #include "views/KxDragCheckListBox.h"
 
-#include "KxStrings.h"
+#include "print/PrintStrings.h"
 #include "PropertyChunk.h"
 
 #include <QCheckBox>

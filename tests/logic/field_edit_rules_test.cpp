@@ -4,7 +4,7 @@
 #include "ScriptedUi.h"
 #include "TestDatabase.h"
 
-#include "KxStrings.h"
+#include "editors/EditorStrings.h"
 #include "editors/FieldEditRules.h"
 #include "editors/MultiChoiceRules.h"
 

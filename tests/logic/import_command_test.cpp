@@ -6,7 +6,8 @@
 #include "TransferTestDb.h"
 
 #include "KxDbError.h"
-#include "KxStrings.h"
+#include "app/AppStrings.h"
+#include "transfer/TransferStrings.h"
 #include "app/Settings.h"
 #include "transfer/FieldChooserModel.h"
 #include "transfer/ImportCommand.h"

@@ -13,7 +13,7 @@
 #include "ScriptedUi.h"
 #include "TestDatabase.h"
 
-#include "KxStrings.h"
+#include "print/PrintStrings.h"
 
 #include <gtest/gtest.h>
 
