@@ -1,17 +1,19 @@
 #include "app/KxAboutDialog.h"
 
 #include "app/KxAppIconWidget.h"
+#include "app/AppStrings.h"
+#include "views/KxQtText.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 
 KxAboutDialog::KxAboutDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(tr("About Rolva Desk"));
+    setWindowTitle(kxQtString(kxStrAboutTitle));
     auto* icon = new QLabel(this);
     icon->setPixmap(kxAppIcon().pixmap(48, 48));
-    auto* name = new QLabel(tr("Rolva Desk Version %1").arg(QStringLiteral(ROLVA_VERSION_TEXT)), this);
-    auto* line = new QLabel(tr("The desktop companion of the Rolva handheld database."), this);
+    auto* name = new QLabel(kxQtString(kxStrAboutVersion).arg(QStringLiteral(ROLVA_VERSION_TEXT)), this);
+    auto* line = new QLabel(kxQtString(kxStrAboutLine), this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 

@@ -3,6 +3,7 @@
 #include "app/MenuCommands.h"
 
 #include "Cp1252.h"
+#include "app/AppStrings.h"
 #include "views/KxQtText.h"
 
 #include <QAction>
@@ -37,7 +38,7 @@ KxCommandActions::KxCommandActions(QWidget& window, std::function<void(KxCommand
     : QObject(&window), window_(window), run_(std::move(run)) {
     for (const KxMenu& menu : kxMainMenus())
         for (const KxMenuItem& item : menu.items)
-            if (!item.isSeparator()) makeAction(item.command, kxQt(item.text))->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut.data(), static_cast<int>(item.shortcut.size()))));
+            if (!item.isSeparator()) makeAction(item.command, kxQtString(item.text))->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut.data(), static_cast<int>(item.shortcut.size()))));
     for (const KxAccelerator& key : kxExtraAccelerators()) {
         QAction* a = action(key.command);
         if (!a) a = makeAction(key.command, {});
@@ -89,7 +90,7 @@ QAction* KxCommandActions::action(KxCommand command) const {
 
 void KxCommandActions::buildMenus(QMenuBar& bar) {
     for (const KxMenu& menu : kxMainMenus()) {
-        QMenu* m = bar.addMenu(kxQt(menu.title));
+        QMenu* m = bar.addMenu(kxQtString(menu.title));
         connect(m, &QMenu::aboutToShow, this, &KxCommandActions::menuAboutToShow);
         for (const KxMenuItem& item : menu.items) {
             if (item.isSeparator())
@@ -97,8 +98,8 @@ void KxCommandActions::buildMenus(QMenuBar& bar) {
             else
                 m->addAction(action(item.command));
         }
-        if (menu.title == "&File") fileMenu_ = m;
-        if (menu.title == "&Record") recordMenu_ = m;
+        if (menu.title == kxStrMenuFileTitle) fileMenu_ = m;
+        if (menu.title == kxStrMenuRecordTitle) recordMenu_ = m;
     }
 }
 

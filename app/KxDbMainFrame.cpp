@@ -47,7 +47,7 @@ KxDbMainFrame::KxDbMainFrame(KxDbDoc& doc, KxUi& ui, KxSettings settings, KxRece
     connect(contextHelp, &QAction::triggered, this, [] { QWhatsThis::enterWhatsThisMode(); });
     addAction(contextHelp);
 
-    toolBar_ = addToolBar(tr("Standard"));
+    toolBar_ = addToolBar(kxQtString(kxStrToolBarName));
     toolBar_->setObjectName(QStringLiteral("standardToolBar"));
     toolBar_->setMovable(false);
     actions_->buildToolBar(*toolBar_);

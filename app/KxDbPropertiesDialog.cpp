@@ -1,4 +1,6 @@
 #include "app/KxDbPropertiesDialog.h"
+#include "app/AppStrings.h"
+#include "views/KxQtText.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -6,16 +8,14 @@
 #include <QVBoxLayout>
 
 KxDbPropertiesDialog::KxDbPropertiesDialog(const KxDbProperties& current, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(tr("Database Properties"));
-    checkboxesEditable_ = new QCheckBox(tr("&Check Boxes Editable in List View"), this);
+    setWindowTitle(kxQtString(kxStrPropertiesTitle));
+    checkboxesEditable_ = new QCheckBox(kxQtString(kxStrNewDbEditableCheckboxes), this);
     checkboxesEditable_->setChecked(current.checkboxesEditable);
-    readOnlyMode_ = new QCheckBox(tr("&Record View Has Read-only Mode"), this);
+    readOnlyMode_ = new QCheckBox(kxQtString(kxStrPropertiesReadOnlyMode), this);
     readOnlyMode_->setChecked(current.readOnlyMode);
-    handheldReadOnly_ = new QCheckBox(tr("&Database is Read-only on Handheld"), this);
+    handheldReadOnly_ = new QCheckBox(kxQtString(kxStrPropertiesHandheldReadOnly), this);
     handheldReadOnly_->setChecked(current.handheldReadOnly);
-    auto* note = new QLabel(tr("Changing the \"Database is Read-only on Handheld\" setting requires the database "
-                               "to be reinstalled onto the device, using the \"File:Save/Install on Handheld\" "
-                               "menu option."),
+    auto* note = new QLabel(kxQtString(kxStrPropertiesReinstallNote),
                             this);
     note->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -2,6 +2,7 @@
 
 #include "app/CommandFailure.h"
 #include "views/KxQtText.h"
+#include "app/AppStrings.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -10,13 +11,13 @@
 
 KxEditNamesDialog::KxEditNamesDialog(KxDatabase& db, KxUi& ui, QWidget* parent)
     : QDialog(parent), editor_(db, ui) {
-    setWindowTitle(tr("Edit Names"));
+    setWindowTitle(kxQtString(kxStrEditNamesTitle));
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("searchNames"));
-    auto* add = new QPushButton(tr("&New..."), this);
-    auto* rename = new QPushButton(tr("&Rename..."), this);
-    auto* remove = new QPushButton(tr("&Delete"), this);
-    auto* close = new QPushButton(tr("OK"), this);
+    auto* add = new QPushButton(kxQtString(kxStrNewButton), this);
+    auto* rename = new QPushButton(kxQtString(kxStrNamesRename), this);
+    auto* remove = new QPushButton(kxQtString(kxStrDeleteButton), this);
+    auto* close = new QPushButton(kxQtString(kxStrOk), this);
     close->setDefault(true);
     connect(add, &QPushButton::clicked, this, [this, &ui] { kxRunGuarded(ui, [this] { addName(); }); });
     connect(rename, &QPushButton::clicked, this, [this, &ui] { kxRunGuarded(ui, [this] { renameName(); }); });

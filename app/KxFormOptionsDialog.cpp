@@ -1,6 +1,8 @@
 #include "app/KxFormOptionsDialog.h"
 
 #include "KxDbError.h"
+#include "app/AppStrings.h"
+#include "views/KxQtText.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -10,10 +12,10 @@
 #include <new>
 
 KxFormOptionsDialog::KxFormOptionsDialog(bool right, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(tr("Form Options"));
-    auto* group = new QGroupBox(tr("Justify Labels"), this);
-    left_ = new QRadioButton(tr("Left"), group);
-    right_ = new QRadioButton(tr("Right"), group);
+    setWindowTitle(kxQtString(kxStrFormOptionsTitle));
+    auto* group = new QGroupBox(kxQtString(kxStrJustifyLabels), this);
+    left_ = new QRadioButton(kxQtString(kxStrJustifyLeft), group);
+    right_ = new QRadioButton(kxQtString(kxStrJustifyRight), group);
     (right ? right_ : left_)->setChecked(true);
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(left_);

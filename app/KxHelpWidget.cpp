@@ -1,6 +1,8 @@
 #include "app/KxHelpWidget.h"
 
 #include "app/HelpTopics.h"
+#include "app/AppStrings.h"
+#include "views/KxQtText.h"
 
 #include <QDialog>
 #include <QFile>
@@ -21,7 +23,7 @@ static void registerHelpResources() {
 }
 
 KxHelpWidget::KxHelpWidget(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
-    setWindowTitle(tr("Rolva Desk Help"));
+    setWindowTitle(kxQtString(kxStrHelpTitle));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -1,14 +1,16 @@
 #include "app/KxPreferencesDialog.h"
+#include "app/AppStrings.h"
+#include "views/KxQtText.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QVBoxLayout>
 
 KxPreferencesDialog::KxPreferencesDialog(const KxPreferences& current, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(tr("Preferences"));
-    showToolTips_ = new QCheckBox(tr("&Show ToolTips"), this);
+    setWindowTitle(kxQtString(kxStrPreferencesTitle));
+    showToolTips_ = new QCheckBox(kxQtString(kxStrPrefShowToolTips), this);
     showToolTips_->setChecked(current.showToolTips);
-    allowCopy_ = new QCheckBox(tr("&Allow copying new databases from a handheld to this PC"), this);
+    allowCopy_ = new QCheckBox(kxQtString(kxStrPrefAllowCopy), this);
     allowCopy_->setChecked(current.allowCopyHandheldToPc);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -2,6 +2,7 @@
 
 #include "KxDbError.h"
 #include "views/KxQtText.h"
+#include "app/AppStrings.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -11,16 +12,16 @@
 #include <new>
 
 KxRecordInfoDialog::KxRecordInfoDialog(const KxRecordInfoText& info, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(tr("Record Information"));
+    setWindowTitle(kxQtString(kxStrRecordInfoTitle));
     auto* form = new QFormLayout;
     const auto value = [this](const std::string& text) {
         auto* label = new QLabel(kxQt(text), this);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         return label;
     };
-    form->addRow(tr("Time created:"), value(info.created));
-    form->addRow(tr("Time last modified:"), value(info.modified));
-    form->addRow(tr("Record ID:"), value(info.recordId));
+    form->addRow(kxQtString(kxStrInfoCreated), value(info.created));
+    form->addRow(kxQtString(kxStrInfoModified), value(info.modified));
+    form->addRow(kxQtString(kxStrInfoRecordId), value(info.recordId));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);

@@ -7,6 +7,7 @@
 #include "views/KxBaseCtrl.h"
 #include "views/KxFieldCtrlFactory.h"
 #include "views/KxQtText.h"
+#include "app/AppStrings.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -25,12 +26,12 @@ KxSearchDialog::KxSearchDialog(KxDbDoc& doc, std::optional<std::size_t> search, 
     grid->setVerticalSpacing(6);
     for (int i = 0; i < kRowCount; ++i) buildRow(i, grid, i * 2);
 
-    nameLabel_ = new QLabel(tr("&Name for this Search:"), this);
+    nameLabel_ = new QLabel(kxQtString(kxStrSearchNameLabel), this);
     names_ = new QComboBox(this);
     names_->setObjectName(QStringLiteral("searchName"));
     nameLabel_->setBuddy(names_);
     connect(names_, &QComboBox::activated, this, [this](int index) { onNameChosen(index); });
-    listOptions_ = new QPushButton(tr("List O&ptions..."), this);
+    listOptions_ = new QPushButton(kxQtString(kxStrSearchListOptions), this);
     listOptions_->setEnabled(false);
     connect(listOptions_, &QPushButton::clicked, this, [this] { runListOptions(); });
     auto* nameRow = new QHBoxLayout;
@@ -38,9 +39,9 @@ KxSearchDialog::KxSearchDialog(KxDbDoc& doc, std::optional<std::size_t> search, 
     nameRow->addWidget(names_, 1);
     nameRow->addWidget(listOptions_);
 
-    auto* ok = new QPushButton(tr("OK"), this);
+    auto* ok = new QPushButton(kxQtString(kxStrOk), this);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
+    auto* cancel = new QPushButton(kxQtString(kxStrCancel), this);
     mode_ = new QPushButton(this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -76,15 +77,15 @@ KxSearchDialog::KxSearchDialog(KxDbDoc& doc, std::optional<std::size_t> search, 
 void KxSearchDialog::buildRow(int index, QGridLayout* grid, int gridRow) {
     Row& row = rows_[index];
     if (index > 0) {
-        row.andLabel = new QLabel(tr("AND"), this);
+        row.andLabel = new QLabel(kxQtString(kxStrSearchAnd), this);
         grid->addWidget(row.andLabel, gridRow - 1, 0, 1, 4, Qt::AlignLeft);
     }
-    row.lookIn = new QLabel(tr("Look In:"), this);
+    row.lookIn = new QLabel(kxQtString(kxStrSearchLookIn), this);
     row.field = new QComboBox(this);
     row.field->setObjectName(QStringLiteral("field%1").arg(index + 1));
     row.field->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     row.lookIn->setBuddy(row.field);
-    row.forLabel = new QLabel(tr("for"), this);
+    row.forLabel = new QLabel(kxQtString(kxStrSearchFor), this);
     row.op = new QComboBox(this);
     row.op->setObjectName(QStringLiteral("operator%1").arg(index + 1));
     row.op->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -253,8 +254,8 @@ void KxSearchDialog::setAdvanced(bool advanced) {
 }
 
 void KxSearchDialog::applyMode() {
-    setWindowTitle(advanced_ ? tr("Advanced Search") : tr("Search Records"));
-    mode_->setText(advanced_ ? tr("&Basic") : tr("&Advanced"));
+    setWindowTitle(advanced_ ? kxQtString(kxStrAdvancedSearchTitle) : kxQtString(kxStrSearchRecordsTitle));
+    mode_->setText(advanced_ ? kxQtString(kxStrSearchBasicButton) : kxQtString(kxStrSearchAdvancedButton));
     for (int i = 1; i < kRowCount; ++i) {
         Row& row = rows_[i];
         const bool none = row.field->currentData().toInt() == kNoFields;

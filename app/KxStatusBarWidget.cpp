@@ -1,26 +1,23 @@
 #include "app/KxStatusBarWidget.h"
+#include "app/AppStrings.h"
+#include "views/KxQtText.h"
 
 #include <QFontMetrics>
 #include <QLabel>
 
 namespace {
-const QString kCaps = QStringLiteral("CAP");
-const QString kNum = QStringLiteral("NUM");
-const QString kOverwrite = QStringLiteral("OVR");
-const QString kRecordLabel = QStringLiteral("     Record #");
-
-QString positionText(int row, int count) { return QStringLiteral("%1 of %2").arg(row).arg(count); }
+QString positionText(int row, int count) { return kxQtString(kxStrPositionOf).arg(row).arg(count); }
 } // namespace
 
 KxStatusBarWidget::KxStatusBarWidget(QWidget* parent) : QStatusBar(parent) {
     // A normal widget: QStatusBar hides it while a prompt is shown and brings it back after.
     idle_ = new QLabel(this);
     addWidget(idle_, 1);
-    caps_ = addIndicator(kCaps, true);
-    num_ = addIndicator(kNum, true);
-    overwrite_ = addIndicator(kOverwrite, true);
-    recordLabel_ = addIndicator(kRecordLabel, false);
-    recordLabel_->setText(kRecordLabel);
+    caps_ = addIndicator(kxQtString(kxStrCapsLock), true);
+    num_ = addIndicator(kxQtString(kxStrNumLock), true);
+    overwrite_ = addIndicator(kxQtString(kxStrOverwrite), true);
+    recordLabel_ = addIndicator(kxQtString(kxStrRecordNumber), false);
+    recordLabel_->setText(kxQtString(kxStrRecordNumber));
     position_ = new QLabel(this);
     position_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     // As wide as the largest position a database can have, plus a margin.
@@ -40,9 +37,9 @@ QLabel* KxStatusBarWidget::addIndicator(const QString& widest, bool framed) {
 
 void KxStatusBarWidget::setIdleText(const QString& text) { idle_->setText(text); }
 QString KxStatusBarWidget::idleText() const { return idle_->text(); }
-void KxStatusBarWidget::setCapsLock(bool on) { caps_->setText(on ? kCaps : QString()); }
-void KxStatusBarWidget::setNumLock(bool on) { num_->setText(on ? kNum : QString()); }
-void KxStatusBarWidget::setOverwrite(bool on) { overwrite_->setText(on ? kOverwrite : QString()); }
+void KxStatusBarWidget::setCapsLock(bool on) { caps_->setText(on ? kxQtString(kxStrCapsLock) : QString()); }
+void KxStatusBarWidget::setNumLock(bool on) { num_->setText(on ? kxQtString(kxStrNumLock) : QString()); }
+void KxStatusBarWidget::setOverwrite(bool on) { overwrite_->setText(on ? kxQtString(kxStrOverwrite) : QString()); }
 
 void KxStatusBarWidget::setPosition(int selectedRow, int rowCount) {
     position_->setText(positionText(selectedRow + 1, rowCount));

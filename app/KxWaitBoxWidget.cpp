@@ -14,7 +14,7 @@
 
 namespace {
 QString percentLine(unsigned percent) {
-    return QStringLiteral("%1% Complete").arg(percent);
+    return kxQtString(kxStrPercentComplete).arg(percent);
 }
 } // namespace
 
@@ -33,7 +33,7 @@ KxWaitBoxWidget::KxWaitBoxWidget(QWidget* owner, KxUi& ui, const std::string& st
     bar_->setValue(0);
     bar_->setTextVisible(false);
     percent_ = new QLabel(percentLine(0), this);
-    cancel_ = new QPushButton(tr("Cancel"), this);
+    cancel_ = new QPushButton(kxQtString(kxStrCancel), this);
     connect(cancel_, &QPushButton::clicked, this, &KxWaitBoxWidget::askCancel);
 
     auto* layout = new QVBoxLayout(this);

@@ -1,6 +1,8 @@
 #include "app/KxWizard.h"
 
 #include "app/CommandFailure.h"
+#include "app/AppStrings.h"
+#include "views/KxQtText.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -15,10 +17,10 @@ KxWizard::KxWizard(const QString& title, KxUi& ui, QWidget* parent) : QDialog(pa
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    back_ = new QPushButton(tr("< &Back"), this);
-    next_ = new QPushButton(tr("&Next >"), this);
-    finish_ = new QPushButton(tr("&Finish"), this);
-    cancel_ = new QPushButton(tr("Canc&el"), this);
+    back_ = new QPushButton(kxQtString(kxStrWizardBack), this);
+    next_ = new QPushButton(kxQtString(kxStrWizardNext), this);
+    finish_ = new QPushButton(kxQtString(kxStrWizardFinish), this);
+    cancel_ = new QPushButton(kxQtString(kxStrWizardCancel), this);
     back_->setObjectName(QStringLiteral("back"));
     next_->setObjectName(QStringLiteral("next"));
     finish_->setObjectName(QStringLiteral("finish"));
@@ -67,7 +69,7 @@ bool KxWizard::showPage(int index) {
     }
     current_ = index;
     stack_->setCurrentWidget(slot.page);
-    setWindowTitle(tr("%1 - Step %2 of %3 - %4").arg(title_).arg(index + 1).arg(pageCount()).arg(slot.page->title()));
+    setWindowTitle(kxQtString(kxStrWizardStepTitle).arg(title_).arg(index + 1).arg(pageCount()).arg(slot.page->title()));
     updateButtons();
     slot.page->activated();
     return true;

@@ -14,15 +14,15 @@
 
 struct KxMenuItem {
     KxCommand command;
-    std::string_view text;     // with the mnemonic's ampersand; empty for a separator
+    int text;                  // its number in the string table; 0 for a separator
     std::string_view shortcut; // the key the menu shows, or empty
-    bool isSeparator() const { return text.empty(); }
+    bool isSeparator() const { return text == 0; }
 };
 
 // Where the run-time entries go: the recent files before Exit, the saved searches after
 // Search Records.
 struct KxMenu {
-    std::string_view title;
+    int title; // its number in the string table
     std::vector<KxMenuItem> items;
 };
 

@@ -8,14 +8,9 @@
 #include "app/SearchListSets.h"
 #include "editors/CategoryEditing.h"
 #include "editors/FieldChoices.h"
+#include "app/AppStrings.h"
 
 #include <utility>
-
-namespace {
-const char* const kAllFieldsText = "All text & numeric fields";
-const char* const kNoFieldsText = "No fields";
-const char* const kEditNamesText = "Edit Names...";
-} // namespace
 
 KxSearchEditing::KxSearchEditing(KxDbDoc& doc, std::optional<std::size_t> search)
     : doc_(doc), start_(kxSearchDialogStart(doc.database())) {
@@ -31,8 +26,8 @@ KxSearchEditing::KxSearchEditing(KxDbDoc& doc, std::optional<std::size_t> search
 
 std::vector<KxSearchEditing::Entry> KxSearchEditing::fieldEntries(int row) const {
     std::vector<Entry> entries;
-    if (row > 0) entries.emplace_back(kNoFieldsText, kNoFields);
-    entries.emplace_back(kAllFieldsText, int{kAnyField});
+    if (row > 0) entries.emplace_back(kxString(kxStrNoFields), kNoFields);
+    entries.emplace_back(kxString(kxStrAllTextNumericFields), int{kAnyField});
     for (const KxFieldChoice& choice : kxFieldChoices(doc_.database().header()))
         entries.emplace_back(choice.name, int{choice.field});
     entries.emplace_back(kxString(kxStrCategory), int{kCategoryField});
@@ -56,7 +51,7 @@ std::vector<KxSearchEditing::Entry> KxSearchEditing::nameEntries() const {
     entries.emplace_back(kxString(kxStrNone), 0);
     KxSavedSearches searches(doc_.database());
     for (std::size_t i = 1; i < searches.count(); ++i) entries.emplace_back(searches.name(i), static_cast<int>(i));
-    entries.emplace_back(kEditNamesText, kEditNamesItem);
+    entries.emplace_back(kxString(kxStrEditNamesItem), kEditNamesItem);
     return entries;
 }
 

@@ -3,6 +3,7 @@
 #include "KxDatabase.h"
 #include "SavedSearches.h"
 #include "app/KxUi.h"
+#include "app/AppStrings.h"
 
 std::vector<std::string> KxSearchNamesEditor::names() const {
     KxSavedSearches searches(db_);
@@ -13,17 +14,17 @@ std::vector<std::string> KxSearchNamesEditor::names() const {
 
 std::optional<std::string> KxSearchNamesEditor::askName(const std::string& title, const std::string& initial,
                                                         std::optional<std::size_t> renaming) {
-    const auto name = ui_.askText(title, "&Enter a new search name:", initial, kMaxNameLength);
+    const auto name = ui_.askText(title, kxString(kxStrSearchNamePrompt), initial, kMaxNameLength);
     if (!name) return std::nullopt;
     const std::string text = name->substr(0, kMaxNameLength);
     if (text.empty()) {
-        ui_.inform("Please enter a search name.");
+        ui_.inform(kxString(kxStrEnterSearchName));
         return std::nullopt;
     }
     const auto listed = names();
     for (std::size_t i = 0; i < listed.size(); ++i) {
         if (listed[i] == text && (!renaming || *renaming != i + 1)) {
-            ui_.message("'" + text + "' is already a search.", "Search Exists", KxButtons::Ok,
+            ui_.message(kxString(kxStrSearchExists, text), kxString(kxStrSearchExistsCaption), KxButtons::Ok,
                         KxIcon::Warning, KxAnswer::Ok);
             return std::nullopt;
         }
@@ -34,11 +35,11 @@ std::optional<std::string> KxSearchNamesEditor::askName(const std::string& title
 std::optional<std::size_t> KxSearchNamesEditor::addSearch() {
     KxSavedSearches searches(db_);
     if (names().size() >= kMaxNamedSearches) {
-        ui_.message("No more than " + std::to_string(kMaxNamedSearches) + " searches are allowed.",
-                    "New Search", KxButtons::Ok, KxIcon::Warning, KxAnswer::Ok);
+        ui_.message(kxString(kxStrSearchLimit, std::to_string(kMaxNamedSearches)), kxString(kxStrNewSearchTitle),
+                    KxButtons::Ok, KxIcon::Warning, KxAnswer::Ok);
         return std::nullopt;
     }
-    const auto name = askName("New Search", "", std::nullopt);
+    const auto name = askName(kxString(kxStrNewSearchTitle), "", std::nullopt);
     if (!name) return std::nullopt;
     if (searches.count() == 0) searches.add(); // search 0, the unnamed working search
     const std::size_t index = searches.add();
@@ -49,10 +50,10 @@ std::optional<std::size_t> KxSearchNamesEditor::addSearch() {
 std::optional<std::size_t> KxSearchNamesEditor::renameSearch(std::optional<std::size_t> selected) {
     KxSavedSearches searches(db_);
     if (!selected || *selected == 0 || *selected >= searches.count()) {
-        ui_.inform("Please select a search before renaming.");
+        ui_.inform(kxString(kxStrSelectSearchToRename));
         return std::nullopt;
     }
-    const auto name = askName("Rename Search", searches.name(*selected), selected);
+    const auto name = askName(kxString(kxStrRenameSearchTitle), searches.name(*selected), selected);
     if (!name) return std::nullopt;
     searches.setName(*selected, *name);
     return selected;
@@ -61,11 +62,11 @@ std::optional<std::size_t> KxSearchNamesEditor::renameSearch(std::optional<std::
 std::optional<KxSearchNamesEditor::Deleted> KxSearchNamesEditor::deleteSearch(std::optional<std::size_t> selected) {
     KxSavedSearches searches(db_);
     if (!selected || *selected == 0 || *selected >= searches.count()) {
-        ui_.inform("Please select a search before deleting.");
+        ui_.inform(kxString(kxStrSelectSearchToDelete));
         return std::nullopt;
     }
-    const std::string question = "Are you sure you want to delete search '" + searches.name(*selected) + "'?";
-    if (ui_.message(question, "Delete Search", KxButtons::YesNo, KxIcon::Question, KxAnswer::Yes) != KxAnswer::Yes)
+    const std::string question = kxString(kxStrConfirmSearchDelete, searches.name(*selected));
+    if (ui_.message(question, kxString(kxStrDeleteSearchTitle), KxButtons::YesNo, KxIcon::Question, KxAnswer::Yes) != KxAnswer::Yes)
         return std::nullopt;
     Deleted deleted{*selected, std::nullopt};
     const std::uint8_t set = searches.listOptionsSet(*selected);

@@ -8,6 +8,7 @@
 #include "RecordHandle.h"
 #include "SchemaEditor.h"
 #include "values/FieldValue.h"
+#include "TestFiles.h"
 
 #include <benchmark/benchmark.h>
 
@@ -31,26 +32,8 @@ const std::vector<KxFieldType> kFieldTypes = {
 };
 
 // A scratch directory for the run's files, removed at exit.
-class BenchDir {
-  public:
-    BenchDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "rolva-bench-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) std::abort();
-        path_ = pattern;
-    }
-    ~BenchDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    std::string file(const char* name) const { return (path_ / name).string(); }
-
-  private:
-    std::filesystem::path path_;
-};
-
-const BenchDir& benchDir() {
-    static const BenchDir dir;
+const TempDir& benchDir() {
+    static const TempDir dir("bench");
     return dir;
 }
 

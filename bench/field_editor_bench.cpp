@@ -11,6 +11,7 @@
 #include "editors/FieldWorkingCopy.h"
 #include "editors/SchemaBuilder.h"
 #include "values/FieldValue.h"
+#include "TestFiles.h"
 
 #include <benchmark/benchmark.h>
 
@@ -43,7 +44,8 @@ void defineCalculations(KxSchemaEditor& schema) {
 }
 
 std::string makeDatabase() {
-    const std::string path = (std::filesystem::temp_directory_path() / "rolva-field-editor-bench.rlv").string();
+    static const TempDir dir("field-editor-bench");
+    const std::string path = dir.file("bench.rlv");
     KxDatabase db;
     db.create(path, kRolvaTypeTag, kOpenDocument | kOpenTruncate, 1);
     std::vector<KxFieldSpec> specs;

@@ -9,6 +9,7 @@
 #include "KxDatabase.h"
 #include "RecordHandle.h"
 #include "SchemaEditor.h"
+#include "TestFiles.h"
 #include "app/DbDoc.h"
 #include "app/KxDbMainFrame.h"
 #include "views/KxDbListView.h"
@@ -67,9 +68,8 @@ std::string makeDatabase(const std::filesystem::path& dir) {
 
 void BM_SelectAnotherRow(benchmark::State& state) {
     startQt();
-    std::string pattern = (std::filesystem::temp_directory_path() / "rolva-form-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) std::abort();
-    const std::filesystem::path dir = pattern;
+    const TempDir scratch("form");
+    const std::filesystem::path dir = scratch.path();
     {
         KxSilentUi ui;
         const std::string settings = (dir / "bench.ini").string();
@@ -89,7 +89,6 @@ void BM_SelectAnotherRow(benchmark::State& state) {
         }
         if (doc.currentRecord() != row) std::abort(); // the form did follow the list
     }
-    std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_SelectAnotherRow)->Unit(benchmark::kMillisecond);
 

@@ -16,6 +16,7 @@
 
 #include "FileHeader.h"
 #include "KxDatabase.h"
+#include "TestFiles.h"
 
 #include <benchmark/benchmark.h>
 
@@ -66,8 +67,8 @@ std::string makeCsv() {
 }
 
 void BM_ImportCsv(benchmark::State& state) {
-    const auto dir = std::filesystem::temp_directory_path() / ("rolva-import-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
+    const TempDir scratch("import-bench");
+    const std::filesystem::path dir = scratch.path();
     const std::string csvPath = (dir / "in.csv").string();
     std::ofstream(csvPath, std::ios::binary) << makeCsv();
     std::vector<KxFieldSpec> fields;
@@ -111,8 +112,8 @@ BENCHMARK(BM_ImportCsv)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitio
 // source loaded on the first page, its character set and a label row looked for on the
 // second, the field list's order, then the run. Aim: as the tool's import, 300 ms.
 void BM_ImportCommandCsv(benchmark::State& state) {
-    const auto dir = std::filesystem::temp_directory_path() / ("rolva-import-command-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
+    const TempDir scratch("import-bench");
+    const std::filesystem::path dir = scratch.path();
     const std::string csvPath = (dir / "in.csv").string();
     std::ofstream(csvPath, std::ios::binary) << makeCsv();
     std::vector<KxFieldSpec> fields;

@@ -8,6 +8,7 @@
 #include "KxDatabase.h"
 #include "RecordHandle.h"
 #include "SchemaEditor.h"
+#include "TestFiles.h"
 #include "Sort.h"
 #include "app/DbDoc.h"
 #include "values/FieldValue.h"
@@ -36,10 +37,7 @@ std::string nameOf(std::size_t r) {
 class ListBenchDatabase {
   public:
     ListBenchDatabase() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "rolva-list-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) std::abort();
-        dir_ = pattern;
-        path_ = (dir_ / "List.rlv").string();
+        path_ = dir_.file("List.rlv");
         KxDatabase db;
         db.create(path_, kRolvaTypeTag, kOpenDocument, 1);
         KxSchemaEditor schema(db);
@@ -72,15 +70,11 @@ class ListBenchDatabase {
         db.save();
         db.close(false);
     }
-    ~ListBenchDatabase() {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
     const std::string& path() const { return path_; }
-    std::string settings() const { return (dir_ / "bench.ini").string(); }
+    std::string settings() const { return dir_.file("bench.ini"); }
 
   private:
-    std::filesystem::path dir_;
+    TempDir dir_{"list"};
     std::string path_;
 };
 

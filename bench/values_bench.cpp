@@ -7,6 +7,7 @@
 #include "RecordHandle.h"
 #include "SavedSearches.h"
 #include "SchemaEditor.h"
+#include "TestDatabase.h"
 #include "Search.h"
 #include "Sort.h"
 #include "values/FieldValue.h"
@@ -42,22 +43,13 @@ constexpr std::array<KxFieldType, 20> kTypes = {
     KxFieldType::Calculation, KxFieldType::Calculation,
 };
 
-// A database in a scratch directory, built once and shared: the benchmarks only reorder,
+// A database made by the tests' builder, built once and shared: the benchmarks only reorder,
 // mark and recompute its records.
 class BenchDatabase {
 public:
-    BenchDatabase() {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("rolva-bench-" + std::to_string(static_cast<long>(::getpid())));
-        std::filesystem::create_directories(dir_);
-        db.create((dir_ / "Bench.rlv").string(), kRolvaTypeTag, kOpenDocument, 0x1234);
-        buildSchema();
+    BenchDatabase() : made_(fields()) {
+        defineNumbers();
         fillRecords();
-    }
-    ~BenchDatabase() {
-        db.close(true);
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
     }
 
     // Puts the live records into a fixed random order, so that every sort starts alike.
@@ -67,41 +59,30 @@ public:
             db.swapRecords(i - 1, std::uniform_int_distribution<std::size_t>(0, i - 1)(rng), false);
     }
 
-    void setSortKeys(const std::vector<KxSortKey>& keys) {
-        KxSchemaEditor schema(db);
-        const std::size_t def = schema.listSetSortDef(schema.currentListSet());
-        while (schema.sortDefKeyCount(def) > 0) schema.deleteSortKey(def, 0);
-        for (const KxSortKey& key : keys) {
-            const std::size_t k = schema.addSortKey(def, schema.sortDefKeyCount(def));
-            schema.setSortKeyField(def, k, key.field);
-            schema.sortKey(def, k).direction = key.direction;
-        }
-    }
-
-    KxDatabase db;
+    void setSortKeys(const std::vector<KxSortKey>& keys) { made_.setSortKeys(keys); }
 
 private:
-    void buildSchema() {
+    TestDatabase made_; // first: the database the reference below names
+
+public:
+    KxDatabase& db = made_.db;
+
+private:
+    static std::vector<TestField> fields() {
+        std::vector<TestField> list;
+        for (std::size_t f = 0; f < kTypes.size(); ++f) list.push_back({kTypes[f], "Field " + std::to_string(f + 1)});
+        return list;
+    }
+
+    void defineNumbers() {
         KxSchemaEditor schema(db);
-        const std::size_t layout = schema.addLayout();
-        for (std::size_t f = 0; f < kTypes.size(); ++f) {
-            const std::size_t p = schema.addField();
-            schema.setFieldType(p, kTypes[f]);
-            schema.setFieldLabel(p, "Field " + std::to_string(p + 1));
-            const std::size_t item = schema.addItem(layout, schema.itemCount(layout));
-            schema.setItemField(layout, item, static_cast<std::uint8_t>(p));
-            if (kTypes[f] == KxFieldType::Number || kTypes[f] == KxFieldType::Calculation)
-                schema.setTypeOption(p, 2);
-        }
+        for (std::size_t f = 0; f < kTypes.size(); ++f)
+            if (kTypes[f] == KxFieldType::Number || kTypes[f] == KxFieldType::Calculation) schema.setTypeOption(f, 2);
         defineCalc(schema, Product, 2, Amount, Qty);
         defineCalc(schema, PriceRate, 0, Price, Rate);
         defineCalc(schema, Margin, 1, Amount, Price);
         defineCalc(schema, Ratio, 3, Amount, Qty);
         defineCalc(schema, Total, 4, kNoField, kNoField); // sums every number and calculation above
-        const std::size_t def = schema.addSortDef();
-        const std::size_t set = schema.addListSet();
-        schema.setListSetSortDef(set, static_cast<std::uint8_t>(def));
-        schema.setCurrentListSet(set);
     }
 
     static void defineCalc(KxSchemaEditor& schema, std::size_t field, std::uint8_t op,
@@ -167,8 +148,6 @@ private:
         }
         recalculateAllRecords(db, {});
     }
-
-    std::filesystem::path dir_;
 };
 
 BenchDatabase& bench() {

@@ -1,6 +1,7 @@
 #include "CliArgs.h"
 
 #include "Cp1252.h"
+#include "CliStrings.h"
 
 CliArgs::CliArgs(const std::vector<std::string>& args, std::set<std::string> flags,
                  std::set<std::string> options) {
@@ -22,29 +23,29 @@ CliArgs::CliArgs(const std::vector<std::string>& args, std::set<std::string> fla
             name.resize(eq);
         }
         if (flags.count(name)) {
-            if (value) throw CliUsageError("--" + name + " takes no value");
+            if (value) throw CliUsageError(cliText(kxStrCliNoValueTaken, {name}));
             flags_.insert(name);
         } else if (options.count(name)) {
             if (!value) {
-                if (i + 1 >= args.size()) throw CliUsageError("--" + name + " needs a value");
+                if (i + 1 >= args.size()) throw CliUsageError(cliText(kxStrCliValueNeeded, {name}));
                 value = args[++i];
             }
             options_[name].push_back(*value);
         } else {
-            throw CliUsageError("unknown option --" + name);
+            throw CliUsageError(cliText(kxStrCliUnknownOption, {name}));
         }
     }
 }
 
 void CliArgs::expectPositional(std::size_t min, std::size_t max) const {
-    if (positional_.size() < min) throw CliUsageError("missing arguments");
-    if (positional_.size() > max) throw CliUsageError("too many arguments");
+    if (positional_.size() < min) throw CliUsageError(cliText(kxStrCliMissingArguments));
+    if (positional_.size() > max) throw CliUsageError(cliText(kxStrCliTooManyArguments));
 }
 
 std::optional<std::string> CliArgs::option(const std::string& name) const {
     auto it = options_.find(name);
     if (it == options_.end()) return std::nullopt;
-    if (it->second.size() > 1) throw CliUsageError("--" + name + " given more than once");
+    if (it->second.size() > 1) throw CliUsageError(cliText(kxStrCliGivenTwice, {name}));
     return it->second.front();
 }
 

@@ -6,6 +6,7 @@
 #include "KxStrings.h"
 #include "TextCollation.h"
 #include "editors/CategoryEditing.h"
+#include "CliStrings.h"
 
 #include <ostream>
 
@@ -13,8 +14,9 @@ std::string cliCategoryText(const std::string& name, std::ostream& err) {
     std::string text = cliToDatabaseText(name);
     if (text.size() > KxCategoryEditor::kMaxNameLength) {
         text.resize(KxCategoryEditor::kMaxNameLength);
-        err << "category name cut to " << KxCategoryEditor::kMaxNameLength << " characters: '"
-            << cliFromDatabaseText(text) << "'\n";
+        err << cliText(kxStrCliCategoryCut,
+                       {std::to_string(KxCategoryEditor::kMaxNameLength), cliFromDatabaseText(text)})
+            << "\n";
     }
     return text;
 }
@@ -25,7 +27,7 @@ std::uint16_t cliCategoryFilter(const KxDatabase& db, const std::string& name, s
     if (kxEqualTextNoCase(text, kxString(kxStrUnfiled))) return 0;
     for (std::uint16_t slot = 1; slot < 16; ++slot)
         if (db.fileHeader().categoryName(slot) == text) return slot;
-    throw CliUsageError("no category named '" + name + "'");
+    throw CliUsageError(cliText(kxStrCliNoCategoryNamed, {name}));
 }
 
 std::optional<std::uint16_t> cliCategoryForNewRecord(KxDatabase& db, KxUi& ui, const std::string& name,

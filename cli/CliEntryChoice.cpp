@@ -3,6 +3,7 @@
 #include "CliArgs.h"
 #include "TextCollation.h"
 #include "transfer/FieldSelection.h"
+#include "CliStrings.h"
 
 #include <charconv>
 #include <sstream>
@@ -16,12 +17,12 @@ std::uint8_t entryOf(const KxFieldSelection& selection, const std::string& refer
         auto [ptr, ec] = std::from_chars(reference.data() + 1, end, n);
         if (ec == std::errc() && ptr == end && n >= 1 && n <= selection.entryCount())
             return static_cast<std::uint8_t>(n - 1);
-        throw CliUsageError("--fields: no entry " + reference);
+        throw CliUsageError(cliText(kxStrCliNoEntryNumber, {reference}));
     }
     const std::string label = cliToDatabaseText(reference);
     for (std::size_t e = 0; e < selection.entryCount(); ++e)
         if (kxEqualTextNoCase(selection.entryLabel(e), label)) return static_cast<std::uint8_t>(e);
-    throw CliUsageError("--fields: no field named '" + reference + "'");
+    throw CliUsageError(cliText(kxStrCliNoEntryNamed, {reference}));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "CliCommand.h"
 
 #include "KxDbError.h"
+#include "CliStrings.h"
 
 #include <algorithm>
 #include <cstring>
@@ -36,7 +37,7 @@ int rolvaMain(const std::vector<std::string>& args, std::ostream& out, std::ostr
     auto it = std::find_if(commands.begin(), commands.end(),
                            [&](const CliCommand& c) { return args[0] == c.name; });
     if (it == commands.end()) {
-        err << "rolva: unknown command '" << args[0] << "'\n\n";
+        err << cliText(kxStrCliUnknownCommand, {args[0]}) << "\n\n";
         printUsage(err);
         return 2;
     }

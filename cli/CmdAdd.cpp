@@ -9,13 +9,14 @@
 #include "KxDatabase.h"
 #include "RecordHandle.h"
 #include "values/FieldValue.h"
+#include "CliStrings.h"
 
 #include <ostream>
 
 namespace {
 int runAdd(CliContext& c) {
     CliArgs args(c.args, {}, {"category"});
-    if (args.positional().size() < 2) throw CliUsageError("give the file and at least one FIELD=VALUE");
+    if (args.positional().size() < 2) throw CliUsageError(cliText(kxStrCliAddUsage));
     auto db = cliOpenForWriting(args.positional()[0]);
     const KxHeaderChunk& h = db->header();
 
@@ -23,11 +24,11 @@ int runAdd(CliContext& c) {
     for (std::size_t i = 1; i < args.positional().size(); ++i) {
         const std::string& assignment = args.positional()[i];
         const auto eq = assignment.find('=');
-        if (eq == std::string::npos) throw CliUsageError("'" + assignment + "' is not FIELD=VALUE");
+        if (eq == std::string::npos) throw CliUsageError(cliText(kxStrCliNotAssignment, {assignment}));
         const std::size_t field = cliResolveField(h, assignment.substr(0, eq));
         const KxFieldType type = h.fields[field].type;
         if (type == KxFieldType::LabelOnly || type == KxFieldType::Calculation || type == KxFieldType::Unnamed)
-            throw CliUsageError("field '" + assignment.substr(0, eq) + "' takes no value");
+            throw CliUsageError(cliText(kxStrCliFieldTakesNoValue, {assignment.substr(0, eq)}));
         FieldValue value = FieldValue::newValue(static_cast<int>(type));
         value.parseText(cliToDatabaseText(assignment.substr(eq + 1)));
         values.emplace_back(field, std::move(value));
@@ -37,7 +38,7 @@ int runAdd(CliContext& c) {
     for (const auto& [field, value] : values) anyValue = anyValue || value.rawSize() > 0;
     if (!anyValue) {
         // A record without any value is not kept, as on the form.
-        c.err << "the record has no values; nothing was added\n";
+        c.err << cliText(kxStrCliNothingAdded) << "\n";
         return 1;
     }
 

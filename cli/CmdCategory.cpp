@@ -6,13 +6,14 @@
 #include "CliUi.h"
 #include "KxDatabase.h"
 #include "editors/CategoryEditing.h"
+#include "CliStrings.h"
 
 #include <ostream>
 
 namespace {
 std::size_t namedSlot(const KxDatabase& db, const std::string& name, std::ostream& err) {
     const std::uint16_t slot = cliCategoryFilter(db, name, err);
-    if (slot == 0 || slot == 255) throw CliUsageError("'" + name + "' is not a named category");
+    if (slot == 0 || slot == 255) throw CliUsageError(cliText(kxStrCliNotNamedCategory, {name}));
     return slot;
 }
 
@@ -20,7 +21,7 @@ int runCategory(CliContext& c) {
     CliArgs args(c.args, {"list", "records", "yes"}, {"add", "rename", "delete"});
     const int actions = args.flag("list") + args.option("add").has_value() + args.option("rename").has_value() +
                         args.option("delete").has_value();
-    if (actions != 1) throw CliUsageError("give exactly one of --list, --add, --rename, --delete");
+    if (actions != 1) throw CliUsageError(cliText(kxStrCliOneCategoryAction));
     if (args.flag("list")) {
         args.expectPositional(1, 1);
         auto db = cliOpenForReading(args.positional()[0]);
@@ -40,7 +41,7 @@ int runCategory(CliContext& c) {
     if (const auto added = args.option("add")) {
         done = editing.add(cliCategoryText(*added, c.err)).has_value();
     } else if (const auto old = args.option("rename")) {
-        if (args.positional().size() != 2) throw CliUsageError("--rename OLD NEW");
+        if (args.positional().size() != 2) throw CliUsageError(cliText(kxStrCliRenameUsage));
         done = editing.rename(namedSlot(*db, *old, c.err), cliCategoryText(args.positional()[1], c.err)).has_value();
     } else if (const auto doomed = args.option("delete")) {
         done = editing.remove(namedSlot(*db, *doomed, c.err), args.flag("records"));

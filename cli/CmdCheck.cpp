@@ -3,6 +3,7 @@
 #include "CliArgs.h"
 #include "CliSession.h"
 #include "KxDatabase.h"
+#include "CliStrings.h"
 
 #include <ostream>
 
@@ -11,8 +12,9 @@ int runCheck(CliContext& c) {
     CliArgs args(c.args, {}, {});
     args.expectPositional(1, 1);
     auto db = cliOpenForReading(args.positional()[0]);
-    c.out << "ok: " << db->liveCount() << " records (" << db->deletedCount() << " deleted), "
-          << db->header().fields.size() << " fields\n";
+    c.out << cliText(kxStrCliCheckOk, {std::to_string(db->liveCount()), std::to_string(db->deletedCount()),
+                                       std::to_string(db->header().fields.size())})
+          << "\n";
     return 0;
 }
 const CliRegistrar registrar({"check", "FILE", "Open a database read-only and report whether it is sound.", runCheck});

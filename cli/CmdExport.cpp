@@ -10,6 +10,7 @@
 #include "Paths.h"
 #include "transfer/ExportPath.h"
 #include "transfer/Exporter.h"
+#include "CliStrings.h"
 
 #include <ostream>
 
@@ -20,7 +21,7 @@ KxExportFileType fileType(const std::optional<std::string>& option, std::string_
         if (*option == "csv") return KxExportFileType::Comma;
         if (*option == "tab") return KxExportFileType::Tab;
         if (*option == "rlv") return KxExportFileType::Database;
-        throw CliUsageError("--type must be csv, tab or rlv");
+        throw CliUsageError(cliText(kxStrCliTypeChoice));
     }
     const std::string_view name = kxFileNameOf(out);
     const std::string_view stem = kxStripExtension(name);
@@ -40,14 +41,14 @@ KxExportWhat what(const std::optional<std::string>& option, KxExportView& view) 
     }
     if (range == "selected") return KxExportWhat::Selected;
     if (range == "structure") return KxExportWhat::StructureOnly;
-    throw CliUsageError("--range must be all, category, found, selected or structure");
+    throw CliUsageError(cliText(kxStrCliExportRangeChoice));
 }
 
 KxTextEncoding encoding(const std::optional<std::string>& option) {
     const std::string name = option.value_or("utf-8");
     if (kxEqualNoCase(name, "utf-8") || kxEqualNoCase(name, "utf8")) return KxTextEncoding::Utf8;
     if (kxEqualNoCase(name, "cp1252") || kxEqualNoCase(name, "windows-1252")) return KxTextEncoding::Cp1252;
-    throw CliUsageError("--encoding must be utf-8 or cp1252");
+    throw CliUsageError(cliText(kxStrCliEncodingChoice));
 }
 
 int runExport(CliContext& c) {
@@ -78,7 +79,7 @@ int runExport(CliContext& c) {
     KxExporter exporter(*db, ui);
     if (options.type == KxExportFileType::Database) exporter.setNewDatabaseIdentity(cliUserId(), cliFreshStamp());
     if (!exporter.run(options, selections, view)) return 1;
-    c.out << "exported " << exporter.recordCount() << " records to " << options.path << "\n";
+    c.out << cliText(kxStrCliExported, {std::to_string(exporter.recordCount()), options.path}) << "\n";
     return 0;
 }
 

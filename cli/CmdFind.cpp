@@ -13,6 +13,7 @@
 #include "app/SearchListSets.h"
 #include "app/SearchRequest.h"
 #include "app/SearchRun.h"
+#include "CliStrings.h"
 
 #include <algorithm>
 #include <map>
@@ -55,7 +56,7 @@ KxSearchRow parseWhere(const KxHeaderChunk& h, const std::string& where) {
             row.field = static_cast<std::uint8_t>(cliResolveField(h, field));
         const auto allowed = kxOperatorsFor(h, row.field);
         if (std::find(allowed.begin(), allowed.end(), row.op) == allowed.end())
-            throw CliUsageError("'" + tokens[i] + "' does not apply to " + field);
+            throw CliUsageError(cliText(kxStrCliOperatorNotFor, {tokens[i], field}));
         if (const int type = kxCriterionValueType(h, row.field); type != 0 && !value.empty()) {
             FieldValue v = FieldValue::newValue(type);
             v.parseText(cliToDatabaseText(value));
@@ -63,14 +64,14 @@ KxSearchRow parseWhere(const KxHeaderChunk& h, const std::string& where) {
         }
         return row;
     }
-    throw CliUsageError("'" + where + "' is not FIELD OP VALUE");
+    throw CliUsageError(cliText(kxStrCliNotCriterion, {where}));
 }
 
 int runFind(CliContext& c) {
     CliArgs args(c.args, {"json"}, {"where", "save"});
     args.expectPositional(1, 1);
     const auto wheres = args.all("where");
-    if (wheres.empty() || wheres.size() > kMaxCriteria) throw CliUsageError("give one to three --where");
+    if (wheres.empty() || wheres.size() > kMaxCriteria) throw CliUsageError(cliText(kxStrCliCriteriaCount));
     auto db = cliOpenForWriting(args.positional()[0]);
 
     KxSearchRequest request;

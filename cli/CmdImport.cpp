@@ -11,6 +11,7 @@
 #include "transfer/ImportHeaderRow.h"
 #include "transfer/ImportRun.h"
 #include "transfer/Importer.h"
+#include "CliStrings.h"
 
 #include <algorithm>
 #include <ostream>
@@ -23,7 +24,7 @@ KxImportType importType(const std::optional<std::string>& option, const std::str
     if (*option == "csv") return KxImportType::Comma;
     if (*option == "tab") return KxImportType::Tab;
     if (*option == "rlv") return KxImportType::Database;
-    throw CliUsageError("--type must be csv, tab or rlv");
+    throw CliUsageError(cliText(kxStrCliTypeChoice));
 }
 
 // "N,N,...": for each column the selection entry it goes to, 255 or "-" for a column that is
@@ -41,13 +42,12 @@ std::vector<std::uint8_t> parseOrder(const std::string& text, std::size_t entryC
                             std::all_of(item.begin(), item.end(), [](char c) { return c >= '0' && c <= '9'; });
         const std::size_t entry = digits ? std::stoul(item) : entryCount;
         if (entry >= entryCount)
-            throw CliUsageError("--order: '" + item + "' is not an entry from 0 to " + std::to_string(entryCount - 1) +
-                                " or 255");
+            throw CliUsageError(cliText(kxStrCliOrderNoEntry, {item, std::to_string(entryCount - 1)}));
         if (std::find(order.begin(), order.end(), entry) != order.end())
-            throw CliUsageError("--order: entry " + item + " is given twice");
+            throw CliUsageError(cliText(kxStrCliOrderTwice, {item}));
         order.push_back(static_cast<std::uint8_t>(entry));
     }
-    if (order.empty()) throw CliUsageError("--order needs at least one entry");
+    if (order.empty()) throw CliUsageError(cliText(kxStrCliOrderEmpty));
     return order;
 }
 
@@ -58,7 +58,7 @@ bool firstRowHoldsLabels(const std::optional<std::string>& option, const KxImpor
     if (choice == "yes") return true;
     if (choice == "no") return false;
     if (choice == "auto") return kxFirstRowHoldsLabels(source, db);
-    throw CliUsageError("--header must be yes, no or auto");
+    throw CliUsageError(cliText(kxStrCliHeaderChoice));
 }
 
 // Whether the import left anything to save: records, or categories it made.
@@ -114,10 +114,10 @@ int runImport(CliContext& c) {
     }
     if (!(Snapshot(*db) == before)) cliSaveChanged(*db);
 
-    c.out << "imported " << result.imported << " of " << importer->rowCount() << " records";
-    if (result.skipped > 0) c.out << " (" << result.skipped << " identical records skipped)";
+    c.out << cliText(kxStrCliImported, {std::to_string(result.imported), std::to_string(importer->rowCount())});
+    if (result.skipped > 0) c.out << cliText(kxStrCliSkipped, {std::to_string(result.skipped)});
     c.out << "\n";
-    if (result.logKept) c.out << "log: " << result.logPath << "\n";
+    if (result.logKept) c.out << cliText(kxStrCliLogKept, {result.logPath}) << "\n";
     // The rows after the limit were not imported: a partial import, and so a failure.
     if (result.limitReached) {
         ui.inform(kxString(kxStrRecordLimit, std::to_string(KxDatabase::kMaxRecords)));

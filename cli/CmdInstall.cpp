@@ -7,6 +7,7 @@
 #include "NoCase.h"
 #include "install/HandheldNameFetch.h"
 #include "install/InstallSchedule.h"
+#include "CliStrings.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -17,7 +18,7 @@ namespace {
 std::string knownUser(const std::vector<std::string>& known, const std::string& name) {
     const auto it = std::find_if(known.begin(), known.end(),
                                  [&](const std::string& k) { return kxEqualNoCase(k, name); });
-    if (it == known.end()) throw CliUsageError("'" + name + "' is not a known handheld user");
+    if (it == known.end()) throw CliUsageError(cliText(kxStrCliUnknownUser, {name}));
     return *it;
 }
 
@@ -25,8 +26,8 @@ int runInstall(CliContext& c) {
     CliArgs args(c.args, {"list", "all"}, {"user"});
     args.expectPositional(1, 1);
     const std::vector<std::string> chosen = args.all("user");
-    if (args.flag("list") == !chosen.empty()) throw CliUsageError("give either --list or --user NAME ...");
-    if (args.flag("all") && !args.flag("list")) throw CliUsageError("--all goes with --list");
+    if (args.flag("list") == !chosen.empty()) throw CliUsageError(cliText(kxStrCliInstallUsage));
+    if (args.flag("all") && !args.flag("list")) throw CliUsageError(cliText(kxStrCliAllWithList));
 
     const std::string path = std::filesystem::absolute(args.positional()[0]).lexically_normal().string();
     const std::string settingsPath = cliSettingsPath();

@@ -5,6 +5,7 @@
 #include "FieldDescriptions.h"
 #include "KxDatabase.h"
 #include "editors/SchemaBuilder.h"
+#include "CliStrings.h"
 
 #include <ostream>
 #include <sys/stat.h>
@@ -28,7 +29,7 @@ int runNew(CliContext& c) {
     db.header().setModificationStamp(cliFreshStamp());
     kxBuildNewDatabaseSchema(db, specs, kNewDatabaseAttributes);
     db.save();
-    c.out << "created " << path << " with " << specs.size() << " fields\n";
+    c.out << cliText(kxStrCliCreated, {path, std::to_string(specs.size())}) << "\n";
     return 0;
 }
 const CliRegistrar registrar({"new", "FILE --field Label:type[:option,...] ... [--force]",

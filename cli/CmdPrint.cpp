@@ -15,6 +15,7 @@
 #include "print/Report.h"
 #include "transfer/ExportPath.h"
 #include "transfer/FieldSelection.h"
+#include "CliStrings.h"
 
 #include <charconv>
 #include <ostream>
@@ -27,7 +28,7 @@ int rangeMode(const std::optional<std::string>& option, int stored) {
     if (*option == "category") return 1;
     if (*option == "found") return 2;
     if (*option == "selected") return 3;
-    throw CliUsageError("--range must be all, category, found or selected");
+    throw CliUsageError(cliText(kxStrCliPrintRangeChoice));
 }
 
 int limit(const std::optional<std::string>& option) {
@@ -35,7 +36,7 @@ int limit(const std::optional<std::string>& option) {
     int n = 0;
     const char* end = option->data() + option->size();
     auto [ptr, ec] = std::from_chars(option->data(), end, n);
-    if (ec != std::errc() || ptr != end || n < -1) throw CliUsageError("--limit must be a number from -1 up");
+    if (ec != std::errc() || ptr != end || n < -1) throw CliUsageError(cliText(kxStrCliLimitNumber));
     return n;
 }
 
@@ -46,13 +47,13 @@ int runPrint(CliContext& c) {
     const std::string out = args.positional()[1];
     const bool pdf = cliIsPdfName(out);
     const std::string html = pdf ? cliPrintScratchPath() : out;
-    if (html.empty()) throw CliUsageError("no folder for the intermediate HTML");
+    if (html.empty()) throw CliUsageError(cliText(kxStrCliNoHtmlFolder));
 
     auto db = cliOpenForReading(path);
     const KxPrintSettings settings(*db);
     KxFieldSelection selection(*db, kxPrintSelectionOptions());
     selection.setOrder(cliChooseEntries(selection, args.all("fields")));
-    if (selection.count() == 0) throw CliUsageError("no fields to print");
+    if (selection.count() == 0) throw CliUsageError(cliText(kxStrCliNoPrintFields));
 
     const auto title = args.option("title");
     const std::string titleText = title ? cliToDatabaseText(*title) : settings.title();
@@ -84,7 +85,7 @@ int runPrint(CliContext& c) {
         c.err << "rolva print: " << error << "\n";
         return 1;
     }
-    c.out << "printed to " << out << "\n";
+    c.out << cliText(kxStrCliPrinted, {out}) << "\n";
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include "CliArgs.h"
 #include "CliSession.h"
 #include "KxDatabase.h"
+#include "CliStrings.h"
 
 #include <ostream>
 
@@ -13,7 +14,7 @@ int runSave(CliContext& c) {
     auto db = cliOpenForWriting(args.positional()[0]);
     const auto target = args.option("as");
     db->save(target);
-    c.out << "saved " << db->fileName() << "\n";
+    c.out << cliText(kxStrCliSaved, {db->fileName()}) << "\n";
     return 0;
 }
 const CliRegistrar registrar({"save", "FILE [--as NEWFILE]",

@@ -6,6 +6,7 @@
 #include "FieldRef.h"
 #include "KxDatabase.h"
 #include "Sort.h"
+#include "CliStrings.h"
 
 #include <ostream>
 
@@ -16,8 +17,8 @@ int runSort(CliContext& c) {
     CliArgs args(c.args, {}, {"by"});
     args.expectPositional(1, 1);
     const auto by = args.all("by");
-    if (by.empty()) throw CliUsageError("give at least one --by FIELD[:asc|:desc]");
-    if (by.size() > kMaxColumns) throw CliUsageError("at most five sort columns");
+    if (by.empty()) throw CliUsageError(cliText(kxStrCliSortUsage));
+    if (by.size() > kMaxColumns) throw CliUsageError(cliText(kxStrCliTooManySortColumns));
     auto db = cliOpenForWriting(args.positional()[0]);
     std::vector<KxListOptionsColumn> columns;
     for (const auto& spec : by) {
@@ -32,14 +33,14 @@ int runSort(CliContext& c) {
         }
         const std::size_t position = cliResolveField(db->header(), field);
         if (db->header().fields[position].type == KxFieldType::LabelOnly)
-            throw CliUsageError("a Label Only field cannot be sorted on");
+            throw CliUsageError(cliText(kxStrCliLabelOnlySort));
         columns.push_back({static_cast<std::uint8_t>(position), direction});
     }
-    if (db->header().listSets.empty()) throw CliUsageError("the database has no list options");
+    if (db->header().listSets.empty()) throw CliUsageError(cliText(kxStrCliNoListOptions));
     kxApplyListOptions(*db, columns, false);
     sortRecords(*db);
     cliSaveChanged(*db);
-    c.out << "sorted " << db->liveCount() << " records\n";
+    c.out << cliText(kxStrCliSorted, {std::to_string(db->liveCount())}) << "\n";
     return 0;
 }
 const CliRegistrar registrar({"sort", "FILE --by FIELD[:asc|:desc] ...",

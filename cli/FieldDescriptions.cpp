@@ -2,6 +2,7 @@
 
 #include "CliArgs.h"
 #include "CliCommand.h"
+#include "CliStrings.h"
 
 #include <algorithm>
 #include <cctype>
@@ -51,7 +52,7 @@ std::uint8_t operandPosition(const std::string& label, const std::vector<KxField
         if (sameLabel(earlier[i].label, label) && (t == KxFieldType::Number || t == KxFieldType::Calculation))
             return static_cast<std::uint8_t>(i);
     }
-    throw CliUsageError("calculation operand '" + label + "' is not an earlier Number or Calculation field");
+    throw CliUsageError(cliText(kxStrCliBadOperand, {label}));
 }
 
 void applyOption(KxFieldSpec& spec, const std::string& option, const std::vector<KxFieldSpec>& earlier) {
@@ -62,7 +63,7 @@ void applyOption(KxFieldSpec& spec, const std::string& option, const std::vector
         unsigned decimals = 0;
         auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), decimals);
         if (ec != std::errc() || ptr != value.data() + value.size() || decimals > 15)
-            throw CliUsageError("decimals takes a number from 0 to 15");
+            throw CliUsageError(cliText(kxStrCliDecimalsRange));
         spec.decimals = decimals;
     } else if (name == "thousands") {
         spec.thousands = true;
@@ -76,14 +77,14 @@ void applyOption(KxFieldSpec& spec, const std::string& option, const std::vector
         for (const auto& item : split(value, '|')) spec.items.push_back(cliToDatabaseText(item));
     } else if (name == "op") {
         auto it = calcOperators().find(value);
-        if (it == calcOperators().end()) throw CliUsageError("unknown calculation operator '" + value + "'");
+        if (it == calcOperators().end()) throw CliUsageError(cliText(kxStrCliUnknownOperator, {value}));
         spec.calcOperator = it->second;
     } else if (name == "a") {
         spec.calcFirst = operandPosition(cliToDatabaseText(value), earlier);
     } else if (name == "b") {
         spec.calcSecond = operandPosition(cliToDatabaseText(value), earlier);
     } else {
-        throw CliUsageError("unknown field option '" + name + "'");
+        throw CliUsageError(cliText(kxStrCliUnknownFieldOption, {name}));
     }
 }
 
@@ -93,13 +94,13 @@ std::vector<KxFieldSpec> parseFieldSpecs(const std::vector<std::string>& specs) 
     std::vector<KxFieldSpec> fields;
     for (const auto& text : specs) {
         const auto first = text.find(':');
-        if (first == std::string::npos) throw CliUsageError("field '" + text + "' needs Label:type");
+        if (first == std::string::npos) throw CliUsageError(cliText(kxStrCliFieldNeedsType, {text}));
         const auto second = text.find(':', first + 1);
         KxFieldSpec spec;
         spec.label = cliToDatabaseText(text.substr(0, first));
         const std::string type = text.substr(first + 1, second == std::string::npos ? std::string::npos : second - first - 1);
         auto it = typeNames().find(type);
-        if (it == typeNames().end()) throw CliUsageError("unknown field type '" + type + "'");
+        if (it == typeNames().end()) throw CliUsageError(cliText(kxStrCliUnknownFieldType, {type}));
         spec.type = it->second;
         if (spec.type == KxFieldType::Calculation) spec.calcOperator = 4;
         if (second != std::string::npos)

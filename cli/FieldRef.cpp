@@ -2,6 +2,7 @@
 
 #include "CliArgs.h"
 #include "TextCollation.h"
+#include "CliStrings.h"
 
 #include <charconv>
 
@@ -11,10 +12,10 @@ std::size_t cliResolveField(const KxHeaderChunk& header, const std::string& refe
         auto [ptr, ec] = std::from_chars(reference.data() + 1, reference.data() + reference.size(), n);
         if (ec == std::errc() && ptr == reference.data() + reference.size() && n >= 1 && n <= header.fields.size())
             return n - 1;
-        throw CliUsageError("no field " + reference);
+        throw CliUsageError(cliText(kxStrCliNoFieldNumber, {reference}));
     }
     const std::string label = cliToDatabaseText(reference);
     for (std::size_t p = 0; p < header.fields.size(); ++p)
         if (kxEqualTextNoCase(header.fields[p].label, label)) return p;
-    throw CliUsageError("no field named '" + reference + "'");
+    throw CliUsageError(cliText(kxStrCliNoFieldNamed, {reference}));
 }

@@ -9,15 +9,10 @@
 
 #include <algorithm>
 
-namespace {
-const std::string kAll = "All";
-}
-
-std::vector<std::pair<std::size_t, std::string>> KxCategoryEditing::list() const {
-    KxCategoryEditor categories(db_);
+std::vector<std::pair<std::size_t, std::string>> kxSortedCategoryNames(const KxDatabase& db) {
     std::vector<std::pair<std::size_t, std::string>> named;
     for (std::size_t slot = 1; slot < KxCategoryEditor::kSlots; ++slot)
-        if (auto name = categories.categoryName(slot); !name.empty()) named.emplace_back(slot, name);
+        if (auto name = db.fileHeader().categoryName(slot); !name.empty()) named.emplace_back(slot, name);
     std::stable_sort(named.begin(), named.end(), [](const auto& a, const auto& b) {
         return kxCompareTextNoCase(a.second, b.second) < 0;
     });
@@ -25,18 +20,18 @@ std::vector<std::pair<std::size_t, std::string>> KxCategoryEditing::list() const
 }
 
 bool KxCategoryEditing::isReserved(const std::string& name) const {
-    return name == kxString(kxStrUnfiled) || name == kAll;
+    return name == kxString(kxStrUnfiled) || name == kxString(kxStrAllCategories);
 }
 
 void KxCategoryEditing::showExists(const std::string& name) {
-    ui_.message("'" + name + "' is already a category.", "Category Exists", KxButtons::Ok,
+    ui_.message(kxString(kxStrCategoryExists, name), kxString(kxStrCategoryExistsCaption), KxButtons::Ok,
                 KxIcon::Warning, KxAnswer::Ok);
 }
 
 bool KxCategoryEditing::canAdd() {
     if (list().size() < kMaxNamed) return true;
-    ui_.message("No more than " + std::to_string(kMaxNamed) + " categories are allowed.", "New Category",
-                KxButtons::Ok, KxIcon::Warning, KxAnswer::Ok);
+    ui_.message(kxString(kxStrCategoryLimit, std::to_string(kMaxNamed)), kxString(kxStrNewCategoryTitle), KxButtons::Ok,
+                KxIcon::Warning, KxAnswer::Ok);
     return false;
 }
 
@@ -79,9 +74,8 @@ std::optional<std::size_t> KxCategoryEditing::rename(std::size_t slot, const std
         showExists(name);
         return std::nullopt;
     }
-    const std::string question = "You have renamed the category to one that already exists. This will merge "
-                                 "those two categories. Do you wish to continue?";
-    if (ui_.message(question, "Merge Category", KxButtons::OkCancel, KxIcon::Warning, KxAnswer::Cancel) != KxAnswer::Ok)
+    const std::string& question = kxString(kxStrConfirmCategoryMerge);
+    if (ui_.message(question, kxString(kxStrMergeCategoryCaption), KxButtons::OkCancel, KxIcon::Warning, KxAnswer::Cancel) != KxAnswer::Ok)
         return std::nullopt;
     std::size_t target = 0;
     if (name != kxString(kxStrUnfiled)) {
@@ -115,8 +109,8 @@ std::size_t KxCategoryEditing::recordCount(std::size_t slot) const {
 bool KxCategoryEditing::remove(std::size_t slot, bool deleteItems) {
     if (deleteItems) {
         const std::string name = KxCategoryEditor(db_).categoryName(slot);
-        if (ui_.messageWithDetail("Are you sure you want to delete all the items in the category?",
-                                  kxCategoryRecordsLine(name, recordCount(slot)), "Delete Category",
+        if (ui_.messageWithDetail(kxString(kxStrConfirmCategoryItemsDelete),
+                                  kxCategoryRecordsLine(name, recordCount(slot)), kxString(kxStrDeleteCategoryCaption),
                                   KxButtons::YesNo, KxIcon::Warning, KxAnswer::No) != KxAnswer::Yes)
             return false;
     }

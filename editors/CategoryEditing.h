@@ -10,6 +10,9 @@
 class KxDatabase;
 class KxUi;
 
+// The named categories of the database sorted by name ignoring case: (slot, name).
+std::vector<std::pair<std::size_t, std::string>> kxSortedCategoryNames(const KxDatabase& db);
+
 // The line that names a category and counts its records, beside the product's question
 // (program text).
 std::string kxCategoryRecordsLine(const std::string& name, std::size_t records);
@@ -21,7 +24,7 @@ public:
     KxCategoryEditing(KxDatabase& db, KxUi& ui) : db_(db), ui_(ui) {}
 
     // The named categories sorted by name ignoring case: (slot, name).
-    std::vector<std::pair<std::size_t, std::string>> list() const;
+    std::vector<std::pair<std::size_t, std::string>> list() const { return kxSortedCategoryNames(db_); }
     // New: refused at 15 named categories (before a name is asked for: check canAdd first).
     bool canAdd();
     // Adds a category in the lowest free slot; its slot, or none when refused.

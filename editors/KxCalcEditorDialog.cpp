@@ -27,7 +27,7 @@ KxCalcEditorDialog::KxCalcEditorDialog(QWidget* parent, const KxCalcEditRules& r
     note_->setWordWrap(true);
     note_->setMinimumWidth(kOperandBoxWidth + 80);
 
-    auto* operationLabel = new QLabel(tr("&Operation:"), this);
+    auto* operationLabel = new QLabel(kxQtString(kxStrCalcOperation), this);
     operationLabel->setBuddy(operation_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);

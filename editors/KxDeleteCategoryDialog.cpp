@@ -2,6 +2,8 @@
 
 #include "Cp1252.h"
 #include "editors/CategoryEditing.h"
+#include "editors/EditorStrings.h"
+#include "views/KxQtText.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -9,9 +11,9 @@
 #include <QVBoxLayout>
 
 KxDeleteCategoryDialog::KxDeleteCategoryDialog(QWidget* parent, const QString& name, bool deleteAll, int records)
-    : QDialog(parent), move_(new QRadioButton(tr("&Move all items to 'Unfiled'"), this)),
-      delete_(new QRadioButton(tr("&Delete all items"), this)) {
-    setWindowTitle(tr("Delete %1 Category").arg(name));
+    : QDialog(parent), move_(new QRadioButton(kxQtString(kxStrMoveItemsToUnfiled), this)),
+      delete_(new QRadioButton(kxQtString(kxStrDeleteAllItems), this)) {
+    setWindowTitle(kxQtString(kxStrDeleteCategoryTitle).arg(name));
     (deleteAll ? delete_ : move_)->setChecked(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &KxDeleteCategoryDialog::accept);

@@ -6,6 +6,8 @@
 #include "editors/KxDeleteCategoryDialog.h"
 #include "editors/KxRenameCategoryDialog.h"
 #include "views/KxQtText.h"
+#include "app/AppStrings.h"
+#include "editors/EditorStrings.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -16,11 +18,11 @@
 
 KxEditCategoriesDialog::KxEditCategoriesDialog(QWidget* parent, KxDatabase& db, KxUi& ui)
     : QDialog(parent), ui_(ui), editing_(std::make_unique<KxCategoryEditing>(db, ui)), list_(new QListWidget(this)) {
-    setWindowTitle(tr("Edit Categories"));
+    setWindowTitle(kxQtString(kxStrEditCategoriesTitle));
     list_->setObjectName(QStringLiteral("categoryList"));
-    auto* newButton = new QPushButton(tr("&New..."), this);
-    auto* deleteButton = new QPushButton(tr("&Delete..."), this);
-    auto* renameButton = new QPushButton(tr("R&ename..."), this);
+    auto* newButton = new QPushButton(kxQtString(kxStrNewButton), this);
+    auto* deleteButton = new QPushButton(kxQtString(kxStrCategoryDelete), this);
+    auto* renameButton = new QPushButton(kxQtString(kxStrCategoryRename), this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     for (QPushButton* b : {newButton, deleteButton, renameButton}) b->setAutoDefault(false);
     connect(newButton, &QPushButton::clicked, this, &KxEditCategoriesDialog::newCategory);
@@ -79,7 +81,7 @@ int KxEditCategoriesDialog::selectedSlot() const {
 
 void KxEditCategoriesDialog::newCategory() {
     if (!editing_->canAdd()) return;
-    const std::optional<QString> name = askName_(tr("New Category"), QString());
+    const std::optional<QString> name = askName_(kxQtString(kxStrNewCategoryTitle), QString());
     if (!name || !editing_->add(kx1252(*name))) return;
     fill();
     selectName(*name);
@@ -88,7 +90,7 @@ void KxEditCategoriesDialog::newCategory() {
 void KxEditCategoriesDialog::renameCategory() {
     const int slot = selectedSlot();
     if (slot < 0) {
-        ui_.inform("Please select a category before renaming.");
+        ui_.inform(kxString(kxStrSelectCategoryToRename));
         return;
     }
     const std::optional<QString> name = askName_(std::nullopt, list_->currentItem()->text());
@@ -100,7 +102,7 @@ void KxEditCategoriesDialog::renameCategory() {
 void KxEditCategoriesDialog::deleteCategory() {
     const int slot = selectedSlot();
     if (slot < 0) {
-        ui_.inform("Please select a category before deleting.");
+        ui_.inform(kxString(kxStrSelectCategoryToDelete));
         return;
     }
     const QString name = list_->currentItem()->text();

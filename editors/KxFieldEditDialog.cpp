@@ -4,6 +4,7 @@
 #include "editors/KxCalcEditorDialog.h"
 #include "editors/KxMultiChoiceDialog.h"
 #include "views/KxQtText.h"
+#include "editors/EditorStrings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,13 +31,13 @@ KxFieldEditChildDialog::KxFieldEditChildDialog(QWidget* parent, const KxFieldWor
                                                const KxFieldEditPlace& place, KxWorkingField field, KxUi& ui)
     : QWidget(parent), copy_(copy), place_(place), field_(std::move(field)), ui_(ui),
       label_(new QLineEdit(kxQt(field_.label), this)), type_(new QComboBox(this)),
-      decimalsLabel_(new QLabel(tr("&Decimal Places:"), this)), decimals_(new QComboBox(this)),
-      thousands_(new QCheckBox(tr("Display &Thousand Separators"), this)),
-      currency_(new QCheckBox(tr("Display C&urrency Symbol"), this)),
-      seconds_(new QCheckBox(tr("Display &Seconds"), this)),
-      hideLabel_(new QCheckBox(tr("&Hide field label in Record Window"), this)),
-      items_(new QPushButton(tr("Edit &Multiple Choice Items"), this)),
-      calculation_(new QPushButton(tr("&Edit Calculation"), this)) {
+      decimalsLabel_(new QLabel(kxQtString(kxStrDecimalPlaces), this)), decimals_(new QComboBox(this)),
+      thousands_(new QCheckBox(kxQtString(kxStrDisplayThousandSeparators), this)),
+      currency_(new QCheckBox(kxQtString(kxStrDisplayCurrencySymbol), this)),
+      seconds_(new QCheckBox(kxQtString(kxStrDisplaySeconds), this)),
+      hideLabel_(new QCheckBox(kxQtString(kxStrHideFieldLabel), this)),
+      items_(new QPushButton(kxQtString(kxStrEditChoiceItems), this)),
+      calculation_(new QPushButton(kxQtString(kxStrEditCalculation), this)) {
     label_->setObjectName(QStringLiteral("fieldLabel"));
     label_->setMaxLength(static_cast<int>(KxFieldWorkingCopy::kMaxLabel));
     label_->setMinimumWidth(label_->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 16);
@@ -52,8 +53,8 @@ KxFieldEditChildDialog::KxFieldEditChildDialog(QWidget* parent, const KxFieldWor
     for (QPushButton* b : {items_, calculation_}) b->setAutoDefault(false);
 
     auto* form = new QFormLayout;
-    form->addRow(tr("Field &Label:"), label_);
-    form->addRow(tr("Field &Contains:"), type_);
+    form->addRow(kxQtString(kxStrFieldLabel), label_);
+    form->addRow(kxQtString(kxStrFieldContains), type_);
     form->addRow(decimalsLabel_, decimals_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -128,7 +129,7 @@ void KxFieldEditChildDialog::editItems() {
 KxFieldEditDialog::KxFieldEditDialog(QWidget* parent, const KxFieldWorkingCopy& copy, const KxFieldEditPlace& place,
                                      const KxWorkingField& field, KxUi& ui)
     : QDialog(parent), child_(new KxFieldEditChildDialog(this, copy, place, field, ui)) {
-    setWindowTitle(tr("Field %1").arg(place.position + 1));
+    setWindowTitle(kxQtString(kxStrFieldTitle).arg(place.position + 1));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -5,6 +5,7 @@
 #include "editors/KxFieldListBox.h"
 #include "editors/ListEditButtonsQt.h"
 #include "views/KxQtText.h"
+#include "editors/EditorStrings.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -86,7 +87,7 @@ void KxFieldNFormChildDialog::moveField(int from, int to) {
 KxFieldNFormDialog::KxFieldNFormDialog(QWidget* parent, KxFieldWorkingCopy& copy, KxUi& ui,
                                        std::function<bool()> mayCancel)
     : QDialog(parent), child_(new KxFieldNFormChildDialog(this, copy, ui)), mayCancel_(std::move(mayCancel)) {
-    setWindowTitle(tr("Field and Form Editor"));
+    setWindowTitle(kxQtString(kxStrFieldEditorTitle));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

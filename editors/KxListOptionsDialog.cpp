@@ -3,6 +3,8 @@
 #include "Cp1252.h"
 #include "editors/ListOptionsRules.h"
 #include "views/KxQtText.h"
+#include "editors/EditorStrings.h"
+#include "transfer/TransferStrings.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -14,18 +16,18 @@
 namespace {
 QString directionName(KxSortDirection direction) {
     switch (direction) {
-    case KxSortDirection::Ascending: return QStringLiteral("Ascending");
-    case KxSortDirection::Descending: return QStringLiteral("Descending");
+    case KxSortDirection::Ascending: return kxQtString(kxStrSortAscending);
+    case KxSortDirection::Descending: return kxQtString(kxStrSortDescending);
     case KxSortDirection::None: break;
     }
-    return QStringLiteral("No Sort");
+    return kxQtString(kxStrNoSort);
 }
 } // namespace
 
 KxListOptionsDialog::KxListOptionsDialog(QWidget* parent, const KxHeaderChunk& header,
                                          const std::vector<KxListOptionsColumn>& stored)
     : QDialog(parent), rules_(std::make_unique<KxListOptionsRules>(header)), columns_(rules_->opening(stored)) {
-    setWindowTitle(tr("List Options"));
+    setWindowTitle(kxQtString(kxStrListOptionsTitle));
     auto* grid = new QGridLayout;
     for (std::size_t k = 0; k < KxListOptionsRules::kColumns; ++k) {
         const int row = static_cast<int>(k);
@@ -34,11 +36,11 @@ KxListOptionsDialog::KxListOptionsDialog(QWidget* parent, const KxHeaderChunk& h
         fieldBoxes_[k]->setObjectName(QStringLiteral("column%1Field").arg(row + 1));
         sortBoxes_[k]->setObjectName(QStringLiteral("column%1Sort").arg(row + 1));
         fieldBoxes_[k]->setMinimumContentsLength(20);
-        auto* label = new QLabel(tr("Column %1:").arg(row + 1), this);
+        auto* label = new QLabel(kxQtString(kxStrListColumn).arg(row + 1), this);
         label->setBuddy(fieldBoxes_[k]);
         grid->addWidget(label, row, 0);
         grid->addWidget(fieldBoxes_[k], row, 1);
-        grid->addWidget(new QLabel(tr("Sort:"), this), row, 2);
+        grid->addWidget(new QLabel(kxQtString(kxStrListSort), this), row, 2);
         grid->addWidget(sortBoxes_[k], row, 3);
         connect(fieldBoxes_[k], &QComboBox::activated, this, &KxListOptionsDialog::chosen);
         connect(sortBoxes_[k], &QComboBox::activated, this, &KxListOptionsDialog::chosen);
@@ -62,7 +64,7 @@ void KxListOptionsDialog::showColumns() {
         fields.clear();
         for (std::uint8_t field : rules_->fields())
             fields.addItem(kxQt(rules_->fieldName(field)), field);
-        if (rules_->offersNone(k, columns_)) fields.addItem(tr("None"), kNoField);
+        if (rules_->offersNone(k, columns_)) fields.addItem(kxQtString(kxStrNone), kNoField);
         fields.setCurrentIndex(std::max(0, fields.findData(columns_[k].field)));
         QComboBox& sorts = *sortBoxes_[k];
         sorts.clear();

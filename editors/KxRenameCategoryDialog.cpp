@@ -2,6 +2,8 @@
 
 #include "Categories.h"
 #include "app/KxUi.h"
+#include "editors/EditorStrings.h"
+#include "views/KxQtText.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -11,9 +13,9 @@
 KxRenameCategoryDialog::KxRenameCategoryDialog(QWidget* parent, KxUi& ui, const QString& initial,
                                                const std::optional<QString>& title,
                                                const std::optional<QString>& label)
-    : QDialog(parent), ui_(ui), label_(new QLabel(label.value_or(tr("&Enter a new category name:")), this)),
+    : QDialog(parent), ui_(ui), label_(new QLabel(label.value_or(kxQtString(kxStrCategoryNamePrompt)), this)),
       edit_(new QLineEdit(initial, this)) {
-    setWindowTitle(title.value_or(tr("Rename Category")));
+    setWindowTitle(title.value_or(kxQtString(kxStrRenameCategoryTitle)));
     edit_->setObjectName(QStringLiteral("categoryName"));
     edit_->setMaxLength(static_cast<int>(KxCategoryEditor::kMaxNameLength));
     edit_->setMinimumWidth(edit_->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 18);
@@ -32,7 +34,7 @@ KxRenameCategoryDialog::KxRenameCategoryDialog(QWidget* parent, KxUi& ui, const 
 void KxRenameCategoryDialog::accept() {
     const QString trimmed = edit_->text().trimmed();
     if (trimmed.isEmpty()) {
-        ui_.message("Please enter a category name.", windowTitle().toStdString(), KxButtons::Ok, KxIcon::Warning,
+        ui_.message(kxString(kxStrEnterCategoryName), windowTitle().toStdString(), KxButtons::Ok, KxIcon::Warning,
                     KxAnswer::Ok);
         edit_->setFocus(Qt::OtherFocusReason);
         return;

@@ -3,6 +3,9 @@
 // shape: a drag list with the Add, Modify, Insert and Delete buttons in a column at its right.
 
 #include "views/KxDragListBox.h"
+#include "app/AppStrings.h"
+#include "editors/EditorStrings.h"
+#include "views/KxQtText.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -30,11 +33,10 @@ template <class Page> struct KxListEditSlots {
 template <class Page>
 KxListEditButtons kxLayOutListEditor(Page* page, KxDragListBox* list,
                                      const KxListEditSlots<Page>& on) {
-    auto text = [](const char* s) { return QCoreApplication::translate("KxListEditor", s); };
-    auto* add = new QPushButton(text("&Add"), page);
-    auto* modify = new QPushButton(text("&Modify"), page);
-    auto* insert = new QPushButton(text("&Insert"), page);
-    auto* remove = new QPushButton(text("&Delete"), page);
+    auto* add = new QPushButton(kxQtString(kxStrListAdd), page);
+    auto* modify = new QPushButton(kxQtString(kxStrListModify), page);
+    auto* insert = new QPushButton(kxQtString(kxStrListInsert), page);
+    auto* remove = new QPushButton(kxQtString(kxStrDeleteButton), page);
     for (QPushButton* b : {add, modify, insert, remove})
         b->setAutoDefault(false);
     QObject::connect(add, &QPushButton::clicked, page, on.add);

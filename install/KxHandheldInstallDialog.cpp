@@ -4,6 +4,7 @@
 #include "install/InstallStrings.h"
 #include "install/KxHandheldInstallChildDialog.h"
 #include "views/KxQtText.h"
+#include "app/AppStrings.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -35,8 +36,8 @@ KxHandheldInstallDialog::KxHandheldInstallDialog(const std::vector<KxHandheldCho
 
     // No mnemonics on OK and Cancel: Alt+O belongs to the list; Enter and Escape answer.
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* ok = buttons->addButton(kxQtString(kxStrOk), QDialogButtonBox::AcceptRole);
+    buttons->addButton(kxQtString(kxStrCancel), QDialogButtonBox::RejectRole);
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

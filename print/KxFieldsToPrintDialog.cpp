@@ -2,14 +2,16 @@
 
 #include "transfer/FieldSelection.h"
 #include "transfer/KxFieldChooserPage.h"
+#include "print/PrintStrings.h"
+#include "views/KxQtText.h"
 
 #include <QDialogButtonBox>
 #include <QVBoxLayout>
 
 KxFieldsToPrintDialog::KxFieldsToPrintDialog(QWidget* parent, KxFieldSelection& selection)
     : QDialog(parent), selection_(selection), page_(new KxFieldChooserPage(this)) {
-    setWindowTitle(tr("Fields to Print"));
-    page_->setHeading(tr("Specify Fields to Print"));
+    setWindowTitle(kxQtString(kxStrFieldsToPrintTitle));
+    page_->setHeading(kxQtString(kxStrSpecifyFieldsToPrint));
     page_->setLabelsBoxShown(false);
     page_->setModel(KxFieldChooserModel::forChooser(selection));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

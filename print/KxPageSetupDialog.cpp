@@ -2,6 +2,7 @@
 
 #include "print/MarginText.h"
 #include "views/KxQtText.h"
+#include "print/PrintStrings.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -28,20 +29,19 @@ constexpr int kMaxLength = 255;
 
 KxPageSetupDialog::KxPageSetupDialog(QWidget* parent, const KxPageSetup& setup, const KxPaperChoice& paper)
     : QDialog(parent), initial_(setup) {
-    setWindowTitle(tr("Page Setup"));
+    setWindowTitle(kxQtString(kxStrPageSetupTitle));
     header_ = new QLineEdit(kxQt(setup.header), this);
     footer_ = new QLineEdit(kxQt(setup.footer), this);
     header_->setObjectName(QStringLiteral("header"));
     footer_->setObjectName(QStringLiteral("footer"));
     header_->setMaxLength(kMaxLength);
     footer_->setMaxLength(kMaxLength);
-    auto* texts = new QGroupBox(tr("Headers and Footers"), this);
+    auto* texts = new QGroupBox(kxQtString(kxStrHeadersAndFooters), this);
     auto* textForm = new QFormLayout(texts);
-    textForm->addRow(tr("&Header:"), header_);
-    textForm->addRow(tr("&Footer:"), footer_);
+    textForm->addRow(kxQtString(kxStrHeaderLabel), header_);
+    textForm->addRow(kxQtString(kxStrFooterLabel), footer_);
     // No buddy: the ampersands show as typed.
-    auto* legend = new QLabel(tr("&w title  &u address  &d date  &D long date  &t time  &T 24-hour time  "
-                                 "&p page  &P pages  &b alignment break  && ampersand"),
+    auto* legend = new QLabel(kxQtString(kxStrPageCodeLegend),
                               this);
     legend->setObjectName(QStringLiteral("codeLegend"));
     legend->setTextFormat(Qt::PlainText);
@@ -56,7 +56,7 @@ KxPageSetupDialog::KxPageSetupDialog(QWidget* parent, const KxPageSetup& setup, 
     bottom_->setObjectName(QStringLiteral("marginBottom"));
     left_->setObjectName(QStringLiteral("marginLeft"));
     right_->setObjectName(QStringLiteral("marginRight"));
-    auto* margins = new QGroupBox(tr("Margins (inches)"), this);
+    auto* margins = new QGroupBox(kxQtString(kxStrMarginsInches), this);
     auto* marginGrid = new QGridLayout(margins);
     const auto addMargin = [&](const QString& text, QDoubleSpinBox* box, int row, int column) {
         auto* label = new QLabel(text, margins);
@@ -64,10 +64,10 @@ KxPageSetupDialog::KxPageSetupDialog(QWidget* parent, const KxPageSetup& setup, 
         marginGrid->addWidget(label, row, column);
         marginGrid->addWidget(box, row, column + 1);
     };
-    addMargin(tr("&Left:"), left_, 0, 0);
-    addMargin(tr("&Right:"), right_, 0, 2);
-    addMargin(tr("T&op:"), top_, 1, 0);
-    addMargin(tr("&Bottom:"), bottom_, 1, 2);
+    addMargin(kxQtString(kxStrMarginLeft), left_, 0, 0);
+    addMargin(kxQtString(kxStrMarginRight), right_, 0, 2);
+    addMargin(kxQtString(kxStrMarginTop), top_, 1, 0);
+    addMargin(kxQtString(kxStrMarginBottom), bottom_, 1, 2);
 
     paper_ = new QComboBox(this);
     paper_->setObjectName(QStringLiteral("paper"));
@@ -75,12 +75,12 @@ KxPageSetupDialog::KxPageSetupDialog(QWidget* parent, const KxPageSetup& setup, 
     if (paper_->findData(static_cast<int>(paper.size)) < 0)
         paper_->addItem(QPageSize::name(paper.size), static_cast<int>(paper.size));
     paper_->setCurrentIndex(paper_->findData(static_cast<int>(paper.size)));
-    portrait_ = new QRadioButton(tr("Por&trait"), this);
-    landscape_ = new QRadioButton(tr("L&andscape"), this);
+    portrait_ = new QRadioButton(kxQtString(kxStrPortrait), this);
+    landscape_ = new QRadioButton(kxQtString(kxStrLandscape), this);
     (paper.orientation == QPageLayout::Landscape ? landscape_ : portrait_)->setChecked(true);
-    auto* paperBox = new QGroupBox(tr("Paper"), this);
+    auto* paperBox = new QGroupBox(kxQtString(kxStrPaper), this);
     auto* paperLayout = new QHBoxLayout(paperBox);
-    auto* sizeLabel = new QLabel(tr("Si&ze:"), paperBox);
+    auto* sizeLabel = new QLabel(kxQtString(kxStrPaperSize), paperBox);
     sizeLabel->setBuddy(paper_);
     paperLayout->addWidget(sizeLabel);
     paperLayout->addWidget(paper_, 1);

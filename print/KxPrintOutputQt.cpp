@@ -34,7 +34,7 @@ std::string proposedName(const std::string& title) {
     std::string name;
     for (const char c : kxToUtf8(title))
         if (c != '/' && c != '\\' && static_cast<unsigned char>(c) >= 0x20) name += c;
-    return (name.empty() ? std::string("Printout") : name) + ".pdf";
+    return (name.empty() ? kxString(kxStrPrintoutName) : name) + ".pdf";
 }
 
 } // namespace

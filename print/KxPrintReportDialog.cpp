@@ -10,6 +10,7 @@
 #include "views/KxQtText.h"
 
 #include "print/PrintStrings.h"
+#include "app/AppStrings.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,17 +27,17 @@ constexpr KxPrintRange kRanges[] = {KxPrintRange::Entire, KxPrintRange::CurrentO
 
 KxPrintReportDlg::KxPrintReportDlg(QWidget* parent, KxUi& ui, KxPrintSession& session, KxPageSetupStoreQt& store)
     : QDialog(parent), ui_(ui), session_(session), store_(store), title_(new QLineEdit(this)) {
-    setWindowTitle(tr("Print Settings"));
+    setWindowTitle(kxQtString(kxStrPrintSettingsTitle));
     title_->setObjectName(QStringLiteral("title"));
     title_->setMaxLength(kMaxTitleLength);
     title_->setText(kxQt(session_.title));
-    auto* titleLabel = new QLabel(tr("&Title (first page only)"), this);
+    auto* titleLabel = new QLabel(kxQtString(kxStrPrintTitleLabel), this);
     titleLabel->setBuddy(title_);
 
-    auto* range = new QGroupBox(tr("Print range"), this);
+    auto* range = new QGroupBox(kxQtString(kxStrPrintRange), this);
     auto* rangeLayout = new QVBoxLayout(range);
-    const QString rangeTexts[] = {tr("&Entire database"), tr("&Current category or search results"),
-                                  tr("&Selected records")};
+    const QString rangeTexts[] = {kxQtString(kxStrPrintRangeAll), kxQtString(kxStrRangeCurrent),
+                                  kxQtString(kxStrRangeSelected)};
     for (int i = 0; i < 3; ++i) {
         ranges_[i] = new QRadioButton(rangeTexts[i], range);
         ranges_[i]->setObjectName(QStringLiteral("range%1").arg(i));
@@ -44,11 +45,11 @@ KxPrintReportDlg::KxPrintReportDlg(QWidget* parent, KxUi& ui, KxPrintSession& se
         rangeLayout->addWidget(ranges_[i]);
     }
 
-    auto* options = new QGroupBox(tr("Print options"), this);
+    auto* options = new QGroupBox(kxQtString(kxStrPrintOptions), this);
     auto* optionLayout = new QVBoxLayout(options);
-    optionLayout->addWidget(addButton(tr("&Fields to Print..."), "fields", &KxPrintReportDlg::chooseFields));
-    optionLayout->addWidget(addButton(tr("Print St&yle..."), "style", &KxPrintReportDlg::chooseStyle));
-    optionLayout->addWidget(addButton(tr("Page Set&up..."), "pageSetup", &KxPrintReportDlg::setUpPage));
+    optionLayout->addWidget(addButton(kxQtString(kxStrFieldsToPrintButton), "fields", &KxPrintReportDlg::chooseFields));
+    optionLayout->addWidget(addButton(kxQtString(kxStrPrintStyleButton), "style", &KxPrintReportDlg::chooseStyle));
+    optionLayout->addWidget(addButton(kxQtString(kxStrPageSetupButton), "pageSetup", &KxPrintReportDlg::setUpPage));
 
     auto* left = new QVBoxLayout;
     left->addWidget(titleLabel);
@@ -58,13 +59,13 @@ KxPrintReportDlg::KxPrintReportDlg(QWidget* parent, KxUi& ui, KxPrintSession& se
     left->addStretch(1);
 
     auto* right = new QVBoxLayout;
-    QPushButton* printButton = addButton(tr("&Print..."), "print", &KxPrintReportDlg::print);
+    QPushButton* printButton = addButton(kxQtString(kxStrPrintButton), "print", &KxPrintReportDlg::print);
     printButton->setDefault(true);
     right->addWidget(printButton);
-    right->addWidget(addButton(tr("Pre&view..."), "preview", &KxPrintReportDlg::preview));
-    right->addWidget(addButton(tr("Save as P&DF..."), "pdf", &KxPrintReportDlg::saveAsPdf));
-    right->addWidget(addButton(tr("Open in &Browser"), "browser", &KxPrintReportDlg::openInBrowser));
-    right->addWidget(addButton(tr("Cancel"), "cancel", &KxPrintReportDlg::reject));
+    right->addWidget(addButton(kxQtString(kxStrPreviewButton), "preview", &KxPrintReportDlg::preview));
+    right->addWidget(addButton(kxQtString(kxStrSavePdfButton), "pdf", &KxPrintReportDlg::saveAsPdf));
+    right->addWidget(addButton(kxQtString(kxStrBrowserButton), "browser", &KxPrintReportDlg::openInBrowser));
+    right->addWidget(addButton(kxQtString(kxStrCancel), "cancel", &KxPrintReportDlg::reject));
     right->addStretch(1);
 
     auto* layout = new QHBoxLayout(this);

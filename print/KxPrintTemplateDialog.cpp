@@ -3,6 +3,7 @@
 #include "print/PrintSession.h"
 #include "print/PrintableHtml.h"
 #include "views/KxQtText.h"
+#include "print/PrintStrings.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -14,13 +15,13 @@
 
 KxPrintTemplateDlg::KxPrintTemplateDlg(QWidget* parent, KxPrintSession& session)
     : QDialog(parent), session_(session), list_(new QListWidget(this)), sample_(new QTextBrowser(this)) {
-    setWindowTitle(tr("Print Style"));
+    setWindowTitle(kxQtString(kxStrPrintStyleTitle));
     list_->setObjectName(QStringLiteral("templates"));
     sample_->setObjectName(QStringLiteral("sample"));
     sample_->setOpenLinks(false);
-    auto* listLabel = new QLabel(tr("&Select style template:"), this);
+    auto* listLabel = new QLabel(kxQtString(kxStrStyleList), this);
     listLabel->setBuddy(list_);
-    auto* sampleLabel = new QLabel(tr("Sample (your printed output may vary):"), this);
+    auto* sampleLabel = new QLabel(kxQtString(kxStrStyleSample), this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &KxPrintTemplateDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -5,6 +5,9 @@
 #include "transfer/ExportPath.h"
 #include "transfer/KxExportWizard.h"
 #include "transfer/TransferFilters.h"
+#include "app/AppStrings.h"
+#include "transfer/TransferStrings.h"
+#include "views/KxQtText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,11 +29,11 @@ int indexOf(KxExportFileType type) { return static_cast<int>(type) - 1; }
 } // namespace
 
 KxExportWhatPage::KxExportWhatPage(KxExportWizardState& state, QWidget* parent)
-    : KxWizardPage(tr("What do you want to export?"), parent), state_(state) {
+    : KxWizardPage(kxQtString(kxStrExportWhat), parent), state_(state) {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("What do you want to export?"), this));
-    const QString texts[] = {tr("En&tire database"), tr("&Current category or search results"),
-                             tr("&Selected records"), tr("&Database structure only")};
+    layout->addWidget(new QLabel(kxQtString(kxStrExportWhat), this));
+    const QString texts[] = {kxQtString(kxStrExportEntire), kxQtString(kxStrRangeCurrent),
+                             kxQtString(kxStrRangeSelected), kxQtString(kxStrExportStructure)};
     for (int i = 0; i < 4; ++i) {
         buttons_[i] = new QRadioButton(texts[i], this);
         layout->addWidget(buttons_[i]);
@@ -48,11 +51,11 @@ bool KxExportWhatPage::mayGoNext() {
 }
 
 KxExportFilePage::KxExportFilePage(KxExportWizardState& state, QWidget* parent)
-    : KxWizardPage(tr("File Type and Name"), parent), state_(state) {
-    auto* typeBox = new QGroupBox(tr("File type"), this);
+    : KxWizardPage(kxQtString(kxStrFileTypeStep), parent), state_(state) {
+    auto* typeBox = new QGroupBox(kxQtString(kxStrFileType), this);
     auto* typeLayout = new QVBoxLayout(typeBox);
-    const QString texts[] = {tr("&Comma Separated (*.csv, *.txt)"), tr("&Tab Separated (*.tab, *.tsv, *.txt)"),
-                             tr("&Rolva (*.rlv)")};
+    const QString texts[] = {kxQtString(kxStrTypeComma), kxQtString(kxStrTypeTab),
+                             kxQtString(kxStrTypeRolva)};
     for (int i = 0; i < 3; ++i) {
         types_[i] = new QRadioButton(texts[i], typeBox);
         typeLayout->addWidget(types_[i]);
@@ -60,17 +63,17 @@ KxExportFilePage::KxExportFilePage(KxExportWizardState& state, QWidget* parent)
             if (on) applyExtension();
         });
     }
-    auto* pathLabel = new QLabel(tr("&Save exported file as:"), this);
+    auto* pathLabel = new QLabel(kxQtString(kxStrExportPathLabel), this);
     path_ = new QLineEdit(this);
     path_->setObjectName(QStringLiteral("exportPath"));
     pathLabel->setBuddy(path_);
-    auto* browseButton = new QPushButton(tr("B&rowse..."), this);
+    auto* browseButton = new QPushButton(kxQtString(kxStrNewDbBrowse), this);
     browseButton->setAutoDefault(false);
     connect(browseButton, &QPushButton::clicked, this, &KxExportFilePage::browse);
-    auto* encodingLabel = new QLabel(tr("C&haracter set of a text file:"), this);
+    auto* encodingLabel = new QLabel(kxQtString(kxStrExportCharset), this);
     encoding_ = new QComboBox(this);
-    encoding_->addItem(tr("UTF-8"), static_cast<int>(KxTextEncoding::Utf8));
-    encoding_->addItem(tr("Windows-1252"), static_cast<int>(KxTextEncoding::Cp1252));
+    encoding_->addItem(kxQtString(kxStrUtf8), static_cast<int>(KxTextEncoding::Utf8));
+    encoding_->addItem(kxQtString(kxStrCp1252), static_cast<int>(KxTextEncoding::Cp1252));
     encodingLabel->setBuddy(encoding_);
 
     auto* layout = new QGridLayout(this);
@@ -110,7 +113,7 @@ void KxExportFilePage::activated() {
 void KxExportFilePage::browse() {
     const std::string path = path_->text().toStdString();
     KxFileDialogRequest request;
-    request.title = "Export";
+    request.title = kxString(kxStrExportDialogTitle);
     request.directory = kxDirectoryOf(path);
     request.fileName = std::string(kxFileNameOf(path));
     request.filter = kxExportFilter(selectedType());
@@ -140,7 +143,7 @@ bool KxExportFilePage::mayGoNext() {
 }
 
 KxExportFieldsPage::KxExportFieldsPage(KxExportWizardState& state, QWidget* parent)
-    : KxWizardPage(tr("Specify Fields to Export"), parent), state_(state), chooser_(new KxFieldChooserPage(this)) {
+    : KxWizardPage(kxQtString(kxStrExportFieldsStep), parent), state_(state), chooser_(new KxFieldChooserPage(this)) {
     chooser_->setHeading(QString());
     chooser_->setModel(state_.model);
     chooser_->setLabels(state_.options.fieldLabels);

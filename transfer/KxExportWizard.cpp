@@ -2,6 +2,8 @@
 
 #include "app/KxWizard.h"
 #include "transfer/KxExportPages.h"
+#include "transfer/TransferStrings.h"
+#include "views/KxQtText.h"
 
 void kxBuildExportWizard(KxWizard& wizard, KxExportWizardState& state) {
     wizard.addPage([&state](QWidget* parent) { return new KxExportWhatPage(state, parent); });
@@ -12,7 +14,7 @@ void kxBuildExportWizard(KxWizard& wizard, KxExportWizardState& state) {
 bool kxRunExportWizard(QWidget* parent, KxUi& ui, const std::string& openDatabasePath, KxExportOptions& options,
                        KxExportSelections& selections) {
     KxExportWizardState state(ui, openDatabasePath, options, selections);
-    KxWizard wizard(QObject::tr("Export Wizard"), ui, parent);
+    KxWizard wizard(kxQtString(kxStrExportWizardTitle), ui, parent);
     kxBuildExportWizard(wizard, state);
     return wizard.exec() == QDialog::Accepted;
 }

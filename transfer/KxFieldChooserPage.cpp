@@ -2,6 +2,7 @@
 
 #include "views/KxDragCheckListBox.h"
 #include "views/KxQtText.h"
+#include "transfer/TransferStrings.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -9,14 +10,14 @@
 
 KxFieldChooserPage::KxFieldChooserPage(QWidget* parent)
     : QWidget(parent), heading_(new QLabel(this)), list_(new KxDragCheckListBox(this)),
-      labels_(new QCheckBox(tr("Export Field &Labels"), this)) {
+      labels_(new QCheckBox(kxQtString(kxStrExportLabels), this)) {
     list_->setObjectName(QStringLiteral("fieldChooserList"));
     labels_->setObjectName(QStringLiteral("fieldLabels"));
     QFont bold = heading_->font();
     bold.setBold(true);
     heading_->setFont(bold);
     heading_->setBuddy(list_);
-    auto* tip = new QLabel(tr("To change the field order, click on a field and drag it up or down the list. "), this);
+    auto* tip = new QLabel(kxQtString(kxStrFieldOrderTip), this);
     tip->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -28,15 +28,14 @@ KxImportClipboardDialog::KxImportClipboardDialog(KxDbDoc& doc, QWidget* parent)
     : QDialog(parent), doc_(doc), rows_(doc.database()) {
     setWindowTitle(kxQt(kxString(kxStrClipboardTitle)));
     auto* instruction = new QLabel(
-        tr("Select the category for the new record and specify in which field to place each line of text. "
-           "Specifying the same field for more than one line of text will cause the lines of text to be combined."),
+        kxQtString(kxStrClipboardInstructions),
         this);
     instruction->setWordWrap(true);
 
-    auto* categoryLabel = new QLabel(tr("Category for imported record:"), this);
+    auto* categoryLabel = new QLabel(kxQtString(kxStrClipboardCategory), this);
     category_ = new QComboBox(this);
     category_->setObjectName(QStringLiteral("category"));
-    category_->setToolTip(tr("Select category for new record."));
+    category_->setToolTip(kxQtString(kxStrClipboardCategoryTip));
     const auto choices = kxCategoryChoices(doc.database(), false, false);
     for (const KxCategoryChoice& choice : choices) category_->addItem(kxQt(choice.text), choice.data);
     const std::uint16_t shown = doc.categoryFilter();
@@ -74,10 +73,10 @@ KxImportClipboardDialog::KxImportClipboardDialog(KxDbDoc& doc, QWidget* parent)
     rowsLayout->addLayout(grid, 1);
     rowsLayout->addWidget(scroll_);
 
-    import_ = button(tr("&Import Clipboard"), tr("Import contents of clipboard."), this);
-    clear_ = button(tr("&Clear Fields"), tr("Clear all import fields."), this);
-    ok_ = button(tr("O&K"), tr("Finished importing."), this);
-    auto* cancel = button(tr("Ca&ncel"), tr("Cancel import."), this);
+    import_ = button(kxQtString(kxStrClipboardImport), kxQtString(kxStrClipboardImportTip), this);
+    clear_ = button(kxQtString(kxStrClipboardClear), kxQtString(kxStrClipboardClearTip), this);
+    ok_ = button(kxQtString(kxStrClipboardOk), kxQtString(kxStrClipboardOkTip), this);
+    auto* cancel = button(kxQtString(kxStrClipboardCancel), kxQtString(kxStrClipboardCancelTip), this);
     ok_->setDefault(true);
     connect(import_, &QPushButton::clicked, this, &KxImportClipboardDialog::importClipboard);
     connect(clear_, &QPushButton::clicked, this, &KxImportClipboardDialog::clearFields);

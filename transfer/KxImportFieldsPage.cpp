@@ -9,6 +9,8 @@
 #include "transfer/KxImportWizard.h"
 #include "views/KxDragCheckListBox.h"
 #include "views/KxQtText.h"
+#include "transfer/TransferStrings.h"
+#include "app/AppStrings.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,9 +25,9 @@
 #include <QTimer>
 
 KxImportFieldsPage::KxImportFieldsPage(KxImportWizardState& state, QWidget* parent)
-    : KxWizardPage(tr("Specify Fields to Import"), parent), state_(state) {
+    : KxWizardPage(kxQtString(kxStrImportFieldsStep), parent), state_(state) {
     const QString dbName = QString::fromStdString(std::string(kxFileNameOf(state_.db.fileName())));
-    auto* fieldsLabel = new QLabel(tr("F&ields in \"%1\"").arg(dbName), this);
+    auto* fieldsLabel = new QLabel(kxQtString(kxStrImportFieldsIn).arg(dbName), this);
     dataLabel_ = new QLabel(this);
     fields_ = new KxDragCheckListBox(this);
     fields_->setObjectName(QStringLiteral("fields"));
@@ -37,9 +39,9 @@ KxImportFieldsPage::KxImportFieldsPage(KxImportWizardState& state, QWidget* pare
             [this](int row, bool checked) { model_.setChecked(static_cast<std::size_t>(row), checked); });
     connect(fields_, &KxDragListBox::itemMoveRequested, this, &KxImportFieldsPage::moveField);
 
-    auto* scan = new QGroupBox(tr("Scan Records"), this);
-    previous_ = new QPushButton(tr("<"), scan);
-    next_ = new QPushButton(tr(">"), scan);
+    auto* scan = new QGroupBox(kxQtString(kxStrScanRecords), this);
+    previous_ = new QPushButton(kxQtString(kxStrPreviousRow), scan);
+    next_ = new QPushButton(kxQtString(kxStrNextRow), scan);
     previous_->setObjectName(QStringLiteral("previousRow"));
     next_->setObjectName(QStringLiteral("nextRow"));
     for (QPushButton* button : {previous_, next_}) {
@@ -54,18 +56,18 @@ KxImportFieldsPage::KxImportFieldsPage(KxImportWizardState& state, QWidget* pare
     connect(previous_, &QPushButton::clicked, this, [this] { showRow(row_ - 1); });
     connect(next_, &QPushButton::clicked, this, [this] { showRow(row_ + 1); });
 
-    auto* resetButton = new QPushButton(tr("&Reset"), this);
+    auto* resetButton = new QPushButton(kxQtString(kxStrImportReset), this);
     resetButton->setAutoDefault(false);
     connect(resetButton, &QPushButton::clicked, this, &KxImportFieldsPage::reset);
-    labels_ = new QCheckBox(tr("First row holds field &labels"), this);
+    labels_ = new QCheckBox(kxQtString(kxStrImportLabelRow), this);
     labels_->setObjectName(QStringLiteral("firstRowLabels"));
     connect(labels_, &QCheckBox::toggled, this, [this] { rebuild(); });
 
-    auto* charsetLabel = new QLabel(tr("Character &set:"), this);
+    auto* charsetLabel = new QLabel(kxQtString(kxStrImportCharset), this);
     charset_ = new QComboBox(this);
     charset_->setObjectName(QStringLiteral("characterSet"));
-    charset_->addItem(tr("UTF-8"), static_cast<int>(KxTextEncoding::Utf8));
-    charset_->addItem(tr("Windows-1252"), static_cast<int>(KxTextEncoding::Cp1252));
+    charset_->addItem(kxQtString(kxStrUtf8), static_cast<int>(KxTextEncoding::Utf8));
+    charset_->addItem(kxQtString(kxStrCp1252), static_cast<int>(KxTextEncoding::Cp1252));
     charsetLabel->setBuddy(charset_);
     connect(charset_, &QComboBox::activated, this, &KxImportFieldsPage::readAgainAs);
     auto* charsetRow = new QHBoxLayout;
@@ -82,7 +84,7 @@ KxImportFieldsPage::KxImportFieldsPage(KxImportWizardState& state, QWidget* pare
     layout->addWidget(scan, 2, 1, 2, 1);
     layout->addWidget(resetButton, 3, 0, Qt::AlignLeft);
     layout->addLayout(charsetRow, 5, 0, 1, 2);
-    layout->addWidget(new QLabel(tr("To change the field order, click on a field and drag it up or down the list. "), this),
+    layout->addWidget(new QLabel(kxQtString(kxStrFieldOrderTip), this),
                       4, 0, 1, 2);
     layout->setRowStretch(1, 1);
 
@@ -101,7 +103,7 @@ void KxImportFieldsPage::activated() {
     if (!state_.source || shownGeneration_ == state_.sourceGeneration) return;
     shownGeneration_ = state_.sourceGeneration;
     dataLabel_->setText(
-        tr("&Data in \"%1\"").arg(QString::fromStdString(std::string(kxFileNameOf(state_.path)))));
+        kxQtString(kxStrImportDataIn).arg(QString::fromStdString(std::string(kxFileNameOf(state_.path)))));
     // A text file's character set as the reader took it; a database has its own.
     const bool text = state_.type != KxImportType::Database;
     KxTextEncoding encoding = KxTextEncoding::Cp1252;
@@ -166,7 +168,7 @@ void KxImportFieldsPage::showRow(std::size_t row) {
     }
     // Empty lines face the fields that have no column.
     while (data_->count() < fields_->count()) data_->addItem(QString());
-    rowLabel_->setText(tr("%1 of %2").arg(count == 0 ? 0 : row_ + 1).arg(count));
+    rowLabel_->setText(kxQtString(kxStrPositionOf).arg(count == 0 ? 0 : row_ + 1).arg(count));
     previous_->setEnabled(row_ > 0);
     next_->setEnabled(row_ + 1 < count);
 }

@@ -3,6 +3,9 @@
 #include "app/KxUi.h"
 #include "transfer/KxImportWizard.h"
 #include "transfer/TransferFilters.h"
+#include "app/AppStrings.h"
+#include "transfer/TransferStrings.h"
+#include "views/KxQtText.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -14,24 +17,24 @@
 #include <QVBoxLayout>
 
 KxImportFilePage::KxImportFilePage(KxImportWizardState& state, QWidget* parent)
-    : KxWizardPage(tr("File Type and Name"), parent), state_(state) {
-    auto* types = new QGroupBox(tr("File type"), this);
-    comma_ = new QRadioButton(tr("&Comma Separated (*.csv, *.txt)"), types);
-    tab_ = new QRadioButton(tr("&Tab Separated (*.tab, *.tsv, *.txt)"), types);
-    database_ = new QRadioButton(tr("&Rolva (*.rlv)"), types);
+    : KxWizardPage(kxQtString(kxStrFileTypeStep), parent), state_(state) {
+    auto* types = new QGroupBox(kxQtString(kxStrFileType), this);
+    comma_ = new QRadioButton(kxQtString(kxStrTypeComma), types);
+    tab_ = new QRadioButton(kxQtString(kxStrTypeTab), types);
+    database_ = new QRadioButton(kxQtString(kxStrTypeRolva), types);
     auto* typeLayout = new QVBoxLayout(types);
     for (QRadioButton* button : {comma_, tab_, database_}) typeLayout->addWidget(button);
 
-    auto* nameLabel = new QLabel(tr("File &name:"), this);
+    auto* nameLabel = new QLabel(kxQtString(kxStrImportFileName), this);
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("fileName"));
     nameLabel->setBuddy(name_);
-    auto* browse = new QPushButton(tr("B&rowse..."), this);
+    auto* browse = new QPushButton(kxQtString(kxStrNewDbBrowse), this);
     browse->setObjectName(QStringLiteral("browse"));
     connect(browse, &QPushButton::clicked, this, &KxImportFilePage::browse);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(tr("Choose the type of the file to import and its name."), this), 0, 0, 1, 2);
+    layout->addWidget(new QLabel(kxQtString(kxStrImportFileIntro), this), 0, 0, 1, 2);
     layout->addWidget(types, 1, 0, 1, 2);
     layout->addWidget(nameLabel, 2, 0, 1, 2);
     layout->addWidget(name_, 3, 0);
@@ -61,7 +64,7 @@ void KxImportFilePage::selectType(KxImportType type) { typeButton(type)->setChec
 
 void KxImportFilePage::browse() {
     KxFileDialogRequest request;
-    request.title = "Import";
+    request.title = kxString(kxStrImportDialogTitle);
     request.directory = state_.lastImportDir;
     request.filter = kxImportFilter(selectedType());
     request.defaultSuffix = "txt";

@@ -3,6 +3,8 @@
 #include "app/KxWizard.h"
 #include "transfer/KxImportFieldsPage.h"
 #include "transfer/KxImportFilePage.h"
+#include "transfer/TransferStrings.h"
+#include "views/KxQtText.h"
 
 void kxBuildImportWizard(KxWizard& wizard, KxImportWizardState& state) {
     wizard.addPage([&state](QWidget* parent) { return new KxImportFilePage(state, parent); });
@@ -21,7 +23,7 @@ KxImportChoice kxImportChoiceOf(KxImportWizardState& state) {
 std::optional<KxImportChoice> kxRunImportWizard(QWidget* parent, KxUi& ui, const KxDatabase& db,
                                                 const KxFieldSelection& selection, const std::string& lastImportDir) {
     KxImportWizardState state{ui, db, selection, lastImportDir};
-    KxWizard wizard(QObject::tr("Import Wizard"), ui, parent);
+    KxWizard wizard(kxQtString(kxStrImportWizardTitle), ui, parent);
     kxBuildImportWizard(wizard, state);
     if (wizard.exec() != QDialog::Accepted) return std::nullopt;
     return kxImportChoiceOf(state);

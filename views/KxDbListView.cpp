@@ -13,6 +13,7 @@
 #include "values/TypeCodes.h"
 #include "views/ListRows.h"
 #include "views/KxQtText.h"
+#include "views/PaneStrings.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -40,8 +41,8 @@ std::pair<bool, bool> runCategoryDialog(QWidget* parent, KxDbDoc& doc) {
 
 KxDbListView::KxDbListView(KxDbDoc& doc, QWidget* parent)
     : KxListPaneWidget(parent), doc_(doc), model_(new KxRecordTableModel(doc, this)), list_(new QTableView(this)),
-      lookupLabel_(new QLabel(tr("Look up:"), this)), lookup_(new QLineEdit(this)),
-      categories_(new QComboBox(this)), showAll_(new QPushButton(tr("&Show All"), this)),
+      lookupLabel_(new QLabel(kxQtString(kxStrLookUp), this)), lookup_(new QLineEdit(this)),
+      categories_(new QComboBox(this)), showAll_(new QPushButton(kxQtString(kxStrShowAll), this)),
       categoryEditor_(runCategoryDialog) {
     list_->setObjectName(QStringLiteral("recordList"));
     list_->setModel(model_);
@@ -65,21 +66,21 @@ KxDbListView::KxDbListView(KxDbDoc& doc, QWidget* parent)
     list_->viewport()->installEventFilter(this);
 
     lookup_->setObjectName(QStringLiteral("lookupBox"));
-    lookup_->setToolTip(tr("Type the first characters of the first field."));
+    lookup_->setToolTip(kxQtString(kxStrLookUpTip));
     lookup_->installEventFilter(this);
     categories_->setObjectName(QStringLiteral("categoryBox"));
-    categories_->setToolTip(tr("Displays only records in the selected category."));
+    categories_->setToolTip(kxQtString(kxStrCategoryFilterTip));
     categories_->setMaxVisibleItems(17);
     showAll_->setObjectName(QStringLiteral("showAllButton"));
-    showAll_->setToolTip(tr("Return to the complete database"));
+    showAll_->setToolTip(kxQtString(kxStrShowAllTip));
     showAll_->setAutoDefault(false);
     showAll_->setShortcut(QKeySequence()); // Alt+S is the window's Show All Records
 
     const int edge = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
     const QFontMetrics metrics(font());
-    categories_->setFixedWidth(std::max(metrics.horizontalAdvance(QStringLiteral("Edit Categories...")) + 2 * edge + 50,
+    categories_->setFixedWidth(std::max(metrics.horizontalAdvance(kxQtString(kxStrEditCategoriesItem)) + 2 * edge + 50,
                                         categories_->minimumSizeHint().width()));
-    showAll_->setFixedWidth(std::max(metrics.horizontalAdvance(tr("Show All")) + 2 * edge + 10, 74));
+    showAll_->setFixedWidth(std::max(metrics.horizontalAdvance(kxQtString(kxStrShowAll).remove(QLatin1Char('&'))) + 2 * edge + 10, 74));
 
     auto* bottom = new QHBoxLayout;
     bottom->setContentsMargins(4, 2, 4, 2);

@@ -8,6 +8,7 @@
 #include "views/KxFieldCtrlFactory.h"
 #include "views/KxLabelCtrl.h"
 #include "views/KxQtText.h"
+#include "views/PaneStrings.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -20,7 +21,6 @@
 #include <algorithm>
 
 namespace {
-const char* const kEditCategoriesText = "Edit Categories...";
 
 int heightOf(QWidget* w) {
     return w->maximumHeight() < QWIDGETSIZE_MAX ? w->maximumHeight() : w->sizeHint().height();
@@ -38,10 +38,10 @@ KxDbRecordCtrl::KxDbRecordCtrl(KxDbDoc& doc, QWidget* parent) : QFrame(parent), 
 
     category_ = new QComboBox(content_);
     category_->setObjectName(QStringLiteral("KxRecordComboBox"));
-    category_->setToolTip(tr("Category for this record"));
+    category_->setToolTip(kxQtString(kxStrRecordCategoryTip));
     const QFontMetrics metrics(category_->font());
     const int edge = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-    category_->setFixedWidth(metrics.horizontalAdvance(QString::fromLatin1(kEditCategoriesText)) + 2 * edge + 50);
+    category_->setFixedWidth(metrics.horizontalAdvance(kxQtString(kxStrEditCategoriesItem)) + 2 * edge + 50);
     category_->hide();
     connect(category_, &QComboBox::activated, this, [this](int index) { chooseCategory(index); });
 }
@@ -156,7 +156,7 @@ void KxDbRecordCtrl::fillCategoryBox() {
     filling_ = true;
     category_->clear();
     for (const auto& [slot, name] : session_.categoryEntries()) category_->addItem(kxQt(name), slot);
-    category_->addItem(QString::fromLatin1(kEditCategoriesText), kEditCategoriesItem);
+    category_->addItem(kxQtString(kxStrEditCategoriesItem), kEditCategoriesItem);
     const int at = category_->findData(static_cast<int>(session_.category()));
     category_->setCurrentIndex(at >= 0 ? at : category_->count() - 2);
     filling_ = wasFilling;

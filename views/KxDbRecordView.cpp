@@ -5,6 +5,9 @@
 #include "editors/KxEditCategoriesDialog.h"
 #include "values/FieldValue.h"
 #include "views/KxDbRecordCtrl.h"
+#include "app/AppStrings.h"
+#include "views/PaneStrings.h"
+#include "views/KxQtText.h"
 
 #include <QFocusEvent>
 #include <QFontMetrics>
@@ -17,21 +20,21 @@
 
 namespace {
 struct ButtonSpec {
-    const char* text;
+    int text; // numbers of the string table
     KxCommand command;
-    const char* toolTip;
+    int toolTip;
 };
 
 constexpr ButtonSpec kButtons[KxDbRecordView::kButtonCount] = {
-    {"&New", KxCommand::NewRecord, "Create a new record"},
-    {"&Clone", KxCommand::CloneRecord, "Clone this record"},
-    {"&Delete", KxCommand::DeleteRecord, "Delete the current record"},
-    {"Ed&it", KxCommand::Edit, "Edit this record"},
-    {"F&inished", KxCommand::Done, "Finish editing this record"},
-    {"&Permanently Delete", KxCommand::PermanentlyDelete, "Discards record, cannot undo"},
-    {"&Undelete", KxCommand::Undelete, "Restores record"},
-    {"Ed&it", KxCommand::Edit, "Edit this record"},
-    {"F&inished", KxCommand::Done, "Finish editing this record"},
+    {kxStrNewRecordButton, KxCommand::NewRecord, kxStrNewRecordTip},
+    {kxStrCloneButton, KxCommand::CloneRecord, kxStrCloneRecordTip},
+    {kxStrDeleteButton, KxCommand::DeleteRecord, kxStrDeleteRecordTip},
+    {kxStrEditButton, KxCommand::Edit, kxStrEditRecordTip},
+    {kxStrFinishedButton, KxCommand::Done, kxStrFinishedTip},
+    {kxStrPermanentlyDeleteButton, KxCommand::PermanentlyDelete, kxStrPermanentlyDeleteTip},
+    {kxStrUndeleteButton, KxCommand::Undelete, kxStrUndeleteTip},
+    {kxStrEditButton, KxCommand::Edit, kxStrEditRecordTip},
+    {kxStrFinishedButton, KxCommand::Done, kxStrFinishedTip},
 };
 
 // The buttons of a group share the width of the widest text, with room of two average
@@ -61,11 +64,11 @@ KxDbRecordView::KxDbRecordView(KxDbDoc& doc, QWidget* parent) : KxRecordPaneWidg
     auto* buttonRow = new QHBoxLayout;
     buttonRow->setContentsMargins(0, 0, 0, 0);
     for (std::size_t i = 0; i < kButtonCount; ++i) {
-        auto* b = new QPushButton(tr(kButtons[i].text), this);
+        auto* b = new QPushButton(kxQtString(kButtons[i].text), this);
         // The letter stays underlined; the window's own key for the command (Alt+N for New
         // Record, ...) runs it, which a second owner of the key would make ambiguous.
         b->setShortcut(QKeySequence());
-        b->setToolTip(tr(kButtons[i].toolTip));
+        b->setToolTip(kxQtString(kButtons[i].toolTip));
         b->setFocusPolicy(Qt::TabFocus);
         const KxCommand command = kButtons[i].command;
         connect(b, &QPushButton::clicked, this, [this, command] { emit commandRequested(command); });

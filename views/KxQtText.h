@@ -2,6 +2,7 @@
 // Text crossing between the database (Windows-1252 bytes) and the widgets (QString).
 
 #include "Cp1252.h"
+#include "KxStrings.h"
 
 #include <QString>
 
@@ -11,6 +12,9 @@
 inline QString kxQt(std::string_view cp1252) {
     return QString::fromStdString(kxToUtf8(cp1252));
 }
+
+// A numbered text (see KxStrings.h) for a widget.
+inline QString kxQtString(int id) { return kxQt(kxString(id)); }
 
 // A character Windows-1252 cannot hold becomes '?'.
 inline std::string kx1252(const QString& text) {

@@ -4,6 +4,9 @@
 #include "FieldDisplay.h"
 #include "KxDatabase.h"
 #include "KxStrings.h"
+#include "editors/CategoryEditing.h"
+#include "editors/EditorStrings.h"
+#include "views/PaneStrings.h"
 #include "RecordChunk.h"
 #include "Sort.h"
 #include "TextCollation.h"
@@ -168,18 +171,11 @@ std::optional<std::size_t> kxLookupRow(const KxDatabase& db, bool deletedMode,
 
 std::vector<KxCategoryChoice> kxCategoryChoices(const KxDatabase& db, bool withAll, bool withEdit) {
     std::vector<KxCategoryChoice> choices;
-    if (withAll) choices.push_back({"All", kAllCategories});
-    std::vector<KxCategoryChoice> named;
-    KxCategoryEditor categories(const_cast<KxDatabase&>(db)); // read only: names
-    for (std::size_t slot = 1; slot < KxCategoryEditor::kSlots; ++slot)
-        if (std::string name = categories.categoryName(slot); !name.empty())
-            named.push_back({name, static_cast<std::uint16_t>(slot)});
-    std::stable_sort(named.begin(), named.end(), [](const KxCategoryChoice& a, const KxCategoryChoice& b) {
-        return kxCompareTextNoCase(a.text, b.text) < 0;
-    });
-    choices.insert(choices.end(), named.begin(), named.end());
+    if (withAll) choices.push_back({kxString(kxStrAllCategories), kAllCategories});
+    for (auto& [slot, name] : kxSortedCategoryNames(db))
+        choices.push_back({std::move(name), static_cast<std::uint16_t>(slot)});
     choices.push_back({kxString(kxStrUnfiled), 0});
-    if (withEdit) choices.push_back({"Edit Categories...", kxEditCategoriesChoice});
+    if (withEdit) choices.push_back({kxString(kxStrEditCategoriesItem), kxEditCategoriesChoice});
     return choices;
 }
 

@@ -4,14 +4,9 @@
 #include "KxDatabase.h"
 #include "app/DbDoc.h"
 #include "views/ListRows.h"
+#include "views/PaneStrings.h"
 
 #include <algorithm>
-
-namespace {
-const char* const kLookupMessage =
-    "The \"Look up\" field only operates when you have selected a text, number, or multiple choice field for "
-    "the first column in the List Window.  Date, time, and checkbox fields do not support look up.";
-} // namespace
 
 void KxListState::reset() {
     selectedCategoryIndex = -1;
@@ -54,7 +49,7 @@ KxLookupStep KxListState::lookup(KxDbDoc& doc, const std::vector<std::uint32_t>&
     KxLookupStep step;
     if (typed.empty()) return step;
     if (lookupColumn < 0 || static_cast<std::size_t>(lookupColumn) >= columns.size()) {
-        doc.ui().message(kLookupMessage, KxUi::kCaption, KxButtons::Ok, KxIcon::Warning, KxAnswer::Ok);
+        doc.ui().message(kxString(kxStrLookupNotAvailable), KxUi::kCaption, KxButtons::Ok, KxIcon::Warning, KxAnswer::Ok);
         step.clearText = true;
         return step;
     }

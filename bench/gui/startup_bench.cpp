@@ -6,6 +6,7 @@
 #include "app/KxDbAppInstanceQt.h"
 #include "app/KxDbMainFrame.h"
 #include "app/KxUiQt.h"
+#include "TestFiles.h"
 
 #include <QApplication>
 
@@ -19,14 +20,9 @@
 #include <string>
 
 namespace {
-std::string scratchDirectory() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "rolva-bench-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) std::abort();
-    return pattern;
-}
-
 void BM_StartUpToIdleWindow(benchmark::State& state) {
-    const std::string dir = scratchDirectory();
+    const TempDir scratch("bench");
+    const std::string dir = scratch.path();
     KxStartOptions options;
     options.settingsPath = dir + "/rolvadesk.ini";
     options.setProcessLocale = false;

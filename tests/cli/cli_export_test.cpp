@@ -10,11 +10,6 @@
 
 namespace {
 
-std::string readText(const std::string& path) {
-    const auto bytes = readFileBytes(path);
-    return {bytes.begin(), bytes.end()};
-}
-
 class CliExport : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -35,7 +30,7 @@ TEST_F(CliExport, CommaSeparatedWithLabels) {
     const auto r = box.run({"export", path, box.file("out.csv")});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "exported 2 records to " + box.file("out.csv") + "\n");
-    EXPECT_EQ(readText(box.file("out.csv")),
+    EXPECT_EQ(readFileText(box.file("out.csv")),
               "\"Name\",\"Price\",\"Lent\",\"Category\"\r\n"
               "\"Caf\xC3\xA9\",\"\",\"0\",\"Unfiled\"\r\n"
               "\"Saw \"\"big\"\"\",\"12.5\",\"1\",\"Unfiled\"\r\n");
@@ -45,7 +40,7 @@ TEST_F(CliExport, ChosenFieldsTabsAndWindows1252) {
     const auto r = box.run({"export", path, box.file("out"), "--type", "tab", "--fields", "lent,#1",
                             "--no-labels", "--encoding", "cp1252"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(readText(box.file("out.tab")), "\"0\"\t\"Caf\xE9\"\r\n\"1\"\t\"Saw \"\"big\"\"\"\r\n");
+    EXPECT_EQ(readFileText(box.file("out.tab")), "\"0\"\t\"Caf\xE9\"\r\n\"1\"\t\"Saw \"\"big\"\"\"\r\n");
     EXPECT_EQ(box.run({"export", path, box.file("x.csv"), "--fields", "Nothing"}).status, 2);
     EXPECT_EQ(box.run({"export", path, box.file("x.csv"), "--type", "xls"}).status, 2);
     EXPECT_EQ(box.run({"export", path, box.file("x.csv"), "--range", "some"}).status, 2);
@@ -54,16 +49,16 @@ TEST_F(CliExport, ChosenFieldsTabsAndWindows1252) {
 TEST_F(CliExport, StructureOnlyAndExistingTargets) {
     const std::string out = box.file("out.csv");
     ASSERT_EQ(box.run({"export", path, out, "--range", "structure", "--fields", "Category"}).status, 0);
-    EXPECT_EQ(readText(out), "\"Category\"\r\n");
+    EXPECT_EQ(readFileText(out), "\"Category\"\r\n");
 
     const auto refused = box.run({"export", path, out});
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.err, "'" + out + "' already exists.\nDo you want to replace it?\n");
-    EXPECT_EQ(readText(out), "\"Category\"\r\n");
+    EXPECT_EQ(readFileText(out), "\"Category\"\r\n");
     const auto replaced = box.run({"export", path, out, "--yes"});
     EXPECT_EQ(replaced.status, 0);
     EXPECT_EQ(replaced.err, "") << "--yes answers the question without printing it";
-    EXPECT_NE(readText(out).find("Saw"), std::string::npos);
+    EXPECT_NE(readFileText(out).find("Saw"), std::string::npos);
 
     const auto self = box.run({"export", path, path, "--yes"});
     EXPECT_EQ(self.status, 1);

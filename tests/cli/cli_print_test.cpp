@@ -13,11 +13,6 @@
 
 namespace {
 
-std::string readText(const std::string& path) {
-    const auto bytes = readFileBytes(path);
-    return {bytes.begin(), bytes.end()};
-}
-
 std::string shippedTemplate(const std::string& name) {
     return (std::filesystem::path(ROLVA_SOURCE_DIR) / "templates" / name).string();
 }
@@ -52,7 +47,7 @@ TEST_F(CliPrint, ShippedTableTemplateByPath) {
     const auto r = box.run({"print", path, out, "--template", shippedTemplate("Table.htm"), "--title", "Stock <1>"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "printed to " + out + "\n");
-    const std::string html = readText(out);
+    const std::string html = readFileText(out);
     EXPECT_NE(html.find("<h1>Stock &lt;1&gt;</h1>"), std::string::npos);
     EXPECT_NE(html.find("<th>Name</th><th>Price</th><th>Category</th>"), std::string::npos);
     EXPECT_NE(html.find("<tr><td valign=\"top\">Bolt</td><td valign=\"top\">3.00</td>"), std::string::npos);
@@ -62,9 +57,9 @@ TEST_F(CliPrint, OptionsChooseTitleRangeLimitAndFields) {
     const std::string out = box.file("out.html");
     const std::string rows = box.file("rows.htm");
     ASSERT_EQ(box.run({"print", path, out, "--template", rows, "--limit", "1", "--title", "T"}).status, 0);
-    EXPECT_EQ(readText(out), "T:[Anvil][Bolt]");
+    EXPECT_EQ(readFileText(out), "T:[Anvil][Bolt]");
     ASSERT_EQ(box.run({"print", path, out, "--template", rows, "--fields", "Price", "--yes"}).status, 0);
-    EXPECT_EQ(readText(out), ":[3.00][3.00][3.00]");
+    EXPECT_EQ(readFileText(out), ":[3.00][3.00][3.00]");
     EXPECT_EQ(box.run({"print", path, out, "--limit", "-2"}).status, 2);
     EXPECT_EQ(box.run({"print", path, out, "--range", "structure"}).status, 2);
 }
@@ -78,7 +73,7 @@ TEST_F(CliPrint, TemplateNameFromTheFileCannotLeaveTheTemplateDirectories) {
     const auto r = box.run({"print", path, out, "--yes"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "Could not open the print template file " + hostile + ".\n");
-    EXPECT_EQ(readText(out), "stale");
+    EXPECT_EQ(readFileText(out), "stale");
 }
 
 TEST_F(CliPrint, AnExistingOutputIsReplacedOnlyWhenAskedAndComplete) {
@@ -88,12 +83,12 @@ TEST_F(CliPrint, AnExistingOutputIsReplacedOnlyWhenAskedAndComplete) {
     auto r = box.run({"print", path, out, "--template", rows});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "'" + out + "' already exists.\nDo you want to replace it?\n");
-    EXPECT_EQ(readText(out), "mine");
+    EXPECT_EQ(readFileText(out), "mine");
     // A missing template never costs the file.
     EXPECT_EQ(box.run({"print", path, out, "--template", box.file("none.htm"), "--yes"}).status, 1);
-    EXPECT_EQ(readText(out), "mine");
+    EXPECT_EQ(readFileText(out), "mine");
     ASSERT_EQ(box.run({"print", path, out, "--template", rows, "--yes", "--title", "T"}).status, 0);
-    EXPECT_EQ(readText(out), "T:[Anvil][Bolt][Chisel]");
+    EXPECT_EQ(readFileText(out), "T:[Anvil][Bolt][Chisel]");
 }
 
 TEST_F(CliPrint, TheDatabaseADirectoryOrALockedFileIsNeverTheOutput) {

@@ -148,8 +148,8 @@ TEST_F(ClipboardRecordTest, IncompleteRowsAreRefused) {
 }
 
 TEST_F(ClipboardRecordTest, LinesForOneFieldAreJoinedAndTheRecordIsPlaced) {
-    t.add({"Bea"});
-    t.add({"Zed"});
+    t.addRecord({"Bea"});
+    t.addRecord({"Zed"});
     t.db.fileHeader().setCategoryNameBytes(5, "Friends");
     // Three fields and five lines: lines four and five join line three in the last field
     // (Double, a calculation, is overwritten by its own result); one row moved to "None".

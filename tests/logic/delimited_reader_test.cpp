@@ -1,6 +1,7 @@
 #include "transfer/DelimitedReader.h"
 
 #include "KxDbError.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -27,24 +28,6 @@ Rows readAll(std::string_view text, char separator = ',') {
     KxDelimitedReader reader = KxDelimitedReader::fromMemory(text, separator);
     return readAll(reader);
 }
-
-class TempDir {
-  public:
-    TempDir() {
-        char name[] = "/tmp/delimited_reader_XXXXXX";
-        path_ = ::mkdtemp(name);
-    }
-    ~TempDir() { std::filesystem::remove_all(path_); }
-    std::string file(const std::string& name, const std::string& bytes) const {
-        std::string path = path_ + "/" + name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-    const std::string& path() const { return path_; }
-
-  private:
-    std::string path_;
-};
 
 TEST(DelimitedReader, BlanksAroundValuesAreRemoved) {
     EXPECT_EQ(readAll("a, b ,c"), (Rows{{"a", "b", "c"}}));
@@ -208,7 +191,7 @@ TEST(DelimitedReader, FilesAreReadWhole) {
     for (int i = 0; i < 200000; ++i)
         big += std::to_string(i) + ",\"quoted, " + std::to_string(i) + "\"\r\n";
     ASSERT_GT(big.size(), 4u << 20);
-    KxDelimitedReader reader = KxDelimitedReader::fromFile(dir.file("big.csv", big), ',');
+    KxDelimitedReader reader = KxDelimitedReader::fromFile(dir.write("big.csv", big), ',');
     EXPECT_EQ(reader.size(), big.size());
     const Rows rows = readAll(reader);
     ASSERT_EQ(rows.size(), 200000u);

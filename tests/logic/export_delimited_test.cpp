@@ -14,11 +14,6 @@
 
 namespace {
 
-std::string readText(const std::string& path) {
-    const auto bytes = readFileBytes(path);
-    return {bytes.begin(), bytes.end()};
-}
-
 class DelimitedExportTest : public ::testing::Test {
 protected:
     DelimitedExportTest()
@@ -38,7 +33,7 @@ protected:
         options.path = out.file("out.csv");
         KxExporter exporter(t.db, ui);
         EXPECT_TRUE(exporter.run(options, selections, view));
-        return readText(options.path);
+        return readFileText(options.path);
     }
 
     TestDatabase t;

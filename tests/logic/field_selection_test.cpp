@@ -52,8 +52,8 @@ TEST_F(FieldSelectionTest, EmptyLabelGetsDefaultNameOnlyWhenAsked) {
 }
 
 TEST_F(FieldSelectionTest, ValuesAreFormattedPerType) {
-    const std::size_t r = t.add({"Ann", "", "1234.5", "", ""}, 3);
-    const std::size_t empty = t.add({"Bob"});
+    const std::size_t r = t.addRecord({"Ann", "", "1234.5", "", ""}, 3);
+    const std::size_t empty = t.addRecord({"Bob"});
     auto plain = selection(false, true, true);
     plain.setOrder({0, 1, 2, 3, 4});
     const KxRecordChunk& record = t.db.liveChunk(r);

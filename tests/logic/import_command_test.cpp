@@ -22,7 +22,7 @@ protected:
     ImportCommandTest()
         : t({fieldSpec("Name", KxFieldType::Text), fieldSpec("Town", KxFieldType::Text),
              fieldSpec("Age", KxFieldType::Number)}),
-          settings(t.dir.file("rolvadesk.ini")) {}
+          settings(t.dir().file("rolvadesk.ini")) {}
 
     KxImportCommandResult run(std::uint16_t listCategory = kAllCategories) {
         KxImportCommandHooks hooks;
@@ -32,7 +32,7 @@ protected:
             entries = selection.entryCount();
             if (sourceText.empty() && !source) return std::nullopt;
             KxImportChoice choice;
-            choice.path = t.dir.path() + "/in/people.csv";
+            choice.path = t.dir().path() + "/in/people.csv";
             if (source) {
                 choice.source = std::move(source);
             } else {
@@ -46,7 +46,7 @@ protected:
         hooks.commit = [this] { ++commits; };
         hooks.changing = [this] { ++changes; };
         KxImportOptions options;
-        options.logPath = t.dir.file("log.txt");
+        options.logPath = t.dir().file("log.txt");
         return kxRunImportCommand(t.db, ui, settings, listCategory, hooks, options);
     }
 
@@ -84,7 +84,7 @@ public:
 
 TEST(ImportCommand, RefusedWithoutFieldsThatAreNotLabelOnly) {
     TestDb t({fieldSpec("Heading", KxFieldType::LabelOnly)});
-    KxSettings settings(t.dir.file("rolvadesk.ini"));
+    KxSettings settings(t.dir().file("rolvadesk.ini"));
     ScriptedUi ui;
     int calls = 0;
     KxImportCommandHooks hooks;
@@ -122,7 +122,7 @@ TEST_F(ImportCommandTest, RunsWithTheWizardsOrderAndRemembersTheDirectory) {
     EXPECT_EQ(t.column(0), (std::vector<std::string>{"Oslo", "Rome"}));
     EXPECT_EQ(t.column(1), (std::vector<std::string>{"Ann", "Bob"}));
     EXPECT_EQ(t.column(2), (std::vector<std::string>{"", ""}));
-    EXPECT_EQ(settings.readText("Rolva", "LastImportDir", ""), t.dir.path() + "/in/");
+    EXPECT_EQ(settings.readText("Rolva", "LastImportDir", ""), t.dir().path() + "/in/");
 }
 
 TEST_F(ImportCommandTest, AFailureKeepsTheRecordsImportedBeforeAndIsShown) {
@@ -144,7 +144,7 @@ TEST_F(ImportCommandTest, ErrorsOfferTheLogAndYesOpensIt) {
     ASSERT_TRUE(outcome.ran);
     EXPECT_EQ(ui.messages.back().text, kxString(kxStrShowImportLog));
     ASSERT_EQ(ui.opened.size(), 1u);
-    EXPECT_EQ(ui.opened[0], t.dir.file("log.txt"));
+    EXPECT_EQ(ui.opened[0], t.dir().file("log.txt"));
 }
 
 TEST_F(ImportCommandTest, AFirstRowOfLabelsIsRecognisedMatchedAndLeftOut) {

@@ -24,28 +24,28 @@ class DatabaseImportTest : public ::testing::Test {
 protected:
     DatabaseImportTest() : source(sourceFields(), 3, "source.rlv"), target(sourceFields()) {
         source.db.fileHeader().setCategoryNameBytes(4, "Home");
-        source.add({"Ann", "", "1"}, 4);
-        source.add({"Bob", "", "2"});
-        source.add({"Cid", "", ""});
-        source.add({"Del", "", "9"});
+        source.addRecord({"Ann", "", "1"}, 4);
+        source.addRecord({"Bob", "", "2"});
+        source.addRecord({"Cid", "", ""});
+        source.addRecord({"Del", "", "9"});
         source.db.deleteRecord(3);
         source.db.save();
     }
 
     KxImportResult import(std::uint16_t listCategory = kAllCategories) {
         KxDbImporter importer;
-        EXPECT_TRUE(importer.open(ui, source.path));
+        EXPECT_TRUE(importer.open(ui, source.path()));
         KxFieldSelection selection(target.db, kxImportSelectionOptions(listCategory));
         KxImportOptions options;
         options.listCategory = listCategory;
-        options.logPath = target.dir.file("log.txt");
+        options.logPath = target.dir().file("log.txt");
         options.offerLog = false;
         return kxRunImport(target.db, ui, importer, selection, options);
     }
 
     Texts logLines() const {
         Texts lines;
-        std::istringstream in(readText(target.dir.file("log.txt")));
+        std::istringstream in(readFileText(target.dir().file("log.txt")));
         for (std::string line; std::getline(in, line);) lines.push_back(line);
         return lines;
     }
@@ -66,7 +66,7 @@ protected:
 
 TEST_F(DatabaseImportTest, ColumnsAreNonLabelFieldsInFormOrderThenCategory) {
     KxDbImporter importer;
-    ASSERT_TRUE(importer.open(ui, source.path));
+    ASSERT_TRUE(importer.open(ui, source.path()));
     EXPECT_EQ(importer.columnCount(), 3u);
     EXPECT_EQ(importer.rowCount(), 3u); // deleted records are not imported
     EXPECT_EQ(importer.columnType(0), 1);
@@ -81,7 +81,7 @@ TEST_F(DatabaseImportTest, ColumnsAreNonLabelFieldsInFormOrderThenCategory) {
 }
 
 TEST_F(DatabaseImportTest, FirstImportTakesOverIdentitiesAndCategories) {
-    const auto before = readFileBytes(source.path);
+    const auto before = readFileBytes(source.path());
     const auto result = import();
     EXPECT_EQ(result.imported, 3u);
     EXPECT_EQ(target.column(0), (Texts{"Ann", "Bob", "Cid"}));
@@ -91,7 +91,7 @@ TEST_F(DatabaseImportTest, FirstImportTakesOverIdentitiesAndCategories) {
     EXPECT_EQ(KxCategoryEditor(target.db).categoryName(1), "Home"); // the first free slot
     EXPECT_EQ(target.db.liveCategory(0), 1);
     EXPECT_EQ(target.db.liveCategory(1), 0);
-    EXPECT_EQ(readFileBytes(source.path), before); // the source is only read
+    EXPECT_EQ(readFileBytes(source.path()), before); // the source is only read
 }
 
 TEST_F(DatabaseImportTest, SecondImportOfTheSameFileAddsNothing) {
@@ -129,11 +129,11 @@ TEST_F(DatabaseImportTest, DifferentTypesTurnTheCheckOffButNeverShareAnIdentity)
     import();
     // Qty goes to Name and Name to Qty: the types differ, so rows are not recognised again.
     KxDbImporter importer;
-    ASSERT_TRUE(importer.open(ui, source.path));
+    ASSERT_TRUE(importer.open(ui, source.path()));
     KxFieldSelection selection(target.db, kxImportSelectionOptions(kAllCategories));
     selection.setOrder({1, 0, 2});
     KxImportOptions options;
-    options.logPath = target.dir.file("log.txt");
+    options.logPath = target.dir().file("log.txt");
     options.offerLog = false;
     const auto result = kxRunImport(target.db, ui, importer, selection, options);
     EXPECT_EQ(result.imported, 3u);

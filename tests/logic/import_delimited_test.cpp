@@ -51,10 +51,10 @@ protected:
         return kxRunImport(t.db, ui, *importer, selection, options);
     }
 
-    std::string logPath() const { return t.dir.file("log.txt"); }
+    std::string logPath() const { return t.dir().file("log.txt"); }
     Texts logLines() const {
         Texts lines;
-        std::istringstream in(readText(logPath()));
+        std::istringstream in(readFileText(logPath()));
         for (std::string line; std::getline(in, line);) lines.push_back(line);
         return lines;
     }
@@ -81,8 +81,8 @@ TEST_F(DelimitedImportTest, ValuesAreConvertedCalculatedAndSorted) {
 }
 
 TEST_F(DelimitedImportTest, NewRecordsJoinExistingOnesInSortOrder) {
-    t.add({"Bob"});
-    t.add({"Dan"});
+    t.addRecord({"Bob"});
+    t.addRecord({"Dan"});
     import("Cid\nAmy\nEve\n");
     EXPECT_EQ(t.column(0), (Texts{"Amy", "Bob", "Cid", "Dan", "Eve"}));
 }
@@ -177,7 +177,7 @@ TEST_F(DelimitedImportTest, UnreadableSourcesGiveEngineErrors) {
     }
     EXPECT_EQ(source.rowCount(), 0u);
     try {
-        source.open(ui, t.dir.file("missing.csv"));
+        source.open(ui, t.dir().file("missing.csv"));
         FAIL() << "a missing file is refused";
     } catch (KxDbError e) {
         EXPECT_EQ(e, KxDbError::AccessDenied);
@@ -211,13 +211,13 @@ TEST_F(DelimitedImportTest, LogIsOfferedThenOpenedOrDeleted) {
 TEST_F(DelimitedImportTest, SourceIsLookedForBelowTheLastImportDirectory) {
     t.write("in.csv", "a,b\n");
     std::string path = "in.csv";
-    const auto found = kxLoadImportSource(ui, path, KxImportType::Comma, t.dir.path());
+    const auto found = kxLoadImportSource(ui, path, KxImportType::Comma, t.dir().path());
     ASSERT_NE(found, nullptr);
-    EXPECT_EQ(path, t.dir.file("in.csv"));
+    EXPECT_EQ(path, t.dir().file("in.csv"));
     EXPECT_EQ(found->columnCount(), 2u);
 
     path = "nope.csv";
-    EXPECT_EQ(kxLoadImportSource(ui, path, KxImportType::Comma, t.dir.path()), nullptr);
+    EXPECT_EQ(kxLoadImportSource(ui, path, KxImportType::Comma, t.dir().path()), nullptr);
     EXPECT_EQ(ui.lastMessage(), "Cannot find file nope.csv");
     path = t.write("blank.csv", " ,\n\n");
     EXPECT_EQ(kxLoadImportSource(ui, path, KxImportType::Comma, ""), nullptr);

@@ -15,17 +15,6 @@
 namespace {
 using Names = std::vector<std::string>;
 
-std::string readText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void writeText(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
 class Schedule : public ::testing::Test {
   protected:
     KxInstallSchedule scheduleOf(const std::string& database) {
@@ -66,7 +55,7 @@ TEST(InstallScheduleValues, SectionNamesAreReadThroughA1024ByteBuffer) {
 }
 
 TEST_F(Schedule, UsersWithTheDatabaseInSectionOrder) {
-    writeText(settings, "[Settings]\nTools=Installed=0 \n"
+    writeFileText(settings, "[Settings]\nTools=Installed=0 \n"
                         "[user:Carl]\nTools=Installed=0 \n"
                         "[User:Ann]\nTools=Installed=1 \nGarden=Installed=0 \n"
                         "[User:Bob]\nTOOLS=Installed=0 \n"
@@ -84,25 +73,25 @@ TEST_F(Schedule, UsersWithTheDatabaseInSectionOrder) {
 TEST_F(Schedule, SectionsBeyondTheFirst1024BytesOfNamesAreNotSeen) {
     std::string text;
     for (int i = 0; i < 20; ++i) text += "[Filler" + std::string(50, 'x') + std::to_string(i) + "]\nA=1\n";
-    writeText(settings, text + "[User:Ann]\nTools=Installed=0 \n");
+    writeFileText(settings, text + "[User:Ann]\nTools=Installed=0 \n");
     EXPECT_TRUE(scheduleOf("/data/Tools.rlv").usersWithDatabase(false).empty());
 }
 
 TEST_F(Schedule, MarkWritesTheValueWithItsTrailingBlankAndThePath) {
-    writeText(settings, "[User:Ann]\nTools=Installed=1 \nGarden=Installed=0 \n");
+    writeFileText(settings, "[User:Ann]\nTools=Installed=1 \nGarden=Installed=0 \n");
     KxInstallSchedule schedule = scheduleOf("/data/Tools.rlv");
     schedule.mark("Ann", true);
     schedule.mark("Bob", false);
-    EXPECT_EQ(readText(settings), "[User:Ann]\nGarden=Installed=0 \nTools=Installed=0 \n"
+    EXPECT_EQ(readFileText(settings), "[User:Ann]\nGarden=Installed=0 \nTools=Installed=0 \n"
                                   "[DB:Tools]\nFile=/data/Tools.rlv\n"
                                   "[User:Bob]\nTools=Installed=1 \n");
 }
 
 TEST_F(Schedule, UntickingAPendingUserCancelsTheInstallationAndKeepsTheKey) {
-    writeText(settings, "[User:Ann]\nTools=Installed=0 \n[User:Bob]\nTools=Installed=0 \n");
+    writeFileText(settings, "[User:Ann]\nTools=Installed=0 \n[User:Bob]\nTools=Installed=0 \n");
     // Bob's name comes back from the list in another case: he is not unticked.
     scheduleOf("/data/Tools.rlv").schedule({"BOB"});
-    EXPECT_EQ(readText(settings), "[User:Ann]\nTools=Installed=1 \n"
+    EXPECT_EQ(readFileText(settings), "[User:Ann]\nTools=Installed=1 \n"
                                   "[User:Bob]\nTools=Installed=0 \n"
                                   "[DB:Tools]\nFile=/data/Tools.rlv\n");
     EXPECT_EQ(scheduleOf("/data/Tools.rlv").usersWithDatabase(true), (Names{"Bob"}));
@@ -110,16 +99,16 @@ TEST_F(Schedule, UntickingAPendingUserCancelsTheInstallationAndKeepsTheKey) {
 
 TEST_F(Schedule, NobodyTickedAndNobodyWithTheDatabaseWritesNothing) {
     const std::string before = "[User:Ann]\nGarden=Installed=0 \n";
-    writeText(settings, before);
+    writeFileText(settings, before);
     scheduleOf("/data/Tools.rlv").schedule({});
-    EXPECT_EQ(readText(settings), before);
+    EXPECT_EQ(readFileText(settings), before);
 }
 
 TEST_F(Schedule, UsersNoLongerListedWhoHadTheDatabaseBecomeNotPending) {
     // Carl is not among the handheld users any more; Dora never had this database.
-    writeText(settings, "[User:Carl]\nTools=Installed=0 \n[User:Dora]\nGarden=Installed=0 \n");
+    writeFileText(settings, "[User:Carl]\nTools=Installed=0 \n[User:Dora]\nGarden=Installed=0 \n");
     scheduleOf("/data/Tools.rlv").schedule({"Ann"});
-    EXPECT_EQ(readText(settings), "[User:Carl]\nTools=Installed=1 \n"
+    EXPECT_EQ(readFileText(settings), "[User:Carl]\nTools=Installed=1 \n"
                                   "[User:Dora]\nGarden=Installed=0 \n"
                                   "[User:Ann]\nTools=Installed=0 \n"
                                   "[DB:Tools]\nFile=/data/Tools.rlv\n");
@@ -138,7 +127,7 @@ TEST(HandheldChoices, EveryUserInIndexOrderTickedIgnoringCase) {
     TempDir dir;
     const std::string list = dir.file("users.txt");
     const std::string longName(120, 'L');
-    writeText(list, "Ann\n" + longName + "\nBob\n");
+    writeFileText(list, "Ann\n" + longName + "\nBob\n");
     KxHandheldUsersFile users(list);
     const auto choices = kxHandheldChoices(users, {"bob", longName, "Zed"});
     ASSERT_EQ(choices.size(), 3u);

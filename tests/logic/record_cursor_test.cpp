@@ -11,11 +11,11 @@ namespace {
 class RecordCursorTest : public ::testing::Test {
 protected:
     RecordCursorTest() : t({fieldSpec("Name", KxFieldType::Text)}) {
-        for (int i = 0; i < 6; ++i) t.add({"r" + std::to_string(i)}, static_cast<std::uint16_t>(i % 2));
+        for (int i = 0; i < 6; ++i) t.addRecord({"r" + std::to_string(i)}, static_cast<std::uint16_t>(i % 2));
         for (std::size_t i = 0; i < 6; ++i)
             t.db.setLiveAttributeBits(i, (i == 1 || i == 4) ? kAttrFound : 0, (i == 1 || i == 4) ? 0 : kAttrFound);
-        t.add({"d0"}, 1);
-        t.add({"d1"}, 1);
+        t.addRecord({"d0"}, 1);
+        t.addRecord({"d1"}, 1);
         t.db.deleteRecord(6);
         t.db.deleteRecord(6);
     }

@@ -20,15 +20,6 @@
 
 namespace {
 
-std::string readText(const std::string& path) {
-    const auto bytes = readFileBytes(path);
-    return {bytes.begin(), bytes.end()};
-}
-
-void writeText(const std::string& path, const std::string& text) {
-    writeFileBytes(path, {text.begin(), text.end()});
-}
-
 const std::string kRowsTemplate =
     "<%BEGIN_RECORDS%>[<%PRIMARY_LABEL%>:<%PRIMARY_FIELD%>"
     "<%BEGIN_FIELDS%>|<%LABEL%>=<%FIELD%><%END_FIELDS%>]<%END_RECORDS%>";
@@ -47,7 +38,7 @@ protected:
         t.addRecord({"Bo", "", "No"});
         t.addRecord({"Cy", "10"});
         t.addDeletedRecord({"Gone"});
-        writeText(dir.file("rows.htm"), kRowsTemplate);
+        writeFileText(dir.file("rows.htm"), kRowsTemplate);
     }
 
     int run(int mode, bool deleted = false, int limit = -1, KxWaitBox* box = nullptr,
@@ -55,7 +46,7 @@ protected:
         KxDatabaseHtmlReport report(ui, t.db, selection, view);
         return report.generate(box, dir.file("rows.htm"), dir.file("out.htm"), "T", mode, deleted, limit);
     }
-    std::string output() const { return readText(dir.file("out.htm")); }
+    std::string output() const { return readFileText(dir.file("out.htm")); }
 
     TestDatabase t;
     KxFieldSelection selection;
@@ -102,8 +93,8 @@ TEST_F(ReportAdapterTest, ProgressReachesTheEndAndCancelStops) {
 TEST_F(ReportAdapterTest, TemplateNamesFromTheDatabaseStayInTheTemplateDirectories) {
     const std::string templates = dir.file("templates");
     std::filesystem::create_directory(templates);
-    writeText(templates + "/Mine.htm", "<%TITLE%>");
-    writeText(dir.file("secret.htm"), "secret <%TITLE%>");
+    writeFileText(templates + "/Mine.htm", "<%TITLE%>");
+    writeFileText(dir.file("secret.htm"), "secret <%TITLE%>");
     const std::vector<std::string> dirs{templates + "/", dir.file("empty") + "/"};
     KxDatabaseHtmlReport report(ui, t.db, selection, {});
     auto named = [&](const std::string& name) {

@@ -4,6 +4,7 @@
 
 #include "KxDbError.h"
 #include "PosixFile.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -344,25 +345,11 @@ TEST(HtmlReport, HostileTemplatesEnd) {
 
 class ReportFiles : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char name[] = "/tmp/report_template_XXXXXX";
-        dir_ = ::mkdtemp(name);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
+    std::string write(const std::string& name, const std::string& bytes) { return dir.write(name, bytes); }
+    static std::string read(const std::string& path) { return readFileText(path); }
 
-    std::string write(const std::string& name, const std::string& bytes) {
-        std::string path = dir_ + "/" + name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-    static std::string read(const std::string& path) {
-        std::ifstream file(path, std::ios::binary);
-        std::ostringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
-
-    std::string dir_;
+    TempDir dir;
+    const std::string dir_ = dir.path();
 };
 
 TEST_F(ReportFiles, GenerateWritesTheOutputFile) {

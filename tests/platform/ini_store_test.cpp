@@ -1,5 +1,5 @@
 #include "IniStore.h"
-#include "ScratchDir.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -27,18 +27,18 @@ ino_t inodeOf(const std::string& path) {
 } // namespace
 
 TEST(IniStore, WriteCreatesFileAndParentsAndLeavesNoTemporaryFiles) {
-    ScratchDir dir;
+    TempDir dir;
     KxIniStore store(dir.file("config/rolva/rolvadesk.ini"));
     EXPECT_FALSE(store.fileExists());
     EXPECT_FALSE(store.read("Rolva", "Version"));
     ASSERT_TRUE(store.write("Rolva", "Version", "1.0"));
-    EXPECT_EQ(ScratchDir::readFile(store.path()), "[Rolva]\nVersion=1.0\n");
+    EXPECT_EQ(readFileText(store.path()), "[Rolva]\nVersion=1.0\n");
     EXPECT_EQ(store.read("rolva", "VERSION"), "1.0");
     EXPECT_EQ(filesIn(dir.file("config/rolva")), std::vector<std::string>{"rolvadesk.ini"});
 }
 
 TEST(IniStore, DeletingFromAMissingFileDoesNotCreateIt) {
-    ScratchDir dir;
+    TempDir dir;
     KxIniStore store(dir.file("s.ini"));
     EXPECT_TRUE(store.removeKey("A", "k"));
     EXPECT_TRUE(store.removeSection("A"));
@@ -46,20 +46,20 @@ TEST(IniStore, DeletingFromAMissingFileDoesNotCreateIt) {
 }
 
 TEST(IniStore, NullValueDeletesTheKeyAndRefusedWritesLeaveTheFileAlone) {
-    ScratchDir dir;
+    TempDir dir;
     KxIniStore store(dir.file("s.ini"));
     ASSERT_TRUE(store.write("A", "k", "v"));
     ASSERT_TRUE(store.write("A", "j", "w"));
     ASSERT_TRUE(store.write("A", "K", std::nullopt));
     EXPECT_FALSE(store.read("A", "k"));
     EXPECT_FALSE(store.write("A", "j", "line\nbreak"));
-    EXPECT_EQ(ScratchDir::readFile(store.path()), "[A]\nj=w\n");
+    EXPECT_EQ(readFileText(store.path()), "[A]\nj=w\n");
     ASSERT_TRUE(store.removeSection("a"));
     EXPECT_TRUE(store.sectionNames().empty());
 }
 
 TEST(IniStore, UnchangedContentIsNotRewritten) {
-    ScratchDir dir;
+    TempDir dir;
     KxIniStore store(dir.file("s.ini"));
     ASSERT_TRUE(store.write("A", "k", "v"));
     ino_t before = inodeOf(store.path());
@@ -68,9 +68,9 @@ TEST(IniStore, UnchangedContentIsNotRewritten) {
 }
 
 TEST(IniStore, ReplacingKeepsPermissionsAndSymbolicLinks) {
-    ScratchDir dir;
+    TempDir dir;
     std::string real = dir.file("real.ini");
-    ScratchDir::writeFile(real, "[A]\nk=1\n");
+    writeFileText(real, "[A]\nk=1\n");
     ::chmod(real.c_str(), 0640);
     std::string link = dir.file("link.ini");
     ASSERT_EQ(::symlink("real.ini", link.c_str()), 0);
@@ -82,11 +82,11 @@ TEST(IniStore, ReplacingKeepsPermissionsAndSymbolicLinks) {
     EXPECT_TRUE(S_ISLNK(st.st_mode));
     ASSERT_EQ(::stat(real.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
-    EXPECT_EQ(ScratchDir::readFile(real), "[A]\nk=2\n");
+    EXPECT_EQ(readFileText(real), "[A]\nk=2\n");
 }
 
 TEST(IniStore, UnreadableOrOversizedFilesAreNeverOverwritten) {
-    ScratchDir dir;
+    TempDir dir;
     std::string asDirectory = dir.file("dir.ini");
     std::filesystem::create_directory(asDirectory);
     KxIniStore odd(asDirectory);
@@ -95,7 +95,7 @@ TEST(IniStore, UnreadableOrOversizedFilesAreNeverOverwritten) {
 
     std::string big = dir.file("big.ini");
     std::string content = "[A]\nk=" + std::string(KxIniStore::kMaxFileSize, 'x') + "\n";
-    ScratchDir::writeFile(big, content);
+    writeFileText(big, content);
     KxIniStore huge(big);
     EXPECT_FALSE(huge.read("A", "k"));
     EXPECT_FALSE(huge.write("A", "k", "v"));
@@ -103,7 +103,7 @@ TEST(IniStore, UnreadableOrOversizedFilesAreNeverOverwritten) {
 }
 
 TEST(IniStore, AFailedWriteKeepsTheOldFile) {
-    ScratchDir dir;
+    TempDir dir;
     KxIniStore store(dir.file("s.ini"));
     ASSERT_TRUE(store.write("A", "k", "old"));
 
@@ -124,7 +124,7 @@ TEST(IniStore, AFailedWriteKeepsTheOldFile) {
 }
 
 TEST(IniStore, UpdateWritesSeveralChangesAtOnceOrNothing) {
-    ScratchDir dir;
+    TempDir dir;
     KxIniStore store(dir.file("s.ini"));
     ASSERT_TRUE(store.update([](KxIniDocument& doc) {
         return doc.setValue("User:Ann", "Sales", "Installed=0 ") &&

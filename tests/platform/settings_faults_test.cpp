@@ -4,11 +4,12 @@
 
 #include "AtomicFile.h"
 #include "FaultInjection.h"
-#include "ScratchDir.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <sys/stat.h>
 
 namespace {
@@ -20,7 +21,7 @@ std::string readAll(const std::string& path) {
     return text.str();
 }
 
-std::size_t entryCount(const ScratchDir& dir) {
+std::size_t entryCount(const TempDir& dir) {
     return static_cast<std::size_t>(
         std::distance(std::filesystem::directory_iterator(dir.path()), {}));
 }
@@ -28,7 +29,7 @@ std::size_t entryCount(const ScratchDir& dir) {
 class SettingsFaults : public ::testing::TestWithParam<bool> {};
 
 TEST_P(SettingsFaults, EveryFailingCallKeepsTheOldFile) {
-    ScratchDir dir;
+    TempDir dir;
     const std::string path = dir.file("rolvadesk.ini");
     const std::string old = "[Settings]\nUserName=old\n";
     const std::string next = "[Settings]\nUserName=new\n";
@@ -57,7 +58,7 @@ TEST_P(SettingsFaults, EveryFailingCallKeepsTheOldFile) {
 INSTANTIATE_TEST_SUITE_P(Writes, SettingsFaults, ::testing::Bool());
 
 TEST(SettingsFiles, AFifoIsRefusedAtOnceNeitherReadNorReplaced) {
-    ScratchDir dir;
+    TempDir dir;
     const std::string path = dir.file("rolvadesk.ini");
     ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
     EXPECT_EQ(kxReadWholeFile(path, 1 << 20).status, KxReadStatus::Failed);
