@@ -8,6 +8,7 @@
 
 #include "SearchChunk.h"
 #include "editors/FieldEditorCommand.h"
+#include "editors/EditorStrings.h"
 
 namespace {
 class RecordingHooks : public KxSchemaChangeHooks {

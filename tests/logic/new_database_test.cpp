@@ -4,6 +4,7 @@
 #include "doc_test_support.h"
 
 #include "app/NewDatabaseName.h"
+#include "transfer/TransferStrings.h"
 
 #include <filesystem>
 

@@ -7,6 +7,7 @@
 #include "app/DisplayModes.h"
 #include "app/RecordClipboardText.h"
 #include "app/RecordCommands.h"
+#include "app/AppStrings.h"
 
 #include <filesystem>
 

@@ -1,6 +1,6 @@
 #include "app/Settings.h"
 
-#include "../platform/ScratchDir.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@ namespace {
 
 class SettingsTest : public ::testing::Test {
   protected:
-    ScratchDir dir;
+    TempDir dir;
     std::string path = dir.file("rolvadesk.ini");
     KxSettings settings{path};
 };
@@ -17,10 +17,10 @@ class SettingsTest : public ::testing::Test {
 
 TEST_F(SettingsTest, FirstRunWritesTheVersionOnce) {
     EXPECT_TRUE(settings.initialiseIfMissing());
-    EXPECT_EQ(ScratchDir::readFile(path), "[Rolva]\nVersion=1.0\n");
+    EXPECT_EQ(readFileText(path), "[Rolva]\nVersion=1.0\n");
     settings.write(kxSettingLastFile, "/d/a.rlv");
     EXPECT_FALSE(settings.initialiseIfMissing());
-    EXPECT_EQ(ScratchDir::readFile(path), "[Rolva]\nVersion=1.0\nLastFile=/d/a.rlv\n");
+    EXPECT_EQ(readFileText(path), "[Rolva]\nVersion=1.0\nLastFile=/d/a.rlv\n");
 }
 
 TEST_F(SettingsTest, DefaultsOfAFreshFile) {
@@ -46,7 +46,7 @@ TEST_F(SettingsTest, DefaultsOfAFreshFile) {
 }
 
 TEST_F(SettingsTest, TheDefaultFontFromTheFile) {
-    ScratchDir::writeFile(path, "[DefaultFont]\nFont = DejaVu Sans \nSize=12\nItalic=1\nBold=5\n");
+    writeFileText(path, "[DefaultFont]\nFont = DejaVu Sans \nSize=12\nItalic=1\nBold=5\n");
     KxDefaultFont font = settings.defaultFont();
     EXPECT_EQ(font.face, "DejaVu Sans");
     EXPECT_EQ(font.pointSize, 12);
@@ -57,7 +57,7 @@ TEST_F(SettingsTest, TheDefaultFontFromTheFile) {
 
 TEST_F(SettingsTest, EqualsSignsInNamesBecomeUnderscores) {
     ASSERT_TRUE(settings.writeText("DB:a=b", "x=y", "1"));
-    EXPECT_EQ(ScratchDir::readFile(path), "[DB:a_b]\nx_y=1\n");
+    EXPECT_EQ(readFileText(path), "[DB:a_b]\nx_y=1\n");
     EXPECT_EQ(settings.readText("DB:a=b", "x=y"), "1");
     EXPECT_EQ(settings.readText("db:A_B", "X_Y"), "1");
     EXPECT_TRUE(settings.removeSection("DB:a=b"));
@@ -78,7 +78,7 @@ TEST_F(SettingsTest, Integers) {
     EXPECT_EQ(settings.read(kxSettingLastAppSizeW), 1024);
     EXPECT_EQ(settings.read(kxSettingLastAppPosX), -8);
 
-    ScratchDir::writeFile(path, "[Rolva]\nShowToolTips=\nLastAppSizeW= 12px\nLastAppSizeH=junk\n"
+    writeFileText(path, "[Rolva]\nShowToolTips=\nLastAppSizeW= 12px\nLastAppSizeH=junk\n"
                                 "LastAppPosX=99999999999\nLastAppPosY=-99999999999\n");
     EXPECT_EQ(settings.read(kxSettingShowToolTips), -1); // empty: the default
     EXPECT_EQ(settings.read(kxSettingLastAppSizeW), 12);
@@ -89,10 +89,10 @@ TEST_F(SettingsTest, Integers) {
 
 TEST_F(SettingsTest, Hexadecimal) {
     settings.write(kxSettingUserId, 0x5A0BC3FFu);
-    EXPECT_EQ(ScratchDir::readFile(path), "[Rolva]\nUserId=5a0bc3ff\n");
+    EXPECT_EQ(readFileText(path), "[Rolva]\nUserId=5a0bc3ff\n");
     EXPECT_EQ(settings.read(kxSettingUserId), 0x5A0BC3FFu);
 
-    ScratchDir::writeFile(path, "[Rolva]\nA=0x1F\nB=\nC=123456789ab\nD=zz\n");
+    writeFileText(path, "[Rolva]\nA=0x1F\nB=\nC=123456789ab\nD=zz\n");
     EXPECT_EQ(settings.readHex("Rolva", "A", 7), 0x1Fu);
     EXPECT_EQ(settings.readHex("Rolva", "B", 7), 7u);
     EXPECT_EQ(settings.readHex("Rolva", "C", 7), 0xFFFFFFFFu);

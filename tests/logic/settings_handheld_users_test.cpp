@@ -1,7 +1,7 @@
 #include "install/HandheldNameFetch.h"
 #include "install/HandheldUsers.h"
 
-#include "../platform/ScratchDir.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -21,9 +21,9 @@ TEST(HandheldUsersFile, OneNamePerLine) {
 }
 
 TEST(HandheldUsersFile, CountAndNameIntoTheCallersBuffer) {
-    ScratchDir dir;
+    TempDir dir;
     std::string list = dir.file(std::string(KxHandheldUsersFile::kFileName));
-    ScratchDir::writeFile(list, "Ann\n" + std::string(120, 'L') + "\n");
+    writeFileText(list, "Ann\n" + std::string(120, 'L') + "\n");
     KxHandheldUsersFile users(list);
     ASSERT_EQ(users.userCount(), 2);
 
@@ -45,7 +45,7 @@ TEST(HandheldUsersFile, CountAndNameIntoTheCallersBuffer) {
 }
 
 TEST(HandheldUsersFile, NoFileMeansNoUsers) {
-    ScratchDir dir;
+    TempDir dir;
     KxHandheldUsersFile users(dir.file("missing.txt"));
     EXPECT_EQ(users.userCount(), 0);
     EXPECT_TRUE(kxHandheldUserNames(users).empty());
@@ -53,7 +53,7 @@ TEST(HandheldUsersFile, NoFileMeansNoUsers) {
 }
 
 TEST(HandheldUsersFile, AFifoMeansNoUsersAtOnce) {
-    ScratchDir dir;
+    TempDir dir;
     const std::string fifo = dir.file("users.fifo");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     KxHandheldUsersFile users(fifo); // would wait for a writer for ever if it blocked
@@ -67,9 +67,9 @@ TEST(HandheldUsersFile, WhereTheListLives) {
 }
 
 TEST(HandheldNameFetcher, TheLargerBufferStaysInUse) {
-    ScratchDir dir;
+    TempDir dir;
     std::string list = dir.file("users.txt");
-    ScratchDir::writeFile(list, "Ann\n" + std::string(150, 'x') + "\nBob\n");
+    writeFileText(list, "Ann\n" + std::string(150, 'x') + "\nBob\n");
     KxHandheldUsersFile users(list);
 
     KxHandheldNameFetcher fetcher(users);

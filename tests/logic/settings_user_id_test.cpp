@@ -1,6 +1,6 @@
 #include "app/DesktopUserId.h"
 
-#include "../platform/ScratchDir.h"
+#include "TestFiles.h"
 #include "Crc32.h"
 
 #include <gtest/gtest.h>
@@ -68,7 +68,7 @@ TEST(DesktopUserId, TheTimeIsCutTo32Bits) {
 }
 
 TEST(DesktopUserId, MadeOnceAndStored) {
-    ScratchDir dir;
+    TempDir dir;
     KxSettings settings(dir.file("s.ini"));
     ScriptedUsers users;
     users.names = {"Ann"};
@@ -82,11 +82,11 @@ TEST(DesktopUserId, MadeOnceAndStored) {
 }
 
 TEST(DesktopUserId, AStoredZeroCountsAsMissing) {
-    ScratchDir dir;
-    ScratchDir::writeFile(dir.file("s.ini"), "[Rolva]\nUserId=0\n");
+    TempDir dir;
+    writeFileText(dir.file("s.ini"), "[Rolva]\nUserId=0\n");
     KxSettings settings(dir.file("s.ini"));
     ScriptedUsers none;
     EXPECT_EQ(kxDesktopUserId(settings, none, [] { return kNow; }),
               static_cast<std::uint32_t>(kNow));
-    EXPECT_EQ(ScratchDir::readFile(dir.file("s.ini")), "[Rolva]\nUserId=6553f100\n");
+    EXPECT_EQ(readFileText(dir.file("s.ini")), "[Rolva]\nUserId=6553f100\n");
 }
