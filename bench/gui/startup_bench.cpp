@@ -43,15 +43,14 @@ void BM_StartUpToIdleWindow(benchmark::State& state) {
         std::filesystem::remove(options.settingsPath);
         state.ResumeTiming();
     }
-    std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_StartUpToIdleWindow)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 } // namespace
 
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    const std::string home = scratchDirectory();
-    ::setenv("XDG_CONFIG_HOME", home.c_str(), 1); // the recent-file list stays out of the user's store
+    const TempDir home("bench-home");
+    ::setenv("XDG_CONFIG_HOME", home.path().c_str(), 1); // the recent-file list stays out of the user's store
 
     const auto before = std::chrono::steady_clock::now();
     QApplication app(argc, argv);
@@ -62,6 +61,5 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::filesystem::remove_all(home);
     return 0;
 }
