@@ -5,10 +5,6 @@
 
 #include <string_view>
 
-std::int64_t kxSystemNow() {
-    return static_cast<std::int64_t>(std::time(nullptr));
-}
-
 std::uint32_t kxFreshUserId(const KxHandheldUserSource& users, std::int64_t nowSeconds) {
     auto id = static_cast<std::uint32_t>(nowSeconds);
     if (std::optional<std::string> name = kxFirstHandheldUser(users)) {

@@ -3,6 +3,7 @@
 // It is made once, from the time and the name of the first handheld user, and kept in the
 // settings as "UserId".
 
+#include "Clock.h"
 #include "app/Settings.h"
 #include "install/HandheldUsers.h"
 
@@ -11,9 +12,6 @@
 #include <functional>
 
 using KxNowFunction = std::function<std::int64_t()>;
-
-// Seconds since 1970 from the system clock.
-std::int64_t kxSystemNow();
 
 // The current time in seconds since 1970, cut to 32 bits, plus the CRC-32 of the first
 // handheld user's name; the time alone when there is no user or the name cannot be had.

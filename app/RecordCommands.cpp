@@ -1,5 +1,6 @@
 #include "app/RecordCommands.h"
 
+#include "Clock.h"
 #include "app/AppStrings.h"
 #include "RecordChunk.h"
 #include "RecordHandle.h"
@@ -262,6 +263,6 @@ void KxRecordCommands::writeDeletionLog() {
     if (!doc_.isOpen()) return;
     const std::string path = kxDeletionLogPath(doc_.settings().path());
     // A log that could not be written is said, never passed over in silence.
-    if (!kxAppendDeletionLog(path, kxDeletionLogText(doc_.database(), std::time(nullptr))))
+    if (!kxAppendDeletionLog(path, kxDeletionLogText(doc_.database(), static_cast<std::time_t>(kxSystemNow()))))
         throw KxDbError::CannotOpenOther;
 }

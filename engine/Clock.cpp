@@ -21,7 +21,8 @@ std::uint32_t kxSystemLocalStandardTime() {
 namespace {
 KxClock systemClock() {
     return {kxSystemLocalStandardTime,
-            [] { std::this_thread::sleep_for(std::chrono::seconds(1)); }};
+            [] { std::this_thread::sleep_for(std::chrono::seconds(1)); },
+            [] { return static_cast<std::int64_t>(std::time(nullptr)); }};
 }
 KxClock& current() {
     static KxClock clock = systemClock();
@@ -35,5 +36,8 @@ void kxSetClock(KxClock clock) {
     KxClock fallback = systemClock();
     if (!clock.now) clock.now = fallback.now;
     if (!clock.sleepOneSecond) clock.sleepOneSecond = fallback.sleepOneSecond;
+    if (!clock.secondsSince1970) clock.secondsSince1970 = fallback.secondsSince1970;
     current() = std::move(clock);
 }
+
+std::int64_t kxSystemNow() { return current().secondsSince1970(); }

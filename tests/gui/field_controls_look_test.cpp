@@ -5,6 +5,7 @@
 
 #include "views/KxCategoryCtrl.h"
 #include "views/KxCheckBoxCtrl.h"
+#include "Clock.h"
 #include "views/KxCtrlClock.h"
 #include "views/KxCtrlMetrics.h"
 #include "views/KxDateCtrl.h"
@@ -62,7 +63,7 @@ FieldValue value(int type, const char* text) {
 }
 
 TEST(FieldControlsLook, EveryKindInAColumn) {
-    kxSetCtrlClock([] { return QDateTime(QDate(2024, 7, 15), QTime(10, 20, 30)); });
+    kxSetClock({{}, {}, [] { return QDateTime(QDate(2024, 7, 15), QTime(10, 20, 30)).toSecsSinceEpoch(); }});
     ControlColumn column;
     using Num = KxNumericCtrl;
     std::vector<QWidget*> singleLine;
@@ -125,7 +126,7 @@ TEST(FieldControlsLook, EveryKindInAColumn) {
     EXPECT_EQ(narrow->text(), QString(14, QLatin1Char('*')));
 
     saveScreenshot(column.host(), QStringLiteral("controls.png"));
-    kxSetCtrlClock({});
+    kxSetClock({});
 }
 
 // In the form's read-only mode every box shows the window's colour where an editable one is

@@ -1,5 +1,6 @@
 #include "views/KxCategoryCtrl.h"
 #include "views/KxCheckBoxCtrl.h"
+#include "Clock.h"
 #include "views/KxCtrlClock.h"
 #include "views/KxCtrlMetrics.h"
 #include "views/KxDateCtrl.h"
@@ -58,7 +59,7 @@ FieldValue time(int h, int m, int s) {
 class FieldControls : public ::testing::Test {
   protected:
     void SetUp() override {
-        kxSetCtrlClock([] { return QDateTime(QDate(2024, 7, 15), QTime(10, 20, 30)); });
+        kxSetClock({{}, {}, [] { return QDateTime(QDate(2024, 7, 15), QTime(10, 20, 30)).toSecsSinceEpoch(); }});
         kxSetOverwriteMode(false);
         host_ = std::make_unique<QWidget>();
         layout_ = new QVBoxLayout(host_.get());
@@ -66,7 +67,7 @@ class FieldControls : public ::testing::Test {
     }
     void TearDown() override {
         host_.reset();
-        kxSetCtrlClock({});
+        kxSetClock({});
         kxSetOverwriteMode(false);
     }
 

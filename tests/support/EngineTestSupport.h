@@ -20,7 +20,7 @@
 class FixedClock {
   public:
     explicit FixedClock(std::uint32_t now) : now_(now) {
-        kxSetClock({[this] { return now_; }, [this] { ++now_; }});
+        kxSetClock({[this] { return now_; }, [this] { ++now_; }, {}});
     }
     ~FixedClock() { kxSetClock({}); }
     FixedClock(const FixedClock&) = delete;
