@@ -27,7 +27,7 @@ int runNew(CliContext& c) {
     db.createUnsaved(path, kRolvaTypeTag, kOpenDocument, cliUserId());
     db.header().setModificationStamp(cliFreshStamp());
     kxBuildNewDatabaseSchema(db, specs, kNewDatabaseAttributes);
-    db.save();
+    cliSave(db);
     c.out << "created " << path << " with " << specs.size() << " fields\n";
     return 0;
 }

@@ -201,6 +201,8 @@ const std::map<int, std::string>& table() {
         {kxStrDetailNotADatabase, "%s is not a Rolva database: it does not begin with the signature that "
                                   "every Rolva database carries. None of your databases is damaged."},
         {kxStrDetailHeldByOther, "Another program has %s open. Close the database there and try again."},
+        {kxStrDetailHeldByProgram, "Another program (%s, process %s) has %s open. Close the database there and "
+                                   "try again."},
         {kxStrDetailWriteProtected, "%s is write-protected: you may read it but not change it. Copy it to "
                                     "a folder of your own or change its permissions to work with it."},
         {kxStrDetailNoReadAccess, "You have no permission to read %s."},
