@@ -64,6 +64,8 @@ TEST(LockHolder, AChildProcessIsNamedWithItsId) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
+        ::close(ready[0]);
+        ::close(release[1]); // the parent's end: closing it lets the child go
         ::prctl(PR_SET_NAME, "lockkeeper");
         const int fd = ::open(path.c_str(), O_RDWR);
         const char ok = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? '1' : '0';
@@ -72,13 +74,16 @@ TEST(LockHolder, AChildProcessIsNamedWithItsId) {
         (void)!::read(release[0], &done, 1); // until the parent has looked
         ::_exit(0);
     }
+    ::close(ready[1]);
+    ::close(release[0]);
     char ok = 0;
-    ASSERT_EQ(::read(ready[0], &ok, 1), 1);
-    const auto holder = kxFindLockHolder(path);
+    const bool told = ::read(ready[0], &ok, 1) == 1;
+    const auto holder = told ? kxFindLockHolder(path) : std::nullopt;
     ::close(release[1]);
+    ::close(ready[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
-    for (const int fd : {ready[0], ready[1], release[0]}) ::close(fd);
+    ASSERT_TRUE(told);
     ASSERT_EQ(ok, '1');
     ASSERT_TRUE(holder.has_value());
     EXPECT_EQ(holder->pid, child);
