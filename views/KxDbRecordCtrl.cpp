@@ -79,7 +79,12 @@ void KxDbRecordCtrl::showRecord(std::int32_t index, bool rebuild) {
 bool KxDbRecordCtrl::showInSameWindows(std::int32_t index) {
     if (items_.empty() || content_->isAncestorOf(QApplication::focusWidget())) return false;
     session_.take(-1); // gives the previous record back
-    session_.take(index);
+    try {
+        session_.take(index);
+    } catch (...) {
+        showInNewWindows(KxDbDoc::kNoRecord); // a record that cannot be taken leaves the form empty
+        throw;
+    }
     if (!session_.holds()) return false;
     const std::vector<ItemPlan> plans = planItems();
     if (!std::equal(plans.begin(), plans.end(), items_.begin(), items_.end(),
