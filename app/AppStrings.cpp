@@ -70,6 +70,8 @@ const KxStringTable& kxAppStrings() {
         {kxStrDetailNoReadAccess, "You have no permission to read %s."},
         {kxStrDetailNotWritten, "%s could not be written."},
         {kxStrDetailSaveElsewhere, "Choose another name or folder in the Save As dialog that follows."},
+        {kxStrDetailHeldByProgram, "Another program (%s, process %s) has %s open. Close the database there and "
+                                   "try again."},
         {57600, "Create a new database\nNew Database"},
         {57601, "Open an existing database\nOpen Database"},
         {57602, "Close the open database\nClose Database"},

@@ -64,6 +64,7 @@ inline constexpr int kxStrDetailWriteProtected = 2952;
 inline constexpr int kxStrDetailNoReadAccess = 2953;
 inline constexpr int kxStrDetailNotWritten = 2954;
 inline constexpr int kxStrDetailSaveElsewhere = 2955;
+inline constexpr int kxStrDetailHeldByProgram = 2957; // the program's name, its process id, the file
 // Every command id of the main window is also the number of its status-bar prompt and tool
 // tip, "prompt\ntool tip" (57600 New Database ... 32835 the deletion log).
 

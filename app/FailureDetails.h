@@ -8,8 +8,11 @@
 #include <string>
 
 // A failed open: the file is not a database at all, another program holds it, it is
-// write-protected, or it may not be read.
+// write-protected, or it may not be read. A holder the system names is named.
 std::string kxOpenFailureDetail(const std::string& path, KxDbError code);
 
-// A failed save: the path and the system's reason, and that Save As follows.
+// A failed save: the path and the system's reason, or that the file is write-protected or
+// held by another program (the tool's whole detail) ...
+std::string kxSaveFailureReason(const std::string& path, KxDbError code);
+// ... and, in the desktop, that Save As follows.
 std::string kxSaveFailureDetail(const std::string& path, KxDbError code);

@@ -1,6 +1,7 @@
 #include "CliCategory.h"
 
 #include "CliArgs.h"
+#include "CliSession.h"
 #include "Categories.h"
 #include "KxDatabase.h"
 #include "KxStrings.h"
@@ -43,5 +44,5 @@ std::optional<std::uint16_t> cliCategoryForNewRecord(KxDatabase& db, KxUi& ui, c
 
 void cliSaveChanged(KxDatabase& db) {
     db.header().setAttributes(static_cast<std::uint16_t>(db.header().attributes() | kAttrModified));
-    db.save();
+    cliSave(db);
 }

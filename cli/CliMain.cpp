@@ -1,5 +1,7 @@
 #include "CliCommand.h"
 
+#include "CliArgs.h"
+#include "CliSession.h"
 #include "KxDbError.h"
 #include "CliStrings.h"
 
@@ -42,6 +44,7 @@ int rolvaMain(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return 2;
     }
     CliContext context{std::vector<std::string>(args.begin() + 1, args.end()), out, err};
+    (void)cliTakeFailureDetail(KxDbError::None); // nothing of an earlier run in this process
     try {
         return it->run(context);
     } catch (const CliUsageError& e) {
@@ -50,6 +53,8 @@ int rolvaMain(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return 2;
     } catch (KxDbError code) {
         err << "error " << kxCode(code) << ": " << kxDbErrorMessage(code) << "\n";
+        if (const std::string detail = cliTakeFailureDetail(code); !detail.empty())
+            err << cliFromDatabaseText(detail) << "\n";
         return 1;
     } catch (const std::bad_alloc&) {
         err << "error 19: " << kxDbErrorMessage(KxDbError::OutOfMemory) << "\n";

@@ -3,6 +3,7 @@
 #include "KxDatabase.h"
 #include "Paths.h"
 #include "app/DesktopUserId.h"
+#include "app/FailureDetails.h"
 #include "app/Settings.h"
 #include "install/HandheldUsers.h"
 
@@ -26,14 +27,49 @@ std::uint32_t cliUserId() {
     return kxDesktopUserId(settings, users);
 }
 
-std::unique_ptr<KxDatabase> cliOpenForReading(const std::string& path) {
+namespace {
+struct NotedDetail {
+    KxDbError code = KxDbError::None;
+    std::string detail;
+};
+NotedDetail& noted() {
+    static NotedDetail detail;
+    return detail;
+}
+
+std::unique_ptr<KxDatabase> openDatabase(const std::string& path, std::uint16_t flags, std::uint32_t user) {
     auto db = std::make_unique<KxDatabase>();
-    db->open(path, kOpenReadShared, 0);
+    try {
+        db->open(path, flags, user);
+    } catch (KxDbError e) {
+        cliNoteFailureDetail(e, kxOpenFailureDetail(path, e));
+        throw;
+    }
     return db;
+}
+} // namespace
+
+void cliNoteFailureDetail(KxDbError code, std::string detail) { noted() = {code, std::move(detail)}; }
+
+std::string cliTakeFailureDetail(KxDbError code) {
+    std::string detail = noted().code == code ? std::move(noted().detail) : std::string();
+    noted() = {};
+    return detail;
+}
+
+std::unique_ptr<KxDatabase> cliOpenForReading(const std::string& path) {
+    return openDatabase(path, kOpenReadShared, 0);
 }
 
 std::unique_ptr<KxDatabase> cliOpenForWriting(const std::string& path) {
-    auto db = std::make_unique<KxDatabase>();
-    db->open(path, kOpenDocument, cliUserId());
-    return db;
+    return openDatabase(path, kOpenDocument, cliUserId());
+}
+
+void cliSave(KxDatabase& db, const std::optional<std::string>& target) {
+    try {
+        db.save(target);
+    } catch (KxDbError e) {
+        cliNoteFailureDetail(e, kxSaveFailureReason(target ? *target : db.fileName(), e));
+        throw;
+    }
 }

@@ -1,8 +1,11 @@
 #pragma once
 // What every command shares: the desktop's user id and opening a database.
 
+#include "KxDbError.h"
+
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 class KxDatabase;
@@ -16,6 +19,14 @@ std::uint32_t cliUserId();
 // is made or changed.
 std::uint32_t cliFreshStamp();
 
-// Opens a database for reading (shared) or for changing (read-write, deny other writers).
+// Opens a database for reading (shared) or for changing (read-write, deny other writers). A
+// failure notes what the file tells (not a database, held by another program, write-protected).
 std::unique_ptr<KxDatabase> cliOpenForReading(const std::string& path);
 std::unique_ptr<KxDatabase> cliOpenForWriting(const std::string& path);
+// Saves the database (as `target` when given); a failure notes where and why.
+void cliSave(KxDatabase& db, const std::optional<std::string>& target = std::nullopt);
+
+// The detail of a failure travels beside its code, as in the desktop: noted where the file is
+// known, printed after the product's message where the failure ends, and only for its code.
+void cliNoteFailureDetail(KxDbError code, std::string detail);
+std::string cliTakeFailureDetail(KxDbError code);

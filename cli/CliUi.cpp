@@ -16,3 +16,11 @@ KxAnswer CliUi::message(const std::string& text, const std::string& caption, KxB
     if (assumeYes_ && buttons == KxButtons::RetryCancel) return KxAnswer::Cancel;
     return defaultAnswer;
 }
+
+KxAnswer CliUi::messageWithDetail(const std::string& text, const std::string& detail, const std::string& caption,
+                                  KxButtons buttons, KxIcon icon, KxAnswer defaultAnswer) {
+    const std::size_t before = messages_;
+    const KxAnswer answer = message(text, caption, buttons, icon, defaultAnswer);
+    if (messages_ > before && !detail.empty()) err_ << cliFromDatabaseText(detail) << "\n";
+    return answer;
+}

@@ -13,6 +13,9 @@ public:
 
     KxAnswer message(const std::string& text, const std::string& caption, KxButtons buttons,
                      KxIcon icon, KxAnswer defaultAnswer) override;
+    // The detail goes on the line after a message that was printed.
+    KxAnswer messageWithDetail(const std::string& text, const std::string& detail, const std::string& caption,
+                               KxButtons buttons, KxIcon icon, KxAnswer defaultAnswer) override;
 
     // How many messages were shown; a command that showed a refusal exits 1.
     std::size_t messageCount() const { return messages_; }

@@ -28,7 +28,7 @@ int runNew(CliContext& c) {
     db.createUnsaved(path, kRolvaTypeTag, kOpenDocument, cliUserId());
     db.header().setModificationStamp(cliFreshStamp());
     kxBuildNewDatabaseSchema(db, specs, kNewDatabaseAttributes);
-    db.save();
+    cliSave(db);
     c.out << cliText(kxStrCliCreated, {path, std::to_string(specs.size())}) << "\n";
     return 0;
 }

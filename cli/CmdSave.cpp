@@ -13,7 +13,7 @@ int runSave(CliContext& c) {
     args.expectPositional(1, 1);
     auto db = cliOpenForWriting(args.positional()[0]);
     const auto target = args.option("as");
-    db->save(target);
+    cliSave(*db, target);
     c.out << cliText(kxStrCliSaved, {db->fileName()}) << "\n";
     return 0;
 }

@@ -23,6 +23,8 @@ struct KxFormRow {
     bool labelRight = false;
     int labelPercent = 0;     // where the label ends and the control starts
     int controlPercent = 99;  // where the control ends
+
+    bool operator==(const KxFormRow&) const = default;
 };
 
 // The current form layout's items, none when it has no layout.

@@ -53,31 +53,60 @@ QSize KxDbRecordCtrl::minimumSizeHint() const { return {80, 60}; }
 // ---- building -------------------------------------------------------------------------------
 
 void KxDbRecordCtrl::showRecord(std::int32_t index, bool rebuild) {
-    setUpdatesEnabled(false);
+    // Windows there are repaint only what changes in them; new ones are painted once, whole.
     filling_ = true;
-    category_->clear();
-    category_->hide();
-    session_.take(-1); // gives the previous record back
-    // Controls are made per record: which items show depends on the record's values.
-    clearItems();
-    (void)rebuild;
+    layoutHeld_ = true;
+    bool reused = false;
     try {
-        session_.take(index);
-        if (session_.holds()) {
-            createItems();
-            fillItems();
-            fillCategoryBox();
-            category_->show();
+        reused = !rebuild && showInSameWindows(index);
+        if (!reused) {
+            setUpdatesEnabled(false);
+            showInNewWindows(index);
         }
     } catch (...) {
         filling_ = false;
+        layoutHeld_ = false;
         setUpdatesEnabled(true);
         throw;
     }
     filling_ = false;
+    layoutHeld_ = false;
     scroll_->setValue(0);
     layoutItems();
-    setUpdatesEnabled(true);
+    if (!reused) setUpdatesEnabled(true);
+}
+
+bool KxDbRecordCtrl::showInSameWindows(std::int32_t index) {
+    if (items_.empty() || content_->isAncestorOf(QApplication::focusWidget())) return false;
+    session_.take(-1); // gives the previous record back
+    try {
+        session_.take(index);
+    } catch (...) {
+        showInNewWindows(KxDbDoc::kNoRecord); // a record that cannot be taken leaves the form empty
+        throw;
+    }
+    if (!session_.holds()) return false;
+    const std::vector<ItemPlan> plans = planItems();
+    if (!std::equal(plans.begin(), plans.end(), items_.begin(), items_.end(),
+                    [](const ItemPlan& plan, const Item& item) { return plan == item.plan; }))
+        return false;
+    lastFocused_.clear(); // as on a new form
+    showValues(false);
+    fillCategoryBox();
+    return true;
+}
+
+void KxDbRecordCtrl::showInNewWindows(std::int32_t index) {
+    category_->clear();
+    category_->hide();
+    session_.take(-1); // gives the previous record back before its windows go
+    clearItems();
+    session_.take(index);
+    if (!session_.holds()) return;
+    createItems(planItems());
+    fillItems();
+    fillCategoryBox();
+    category_->show();
 }
 
 void KxDbRecordCtrl::clearItems() {
@@ -90,21 +119,18 @@ void KxDbRecordCtrl::clearItems() {
     lastFocused_.clear();
 }
 
-void KxDbRecordCtrl::createItems() {
+// Which items show depends on the record's values.
+std::vector<KxDbRecordCtrl::ItemPlan> KxDbRecordCtrl::planItems() const {
     const KxHeaderChunk& header = doc_.database().header();
     const auto rows = kxShownFormRows(header, session_.readOnlyForm(), [this](std::size_t field) {
         return !session_.record().rawValue(field).empty();
     });
-    kxSetFocusScope(content_);
+    std::vector<ItemPlan> plans;
+    plans.reserve(rows.size());
     for (const KxFormRow& row : rows) {
         const KxFieldDef& def = header.fields[row.field];
-        Item item;
-        item.row = row;
-        item.label = new KxLabelCtrl(kxQt(def.label), content_);
-        item.label->setAlignment((row.labelRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-        itemWindows_.push_back(item.label);
-
-        KxFieldCtrlSpec spec;
+        ItemPlan plan{row, def.label, {}};
+        KxFieldCtrlSpec& spec = plan.spec;
         spec.type = static_cast<int>(row.type);
         spec.field = row.field;
         spec.decimals = static_cast<int>(def.typeOption);
@@ -114,14 +140,31 @@ void KxDbRecordCtrl::createItems() {
             const KxItemListChunk& list = doc_.database().itemListOf(row.field);
             for (std::size_t i = 0; i < list.itemCount(); ++i) spec.items.push_back(list.itemText(i));
         }
-        item.ctrl = kxCreateFormCtrl(spec, content_);
+        plans.push_back(std::move(plan));
+    }
+    return plans;
+}
+
+void KxDbRecordCtrl::createItems(const std::vector<ItemPlan>& plans) {
+    kxSetFocusScope(content_);
+    for (const ItemPlan& plan : plans) {
+        const KxFormRow& row = plan.row;
+        Item item;
+        item.plan = plan;
+        item.label = new KxLabelCtrl(kxQt(plan.label), content_);
+        item.label->setAlignment((row.labelRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        itemWindows_.push_back(item.label);
+
+        item.ctrl = kxCreateFormCtrl(plan.spec, content_);
         if (item.ctrl) {
             item.ctrl->setFieldNumber(row.field);
             if (row.displayOnly) item.ctrl->setReadOnly(true);
             QWidget* w = item.ctrl->widget();
             itemWindows_.push_back(w);
             KxCtrlNotifier& n = item.ctrl->notifier();
-            connect(&n, &KxCtrlNotifier::resized, this, [this](QWidget*) { layoutItems(); });
+            connect(&n, &KxCtrlNotifier::resized, this, [this](QWidget*) {
+                if (!layoutHeld_) layoutItems();
+            });
             connect(&n, &KxCtrlNotifier::leftModified, this,
                     [this](QWidget* c) { kxRunGuarded(doc_.ui(), [&] { commitControl(KxBaseCtrl::of(c)); }); });
             connect(&n, &KxCtrlNotifier::focusEntered, this, [this](QWidget* c) {
@@ -147,16 +190,24 @@ void KxDbRecordCtrl::fillItems() {
 
 void KxDbRecordCtrl::showValues(bool calculationsOnly) {
     for (Item& item : items_)
-        if (item.ctrl && (!calculationsOnly || item.row.type == KxFieldType::Calculation))
-            item.ctrl->showValue(session_.record().value(item.row.field));
+        if (item.ctrl && (!calculationsOnly || item.plan.row.type == KxFieldType::Calculation))
+            item.ctrl->showValue(session_.record().value(item.plan.row.field));
 }
 
 void KxDbRecordCtrl::fillCategoryBox() {
     const bool wasFilling = filling_;
     filling_ = true;
-    category_->clear();
-    for (const auto& [slot, name] : session_.categoryEntries()) category_->addItem(kxQt(name), slot);
-    category_->addItem(kxQtString(kxStrEditCategoriesItem), kEditCategoriesItem);
+    const auto entries = session_.categoryEntries();
+    // Another record mostly finds the box as it is: filling it again would only repaint it.
+    bool same = category_->count() == static_cast<int>(entries.size()) + 1;
+    for (int i = 0; same && i < static_cast<int>(entries.size()); ++i)
+        same = category_->itemData(i).toInt() == entries[static_cast<std::size_t>(i)].first &&
+               category_->itemText(i) == kxQt(entries[static_cast<std::size_t>(i)].second);
+    if (!same) {
+        category_->clear();
+        for (const auto& [slot, name] : entries) category_->addItem(kxQt(name), slot);
+        category_->addItem(kxQtString(kxStrEditCategoriesItem), kEditCategoriesItem);
+    }
     const int at = category_->findData(static_cast<int>(session_.category()));
     category_->setCurrentIndex(at >= 0 ? at : category_->count() - 2);
     filling_ = wasFilling;
@@ -182,8 +233,8 @@ void KxDbRecordCtrl::layoutItems() {
         y += category_->height() + kMargin;
     }
     for (Item& item : items_) {
-        const int labelEnd = kMargin + inner * item.row.labelPercent / 100;
-        const int ctrlEnd = kMargin + inner * item.row.controlPercent / 100;
+        const int labelEnd = kMargin + inner * item.plan.row.labelPercent / 100;
+        const int ctrlEnd = kMargin + inner * item.plan.row.controlPercent / 100;
         int height = item.label->sizeHint().height();
         if (item.ctrl) {
             QWidget* w = item.ctrl->widget();
@@ -254,7 +305,7 @@ KxDbRecordCtrl::Item* KxDbRecordCtrl::itemOf(KxBaseCtrl* ctrl) {
 
 KxBaseCtrl* KxDbRecordCtrl::controlFor(std::size_t field) const {
     for (const Item& item : items_)
-        if (item.ctrl && item.row.field == field) return item.ctrl;
+        if (item.ctrl && item.plan.row.field == field) return item.ctrl;
     return nullptr;
 }
 
@@ -266,11 +317,11 @@ void KxDbRecordCtrl::commitEdits() {
 void KxDbRecordCtrl::commitControl(KxBaseCtrl* ctrl) {
     Item* item = itemOf(ctrl);
     if (!item) return;
-    const auto done = session_.commit(item->row, ctrl->readValue());
+    const auto done = session_.commit(item->plan.row, ctrl->readValue());
     if (!done) return;
     lastFocused_ = ctrl->widget();
     if (done->recalculated) showValues(true);
-    if (done->showStored) ctrl->showValue(session_.record().value(item->row.field));
+    if (done->showStored) ctrl->showValue(session_.record().value(item->plan.row.field));
 }
 
 void KxDbRecordCtrl::releaseRecord() { session_.release(); }

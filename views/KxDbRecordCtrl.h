@@ -4,6 +4,7 @@
 // each control finishes; every change is reported to the list.
 
 #include "views/FormItems.h"
+#include "views/KxFieldCtrlFactory.h"
 #include "views/RecordEditSession.h"
 
 #include <QFrame>
@@ -11,6 +12,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -73,14 +75,26 @@ class KxDbRecordCtrl : public QFrame {
     void focusInEvent(QFocusEvent* event) override;
 
   private:
-    struct Item {
+    // What an item's windows are made from; items made alike serve any record.
+    struct ItemPlan {
         KxFormRow row;
+        std::string label;
+        KxFieldCtrlSpec spec;
+        bool operator==(const ItemPlan&) const = default;
+    };
+    struct Item {
+        ItemPlan plan;
         KxLabelCtrl* label = nullptr;
         KxBaseCtrl* ctrl = nullptr;
     };
 
+    // Shows record `index` in the windows there are, when it needs the same ones and the
+    // focus is elsewhere (a new form would hand the focus on); false otherwise.
+    bool showInSameWindows(std::int32_t index);
+    void showInNewWindows(std::int32_t index);
+    std::vector<ItemPlan> planItems() const;
     void clearItems();
-    void createItems();
+    void createItems(const std::vector<ItemPlan>& plans);
     void fillItems();
     void fillCategoryBox();
     void chooseCategory(int comboIndex);
@@ -104,5 +118,6 @@ class KxDbRecordCtrl : public QFrame {
     QWidget* content_ = nullptr; // holds the item windows; scrolled as a whole
     int contentHeight_ = 0;
     bool filling_ = false;
+    bool layoutHeld_ = false; // a record is being shown: the form is laid out once at the end
     CategoryEditor categoryEditor_;
 };

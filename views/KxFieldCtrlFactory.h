@@ -19,6 +19,8 @@ struct KxFieldCtrlSpec {
     bool displayOnly = false; // the item's flag 0x08, or a read-only form
     // Multiple Choice: the field's items; Category: the category names (Windows-1252).
     std::vector<std::string> items;
+
+    bool operator==(const KxFieldCtrlSpec&) const = default;
 };
 
 // The control of a form item, owned by parent; none for Label Only and type 8 fields.

@@ -152,7 +152,10 @@ TEST(CliTool, ReportsEngineErrorsAndUsage) {
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err, "error 1: The database could not be opened.\n");
     writeFileBytes(box.file("junk.rlv"), std::vector<std::uint8_t>(400, 0x41));
-    EXPECT_EQ(box.run({"info", box.file("junk.rlv")}).err, "error 11: The database has been damaged.\n");
+    EXPECT_EQ(box.run({"info", box.file("junk.rlv")}).err,
+              "error 11: The database has been damaged.\n\"" + box.file("junk.rlv") +
+                  "\" is not a Rolva database: it does not begin with the signature that every Rolva database "
+                  "carries. None of your databases is damaged.\n");
     EXPECT_EQ(box.run({}).status, 2);
     EXPECT_EQ(box.run({"frobnicate"}).status, 2);
     EXPECT_EQ(box.run({"check"}).status, 2);

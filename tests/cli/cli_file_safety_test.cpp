@@ -40,7 +40,8 @@ TEST_F(CliFileSafety, NewForceReplacesTheOldDatabaseOnlyOnceTheNewOneIsWritten) 
     auto r = box.run({"new", path, "--force", "--field", "Other:text"});
     kx::testing::failWritesAfter(0, 0);
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "error 20: There is not enough disk space available  to complete the current operation. \n");
+    EXPECT_EQ(r.err, "error 20: There is not enough disk space available  to complete the current operation. \n\"" +
+                         path + "\" could not be written. No space left on device.\n");
     EXPECT_EQ(readFileBytes(path), original);
     EXPECT_EQ(box.dir().entries(), (std::vector<std::string>{"items.rlv", "rolvadesk.ini"}));
     {
@@ -48,7 +49,9 @@ TEST_F(CliFileSafety, NewForceReplacesTheOldDatabaseOnlyOnceTheNewOneIsWritten) 
         holder.open(path, kOpenDocument, 1);
         r = box.run({"new", path, "--force", "--field", "Other:text"});
         EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(r.err, "error 9: An error was encountered while saving the database.\n");
+        EXPECT_EQ(r.err, "error 9: An error was encountered while saving the database.\nAnother program (test_cli, "
+                         "process " + std::to_string(::getpid()) + ") has \"" + path +
+                         "\" open. Close the database there and try again.\n");
     }
     EXPECT_EQ(readFileBytes(path), original);
     const std::string folder = box.file("folder.rlv");

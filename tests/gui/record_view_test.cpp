@@ -1,6 +1,6 @@
 // The record form: which fields it shows per view mode, the category box in read-only mode,
-// the buttons per display mode, commits that the record refuses, Restore Record and Form
-// Options.
+// the buttons per display mode, commits that the record refuses, Restore Record, Form Options
+// and another record shown in the same controls.
 
 #include "RecordViewSupport.h"
 
@@ -8,7 +8,9 @@
 #include "app/FormOptions.h"
 #include "app/RecordCommands.h"
 #include "views/KxBaseCtrl.h"
+#include "views/KxCtrlMetrics.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTextEdit>
@@ -174,4 +176,47 @@ TEST(RecordView, FormOptionsChangeOnlyADifferentJustification) {
     EXPECT_TRUE(f.doc.isModified());
     EXPECT_TRUE(kxLabelsRightJustified(f.doc.database().header()));
     EXPECT_EQ(f.doc.database().header().layouts[0].items[0].flags & 3, 1);
+}
+
+TEST(RecordView, AnotherRecordFillsTheSameControlsAndTheFormFitsItsValues) {
+    RecordViewFixture f;
+    f.openAt(saveTestDatabase(f.dir, kFields,
+                              [](TestDatabase& t) {
+                                  KxCategoryEditor(t.db).setCategoryName(1, "Tools");
+                                  t.addRecord({"Hammer\nwith a\nlong handle", "12", "Yes"}, 1);
+                                  t.addRecord({"Saw", "", ""});
+                              }),
+             0);
+    f.frame->show();
+    QApplication::processEvents();
+    KxBaseCtrl* name = f.form().controlFor(0);
+    QWidget* price = f.form().controlFor(1)->widget();
+    const int tallName = name->widget()->height();
+    const int priceTop = price->y();
+    ASSERT_GT(tallName, kxStandardCtrlHeight());
+
+    f.view->showRecord(1);
+    QApplication::processEvents();
+    EXPECT_EQ(f.form().controlFor(0), name) << "the same items: the same controls";
+    EXPECT_EQ(textOf(name), "Saw");
+    EXPECT_FALSE(f.form().controlFor(1)->readValue().has_value());
+    EXPECT_FALSE(f.form().controlFor(2)->readValue()->isChecked());
+    EXPECT_EQ(f.form().categoryBox()->currentText(), QStringLiteral("Unfiled"));
+    EXPECT_EQ(name->widget()->height(), kxStandardCtrlHeight()) << "the box shrank to its one line";
+    EXPECT_EQ(price->y(), priceTop - (tallName - kxStandardCtrlHeight())) << "the items below moved up";
+
+    f.view->showRecord(0);
+    QApplication::processEvents();
+    EXPECT_EQ(textOf(name), "Hammer\nwith a\nlong handle");
+    EXPECT_EQ(name->widget()->height(), tallName);
+    EXPECT_EQ(price->y(), priceTop);
+    EXPECT_EQ(f.form().categoryBox()->currentText(), QStringLiteral("Tools"));
+
+    // A read-only form shows other items for a record without a price: new controls.
+    f.view->setHasReadOnlyMode(true);
+    f.view->showRecord(1);
+    EXPECT_EQ(f.form().controlFor(1), nullptr);
+    f.view->showRecord(0);
+    ASSERT_NE(f.form().controlFor(1), nullptr);
+    EXPECT_DOUBLE_EQ(f.form().controlFor(1)->readValue()->number(), 12);
 }

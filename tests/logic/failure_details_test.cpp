@@ -7,6 +7,7 @@
 #include "app/FailureDetails.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 TEST_F(DocTest, OpenFailuresSayWhatIsWrongWithTheFile) {
     // Text, or nothing at all: not a database, so nothing of the user's is damaged.
@@ -32,14 +33,15 @@ TEST_F(DocTest, OpenFailuresSayWhatIsWrongWithTheFile) {
     writeFileBytes(cut, bytes);
     EXPECT_EQ(kxOpenFailureDetail(cut, KxDbError::Damaged), "");
 
-    // Another program holds the database.
+    // Another program holds the database: here this test program itself, through a second open.
     KxDatabase other;
     other.open(real, kOpenDocument, 1);
     const KxDbError held = thrownBy([&] { doc.openDocumentFile(real); });
     ASSERT_EQ(held, KxDbError::AccessDenied);
     kxShowDbError(ui, kxCode(held));
     EXPECT_EQ(ui.messages.back().detail,
-              "Another program has \"" + real + "\" open. Close the database there and try again.");
+              "Another program (test_logic, process " + std::to_string(::getpid()) + ") has \"" + real +
+                  "\" open. Close the database there and try again.");
     other.close(false);
 
     // A detail goes only with the message of its own code, once.
