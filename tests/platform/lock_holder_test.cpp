@@ -2,7 +2,7 @@
 // device and inode, the holder a child process or another open description of this one.
 
 #include "LockHolder.h"
-#include "ScratchDir.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@
 
 namespace {
 
-std::string makeFile(const ScratchDir& dir) {
+std::string makeFile(const TempDir& dir) {
     const std::string path = dir.file("held.rlv");
     std::ofstream(path) << "x";
     return path;
@@ -40,7 +40,7 @@ TEST(LockHolder, TheListNamesTheExclusiveHolderOfThatFileOnly) {
 }
 
 TEST(LockHolder, AnotherOpenOfThisProcessIsFound) {
-    ScratchDir dir;
+    TempDir dir;
     const std::string path = makeFile(dir);
     EXPECT_EQ(kxFindLockHolder(path), std::nullopt);
     const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
@@ -56,7 +56,7 @@ TEST(LockHolder, AnotherOpenOfThisProcessIsFound) {
 }
 
 TEST(LockHolder, AChildProcessIsNamedWithItsId) {
-    ScratchDir dir;
+    TempDir dir;
     const std::string path = makeFile(dir);
     int ready[2], release[2];
     ASSERT_EQ(::pipe(ready), 0);
