@@ -49,14 +49,6 @@ public:
         for (std::size_t b = 0; b < bytes.size(); ++b) bytes[b] = static_cast<char>(b);
         const std::string weights = kxFoldKey(bytes);
         std::copy(weights.begin(), weights.end(), weights_.begin());
-        std::array<int, 256> bytesOfWeight{};
-        for (std::size_t b = 0; b < bytes.size(); ++b) {
-            const auto w = static_cast<unsigned char>(weights_[b]);
-            ++bytesOfWeight[w];
-            onlyByte_[w] = static_cast<std::int16_t>(b);
-        }
-        for (std::size_t w = 0; w < onlyByte_.size(); ++w)
-            if (bytesOfWeight[w] != 1) onlyByte_[w] = -1;
     }
     std::string_view fold(std::string_view text) const {
         buffer_.resize(text.size());
@@ -65,40 +57,26 @@ public:
         return buffer_;
     }
 
-    // Whether the folded text holds the folded needle, without folding the text: only the
-    // places where a byte of the needle's first weight stands are compared further. When a
-    // single byte has that weight (digits, punctuation), those places are found by memchr.
+    // Whether the folded text holds the folded needle, without folding the text first: only
+    // where a character of the needle's first weight stands is the rest compared.
     bool contains(std::string_view text, std::string_view foldedNeedle) const {
         if (foldedNeedle.empty()) return true;
         if (text.size() < foldedNeedle.size()) return false;
         const char first = foldedNeedle.front();
-        const std::string_view rest = foldedNeedle.substr(1);
-        const char* p = text.data();
+        const std::size_t rest = foldedNeedle.size() - 1;
         const char* const last = text.data() + (text.size() - foldedNeedle.size());
-        const int only = onlyByteOf(first);
-        while (p <= last) {
-            if (only >= 0) {
-                p = static_cast<const char*>(std::memchr(p, only, static_cast<std::size_t>(last - p) + 1));
-                if (!p) return false;
-            } else if (weight(*p) != first) {
-                ++p;
-                continue;
-            }
-            std::size_t k = 0;
-            while (k < rest.size() && weight(p[k + 1]) == rest[k]) ++k;
-            if (k == rest.size()) return true;
-            ++p;
+        for (const char* p = text.data(); p <= last; ++p) {
+            if (weight(*p) != first) continue;
+            std::size_t k = 1;
+            while (k <= rest && weight(p[k]) == foldedNeedle[k]) ++k;
+            if (k > rest) return true;
         }
         return false;
     }
 
 private:
     char weight(char c) const { return weights_[static_cast<unsigned char>(c)]; }
-    // The one byte that has the weight, or -1 when several bytes share it.
-    int onlyByteOf(char w) const { return onlyByte_[static_cast<unsigned char>(w)]; }
-
     std::array<char, 256> weights_{};
-    std::array<std::int16_t, 256> onlyByte_{}; // by weight
     mutable std::string buffer_;
 };
 
