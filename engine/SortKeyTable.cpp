@@ -6,6 +6,7 @@
 #include "values/TypeCodes.h"
 #include "values/ValueCompare.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -38,7 +39,7 @@ KxSortKeyTable::Cell KxSortKeyTable::makeCell(int type, std::span<const std::uin
     case kxtype::MultipleChoice: {
         const std::string weights = kxFoldKey(kxraw::text(raw));
         cell.text = static_cast<std::uint32_t>(folded->size());
-        cell.length = static_cast<std::uint32_t>(weights.size());
+        cell.length = static_cast<std::uint16_t>(std::min<std::size_t>(weights.size(), 0xFFFF));
         folded->append(weights);
         // Every character but NUL, which a text never holds, weighs more than the zero
         // bytes after a short text, so the prefixes order as the texts do where they differ.

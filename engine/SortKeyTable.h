@@ -32,7 +32,7 @@ public:
             std::uint64_t prefix;    // a text's first eight weights, the first in the top byte
         };
         std::uint32_t text = 0;   // where a text's weights start in the folded texts
-        std::uint32_t length = 0; // and their count
+        std::uint16_t length = 0; // and their count (a record never exceeds 65280 bytes)
         bool present = false;
     };
     static Cell makeCell(int type, std::span<const std::uint8_t> raw, std::string* folded);
