@@ -142,6 +142,14 @@ public:
             }
             criteria_.push_back(std::move(p));
         }
+        // The fields the search over all fields looks at: Label Only, Date, Time and
+        // Checkbox fields are not searched there.
+        for (std::size_t f = 0; f < header_.fields.size(); ++f) {
+            const KxFieldType t = header_.fields[f].type;
+            if (t == KxFieldType::Text || t == KxFieldType::MultipleChoice || t == KxFieldType::Number ||
+                t == KxFieldType::Calculation || t == KxFieldType::Integer)
+                anyFields_.push_back({f, t});
+        }
     }
 
     bool matches(std::size_t liveIndex) const {
@@ -211,8 +219,8 @@ private:
     }
 
     bool matchesAnyField(const PreparedCriterion& c, const KxRecordChunk& record) const {
-        for (std::size_t f = 0; f < header_.fields.size() && f < record.valueCount(); ++f) {
-            const KxFieldType t = header_.fields[f].type;
+        for (const auto& [f, t] : anyFields_) {
+            if (f >= record.valueCount()) break;
             const auto raw = record.value(f);
             std::optional<std::string_view> v;
             if (t == KxFieldType::Text || t == KxFieldType::MultipleChoice) {
@@ -226,8 +234,6 @@ private:
                     continue;
                 }
                 if (!raw.empty()) v = std::string_view();
-            } else {
-                continue; // Label Only, Date, Time and Checkbox fields are not searched here
             }
             if (matchesText(c.op, v, c.foldedText, folder_)) return true;
         }
@@ -246,6 +252,7 @@ private:
     KxDatabase& db_;
     const KxHeaderChunk& header_;
     std::vector<PreparedCriterion> criteria_;
+    std::vector<std::pair<std::size_t, KxFieldType>> anyFields_; // in field order
     TextFolder folder_;
 };
 
