@@ -74,10 +74,12 @@ measure() {
     echo "$ms $mb"
 }
 
-rolva_new='rm -f "$work/db.rlv" "$work/db.rlv.import.log"; "$rolva" new "$work/db.rlv" \
-    $(for c in $(seq 1 12); do printf -- "--field C%d:text " $c; done) \
-    $(for c in $(seq 13 16); do printf -- "--field C%d:number:decimals=2 " $c; done) \
-    --field C17:date --field C18:date --field C19:time --field C20:checkbox >/dev/null'
+# The fields carry the labels of the header line, so that rolva leaves that line out.
+fields=()
+for c in $(seq 1 12); do fields+=(--field "Column $c:text"); done
+for c in $(seq 13 16); do fields+=(--field "Column $c:number:decimals=2"); done
+fields+=(--field "Column 17:date" --field "Column 18:date" --field "Column 19:time" --field "Column 20:checkbox")
+rolva_new='rm -f "$work/db.rlv" "$work/db.rlv.import.log"; "$rolva" new "$work/db.rlv" "${fields[@]}" >/dev/null'
 sqlite_new='rm -f "$work/db.sqlite"'
 
 read -r rolva_import rolva_import_mb < <(measure "$rolva_new" '"$rolva" import "$work/db.rlv" "$work/data.csv"')

@@ -90,7 +90,7 @@ int runImport(CliContext& c) {
     if (order) selection.setOrder(parseOrder(*order, selection.entryCount()));
 
     std::string source = sourcePath;
-    const auto loaded = kxLoadImportSource(ui, source, type, "");
+    const auto loaded = kxLoadImportSource(ui, source, type, "", true);
     if (!loaded) return 1;
     // A first row of labels is left out; without --order the columns go to the fields of
     // their labels.

@@ -53,11 +53,29 @@ public:
     std::string_view fold(std::string_view text) const {
         buffer_.resize(text.size());
         for (std::size_t k = 0; k < text.size(); ++k)
-            buffer_[k] = weights_[static_cast<unsigned char>(text[k])];
+            buffer_[k] = weight(text[k]);
         return buffer_;
     }
 
+    // Whether the folded text holds the folded needle, without folding the text first: only
+    // where a character of the needle's first weight stands is the rest compared.
+    bool contains(std::string_view text, std::string_view foldedNeedle) const {
+        if (foldedNeedle.empty()) return true;
+        if (text.size() < foldedNeedle.size()) return false;
+        const char first = foldedNeedle.front();
+        const std::size_t rest = foldedNeedle.size() - 1;
+        const char* const last = text.data() + (text.size() - foldedNeedle.size());
+        for (const char* p = text.data(); p <= last; ++p) {
+            if (weight(*p) != first) continue;
+            std::size_t k = 1;
+            while (k <= rest && weight(p[k]) == foldedNeedle[k]) ++k;
+            if (k > rest) return true;
+        }
+        return false;
+    }
+
 private:
+    char weight(char c) const { return weights_[static_cast<unsigned char>(c)]; }
     std::array<char, 256> weights_{};
     mutable std::string buffer_;
 };
@@ -71,7 +89,7 @@ bool matchesText(Op op, const std::optional<std::string_view>& v, const std::str
     if (!v) return false;
     switch (op) {
     case Op::NotEmpty: return true;
-    case Op::Contains: return folder.fold(*v).find(foldedNeedle) != std::string_view::npos;
+    case Op::Contains: return folder.contains(*v, foldedNeedle);
     case Op::BeginsWith:
         return v->size() >= foldedNeedle.size() && folder.fold(v->substr(0, foldedNeedle.size())) == foldedNeedle;
     default: return false;
@@ -123,6 +141,14 @@ public:
                     p.numberMatcher.emplace(p.plainText, p.op == Op::BeginsWith);
             }
             criteria_.push_back(std::move(p));
+        }
+        // The fields the search over all fields looks at: Label Only, Date, Time and
+        // Checkbox fields are not searched there.
+        for (std::size_t f = 0; f < header_.fields.size(); ++f) {
+            const KxFieldType t = header_.fields[f].type;
+            if (t == KxFieldType::Text || t == KxFieldType::MultipleChoice || t == KxFieldType::Number ||
+                t == KxFieldType::Calculation || t == KxFieldType::Integer)
+                anyFields_.push_back({f, t});
         }
     }
 
@@ -193,8 +219,8 @@ private:
     }
 
     bool matchesAnyField(const PreparedCriterion& c, const KxRecordChunk& record) const {
-        for (std::size_t f = 0; f < header_.fields.size() && f < record.valueCount(); ++f) {
-            const KxFieldType t = header_.fields[f].type;
+        for (const auto& [f, t] : anyFields_) {
+            if (f >= record.valueCount()) break;
             const auto raw = record.value(f);
             std::optional<std::string_view> v;
             if (t == KxFieldType::Text || t == KxFieldType::MultipleChoice) {
@@ -208,8 +234,6 @@ private:
                     continue;
                 }
                 if (!raw.empty()) v = std::string_view();
-            } else {
-                continue; // Label Only, Date, Time and Checkbox fields are not searched here
             }
             if (matchesText(c.op, v, c.foldedText, folder_)) return true;
         }
@@ -228,6 +252,7 @@ private:
     KxDatabase& db_;
     const KxHeaderChunk& header_;
     std::vector<PreparedCriterion> criteria_;
+    std::vector<std::pair<std::size_t, KxFieldType>> anyFields_; // in field order
     TextFolder folder_;
 };
 

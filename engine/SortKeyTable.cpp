@@ -6,6 +6,7 @@
 #include "values/TypeCodes.h"
 #include "values/ValueCompare.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -27,8 +28,7 @@ KxSortKeyTable::KxSortKeyTable(const std::vector<KxFieldDef>& fields,
     for (const auto& key : keys) types_.push_back(static_cast<int>(fields.at(key.field).type));
 }
 
-KxSortKeyTable::Cell KxSortKeyTable::makeCell(int type, std::span<const std::uint8_t> raw,
-                                              std::vector<std::string>* texts) {
+KxSortKeyTable::Cell KxSortKeyTable::makeCell(int type, std::span<const std::uint8_t> raw, std::string* folded) {
     Cell cell;
     // An empty Checkbox counts as unchecked: it sorts with the unchecked ones.
     if (raw.empty() && type != kxtype::Checkbox) return cell;
@@ -36,10 +36,18 @@ KxSortKeyTable::Cell KxSortKeyTable::makeCell(int type, std::span<const std::uin
     const auto b = padded(raw);
     switch (type) {
     case kxtype::Text:
-    case kxtype::MultipleChoice:
-        cell.text = static_cast<std::uint32_t>(texts->size());
-        texts->push_back(kxFoldKey(kxraw::text(raw)));
+    case kxtype::MultipleChoice: {
+        const std::string weights = kxFoldKey(kxraw::text(raw));
+        cell.text = static_cast<std::uint32_t>(folded->size());
+        cell.length = static_cast<std::uint16_t>(std::min<std::size_t>(weights.size(), 0xFFFF));
+        folded->append(weights);
+        // Every character but NUL, which a text never holds, weighs more than the zero
+        // bytes after a short text, so the prefixes order as the texts do where they differ.
+        cell.prefix = 0;
+        for (std::size_t k = 0; k < 8; ++k)
+            cell.prefix = (cell.prefix << 8) | (k < weights.size() ? static_cast<unsigned char>(weights[k]) : 0u);
         break;
+    }
     case kxtype::Integer: cell.number = kxraw::i32(b.data()); break;
     case kxtype::Number:
     case kxtype::Calculation: cell.real = kxraw::f64(b.data()); break;
@@ -52,16 +60,19 @@ KxSortKeyTable::Cell KxSortKeyTable::makeCell(int type, std::span<const std::uin
     return cell;
 }
 
-int KxSortKeyTable::compareCells(int type, const Cell& a, const Cell& b,
-                                 const std::vector<std::string>& texts) {
+int KxSortKeyTable::compareCells(int type, const Cell& a, const Cell& b, const std::string& folded) {
     if (a.present != b.present) return a.present ? 1 : -1;
     if (!a.present) return 0;
     switch (type) {
     case kxtype::Text:
-    case kxtype::MultipleChoice: {
-        const int c = texts[a.text].compare(texts[b.text]);
-        return c < 0 ? -1 : c > 0 ? 1 : 0;
-    }
+    case kxtype::MultipleChoice:
+        if (a.prefix != b.prefix) return a.prefix < b.prefix ? -1 : 1;
+        if (a.length <= 8 && b.length <= 8) return 0; // equal prefixes: the same weights
+        {
+            const int c = std::string_view(folded).substr(a.text, a.length).compare(
+                std::string_view(folded).substr(b.text, b.length));
+            return c < 0 ? -1 : c > 0 ? 1 : 0;
+        }
     case kxtype::Number:
     case kxtype::Calculation: return compareDoubles(a.real, b.real);
     default: return sign(a.number - b.number);
@@ -75,14 +86,14 @@ void KxSortKeyTable::reserve(std::size_t records) {
 
 void KxSortKeyTable::add(const KxRecordChunk& record) {
     for (std::size_t k = 0; k < keys_.size(); ++k)
-        cells_.push_back(makeCell(types_[k], record.value(keys_[k].field), &texts_));
+        cells_.push_back(makeCell(types_[k], record.value(keys_[k].field), &folded_));
     identities_.push_back({record.identity.created, record.identity.sequence, record.identity.userId});
 }
 
 int KxSortKeyTable::compare(std::size_t a, std::size_t b) const {
     const std::size_t n = keys_.size();
     for (std::size_t k = 0; k < n; ++k) {
-        const int c = compareCells(types_[k], cells_[a * n + k], cells_[b * n + k], texts_);
+        const int c = compareCells(types_[k], cells_[a * n + k], cells_[b * n + k], folded_);
         if (c != 0) return keys_[k].direction == KxSortDirection::Descending ? -c : c;
     }
     const Identity& x = identities_[a];

@@ -1,6 +1,8 @@
 #pragma once
 // The sort keys of every record of a range, read once before a sort so that the comparisons
-// of the sort touch no locale tables and no raw bytes.
+// of the sort touch no locale tables and no raw bytes. The folded texts lie end to end in
+// one buffer, and a text key also keeps its first eight weights in the cell, so that most
+// comparisons of texts look no further.
 
 #include "HeaderChunk.h"
 
@@ -24,13 +26,17 @@ public:
 
     // The key of one value, as the table stores it.
     struct Cell {
-        std::int64_t number = 0; // integers, dates, times, check marks
-        double real = 0;         // Number and Calculation
-        std::uint32_t text = 0;  // index into the folded texts
+        union {
+            std::int64_t number = 0; // integers, dates, times, check marks
+            double real;             // Number and Calculation
+            std::uint64_t prefix;    // a text's first eight weights, the first in the top byte
+        };
+        std::uint32_t text = 0;   // where a text's weights start in the folded texts
+        std::uint16_t length = 0; // and their count (a record never exceeds 65280 bytes)
         bool present = false;
     };
-    static Cell makeCell(int type, std::span<const std::uint8_t> raw, std::vector<std::string>* texts);
-    static int compareCells(int type, const Cell& a, const Cell& b, const std::vector<std::string>& texts);
+    static Cell makeCell(int type, std::span<const std::uint8_t> raw, std::string* folded);
+    static int compareCells(int type, const Cell& a, const Cell& b, const std::string& folded);
 
 private:
     struct Identity {
@@ -42,5 +48,5 @@ private:
     std::vector<KxSortKey> keys_;
     std::vector<Cell> cells_;  // keys_.size() cells per record
     std::vector<Identity> identities_;
-    std::vector<std::string> texts_;
+    std::string folded_; // the weights of every text key, end to end
 };

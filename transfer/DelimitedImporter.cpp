@@ -9,7 +9,9 @@
 bool KxDelimitedImporter::open(KxUi& ui, const std::string& path) {
     discard();
     auto box = ui.waitBox(kxString(kxStrImportLoading));
-    return load(KxDelimitedReader::fromFile(path, separator_), box.get());
+    return load(streamed_ ? KxDelimitedReader::streamFile(path, separator_)
+                          : KxDelimitedReader::fromFile(path, separator_),
+                box.get());
 }
 
 bool KxDelimitedImporter::load(KxDelimitedReader reader, KxWaitBox* box) {

@@ -1,9 +1,9 @@
 #pragma once
 // A comma- or tab-separated text file as an import source: every column is Text, there is
-// no record information and no category column. open loads the whole file and reads it
-// through once for the rows' places, their count and the column count; a row's values are
-// read again from the loaded text when they are asked for, so no copy of every value is
-// kept (the import asks for the rows in order, each once).
+// no record information and no category column. open loads the whole file (or, streamed,
+// opens it) and reads it through once for the rows' places, their count and the column
+// count; a row's values are read again from the text when they are asked for, so no copy of
+// every value is kept (the import asks for the rows in order, each once).
 
 #include "HeaderChunk.h"
 #include "transfer/DelimitedReader.h"
@@ -17,6 +17,11 @@ class KxWaitBox;
 class KxDelimitedImporter : public KxImporter {
 public:
     explicit KxDelimitedImporter(char separator) : separator_(separator) {}
+
+    // Whether open reads the file as the rows are asked for (only a window of it in memory)
+    // instead of holding the whole text; the file stays open until the importer goes. The
+    // tool imports so; the wizard holds the text, which then cannot change under it.
+    void setStreamed(bool streamed) { streamed_ = streamed; }
 
     // Loads the file with the progress box "Import loading progress"; a confirmed Cancel
     // discards every row read and returns false. A value of 32,770 characters or more gives
@@ -49,6 +54,7 @@ private:
     bool rowHas(std::size_t row, RowFlag flag) const;
 
     char separator_;
+    bool streamed_ = false;
     std::size_t columns_ = 0;
     std::vector<std::uint64_t> rowStarts_; // where each row begins in the loaded text
     std::vector<std::uint8_t> rowFlags_;   // RowFlag bits, one byte per row

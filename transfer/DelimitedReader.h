@@ -1,16 +1,22 @@
 #pragma once
 // Reads comma- or tab-separated text the way the delimited importer always has: values may
 // be quoted with a double quote or an apostrophe, blanks around values are dropped, blank
-// lines are skipped. The whole source is held in memory as Windows-1252 bytes (rows are
-// made from it as they are read, and can be read again from where they start); a UTF-8
-// source (with or without a byte order mark) is converted when it is loaded, and the rows
-// that held characters 1252 cannot represent are flagged so the import can log them.
+// lines are skipped. The source is read as Windows-1252 bytes (rows are made from it as they
+// are read, and can be read again from where they start); a UTF-8 source (with or without a
+// byte order mark) is converted, and the rows that held characters 1252 cannot represent are
+// flagged so the import can log them.
+//
+// fromFile holds the whole text in memory. streamFile keeps only a window of the file in
+// memory when the file's bytes are the text (Windows-1252, or UTF-8 that is all ASCII after
+// an optional byte order mark) and reads the rest from the file as it is reached; other
+// UTF-8 files are converted into memory as fromFile does.
 
 #include "Cp1252.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +44,12 @@ class KxDelimitedReader {
     // is not a regular file), KxDbError::CannotOpenOther when reading it fails and
     // KxDbError::OutOfMemory when it does not fit in memory.
     static KxDelimitedReader fromFile(const std::string& path, char separator);
+    // The same, reading the file as it goes where it can (see above); the file stays open.
+    // A read that fails later throws KxDbError::CannotOpenOther.
+    static KxDelimitedReader streamFile(const std::string& path, char separator);
+
+    // The character set a file is read in, judged from one pass over it in blocks.
+    static KxTextEncoding fileEncoding(const std::string& path);
 
     // Reads bytes already in memory (a copy is taken), with the same detection of encoding.
     static KxDelimitedReader fromMemory(std::string_view bytes, char separator);
@@ -66,7 +78,9 @@ class KxDelimitedReader {
     void seek(std::uint64_t position);
 
     std::uint64_t position() const { return pos_; }
-    std::uint64_t size() const { return text_.size(); }
+    std::uint64_t size() const { return size_; }
+    // Whether the text is read from the file as it goes (only a window of it in memory).
+    bool streamed() const { return file_ != nullptr; }
     KxTextEncoding encoding() const { return encoding_; }
     char separator() const { return separator_; }
 
@@ -80,14 +94,28 @@ class KxDelimitedReader {
         std::size_t end;
     };
 
-    KxDelimitedReader(std::string bytes, char separator);
+    class FileWindow;
 
+    KxDelimitedReader(std::string bytes, char separator);
+    KxDelimitedReader(std::shared_ptr<FileWindow> file, std::uint64_t size, KxTextEncoding encoding,
+                      char separator);
+
+    std::string textOf(std::string bytes);
     ValueEnd readValue(std::string& value);
-    std::size_t plainRun(bool quoted, char quote) const;
+    std::size_t plainRun(bool quoted, char quote);
     int get();
+    // The character at a text position, or kEnd past the end of the text.
+    int peek(std::size_t position) {
+        if (position - base_ < text_.size()) return static_cast<unsigned char>(text_[position - base_]);
+        return position < size_ ? fill(position) : -1;
+    }
+    int fill(std::size_t position);
     bool replacedWithin(std::size_t begin, std::size_t end);
 
-    std::string text_;
+    std::string text_;         // the whole text, or when streamed the window of it read last
+    std::size_t base_ = 0;     // the text position of text_'s first character
+    std::size_t size_ = 0;     // the size of the whole text
+    std::shared_ptr<FileWindow> file_; // the file a streamed text is read from
     std::vector<Span> replaced_;
     KxTextEncoding encoding_ = KxTextEncoding::Cp1252;
     char separator_;

@@ -21,7 +21,7 @@ std::string readFile(const std::string& path) {
 }
 } // namespace
 
-KxTextEncoding kxDetectFileEncoding(const std::string& path) { return kxDetectEncoding(readFile(path), true); }
+KxTextEncoding kxDetectFileEncoding(const std::string& path) { return KxDelimitedReader::fileEncoding(path); }
 
 std::unique_ptr<KxImporter> kxLoadDelimitedAs(KxUi& ui, const std::string& path, KxImportType type,
                                               KxTextEncoding encoding) {

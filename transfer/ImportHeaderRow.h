@@ -40,7 +40,11 @@ public:
     }
     bool hasCategoryColumn() const override { return source_.hasCategoryColumn(); }
     std::string categoryName(std::size_t row) const override { return source_.categoryName(row + 1); }
+    std::optional<std::string_view> cellText(std::size_t row, std::size_t column) const override {
+        return source_.cellText(row + 1, column);
+    }
     bool rowHadReplacedCharacters(std::size_t row) const override { return source_.rowHadReplacedCharacters(row + 1); }
+    bool rowHadNulCharacters(std::size_t row) const override { return source_.rowHadNulCharacters(row + 1); }
 
 private:
     const KxImporter& source_;

@@ -130,7 +130,8 @@ private:
             conversionKind(static_cast<int>(KxFieldType::Text), type) == KxConversion::Impossible)
             return std::nullopt;
         const auto text = source_.cellText(row, column);
-        if (!text || text->find_first_of(std::string_view("\0\r\n", 3)) != std::string_view::npos) return std::nullopt;
+        if (!text || std::any_of(text->begin(), text->end(), [](char c) { return c == '\0' || c == '\r' || c == '\n'; }))
+            return std::nullopt;
         FieldValue value = FieldValue::newValue(type);
         value.parseText(*text);
         return value;

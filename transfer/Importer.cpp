@@ -32,7 +32,7 @@ KxImportType kxImportTypeForPath(std::string_view path, KxImportType current) {
 }
 
 std::unique_ptr<KxImporter> kxLoadImportSource(KxUi& ui, std::string& path, KxImportType type,
-                                               const std::string& lastImportDir) {
+                                               const std::string& lastImportDir, bool streamed) {
     auto exists = [](const std::string& p) {
         struct stat info {};
         return !p.empty() && ::stat(p.c_str(), &info) == 0;
@@ -46,6 +46,7 @@ std::unique_ptr<KxImporter> kxLoadImportSource(KxUi& ui, std::string& path, KxIm
         path = below;
     }
     auto importer = kxMakeImporter(type);
+    if (auto* delimited = dynamic_cast<KxDelimitedImporter*>(importer.get())) delimited->setStreamed(streamed);
     if (!importer->open(ui, path)) return nullptr;
     if (importer->columnCount() == 0 || importer->rowCount() == 0) {
         ui.inform(kxString(kxStrNoValidData));

@@ -63,5 +63,7 @@ KxImportType kxImportTypeForPath(std::string_view path, KxImportType current);
 // the type and loads the file. None when the page must stay: the user cancelled the loading,
 // or was told "Cannot find file ..." or that there is no valid data. Engine errors of the
 // loading are thrown.
+// With `streamed`, a delimited file is read as the rows are asked for (see
+// KxDelimitedImporter::setStreamed).
 std::unique_ptr<KxImporter> kxLoadImportSource(KxUi& ui, std::string& path, KxImportType type,
-                                               const std::string& lastImportDir);
+                                               const std::string& lastImportDir, bool streamed = false);

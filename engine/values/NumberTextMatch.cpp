@@ -61,6 +61,9 @@ KxNumberTextMatcher::KxNumberTextMatcher(std::string_view needle, bool beginsWit
     fractionDigits_ = static_cast<int>(fraction.size());
     fractionPart_ = digitsValue(fraction);
     if (exactInteger_ && integer.empty()) never_ = true; // the integer part has a digit
+    fractionLow_ = static_cast<double>(fractionPart_) / static_cast<double>(pow10(fractionDigits_));
+    fractionHigh_ = static_cast<double>(fractionPart_ + 1) / static_cast<double>(pow10(fractionDigits_));
+    modulus_ = pow10(integerDigits_);
 }
 
 // Whether the text of the value can hold the needle, allowing for the digits shown being
@@ -73,17 +76,17 @@ bool KxNumberTextMatcher::mayMatchNumber(double value) const {
     const double slack = magnitude * 1e-12 + 1e-14;
     const double low = std::max(0.0, magnitude - slack);
     const double high = magnitude + slack;
-    const double fractionLow = static_cast<double>(fractionPart_) / static_cast<double>(pow10(fractionDigits_));
-    const double fractionHigh =
-        static_cast<double>(fractionPart_ + 1) / static_cast<double>(pow10(fractionDigits_));
-    const std::uint64_t modulus = pow10(integerDigits_);
+    const double fractionLow = fractionLow_;
+    const double fractionHigh = fractionHigh_;
+    const std::uint64_t modulus = modulus_;
     for (auto whole = static_cast<std::uint64_t>(std::floor(low)); static_cast<double>(whole) <= high; ++whole) {
+        // Some value within [whole + fractionLow, whole + fractionHigh) lies in [low, high]
+        // (checked first: it rules out nearly every number without a division).
+        if (!(static_cast<double>(whole) + fractionLow <= high && static_cast<double>(whole) + fractionHigh >= low))
+            continue;
         const bool integerFits = exactInteger_ ? whole == integerPart_
                                                : integerDigits_ == 0 || whole % modulus == integerPart_;
-        if (!integerFits) continue;
-        // Some value within [whole + fractionLow, whole + fractionHigh) lies in [low, high].
-        if (static_cast<double>(whole) + fractionLow <= high && static_cast<double>(whole) + fractionHigh >= low)
-            return true;
+        if (integerFits) return true;
     }
     return false;
 }

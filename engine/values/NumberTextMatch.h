@@ -35,5 +35,10 @@ class KxNumberTextMatcher {
     std::uint64_t integerPart_ = 0;
     int fractionDigits_ = 0;    // digits after the separator
     std::uint64_t fractionPart_ = 0;
+    // Worked out once from the above: the fractions the needle's decimals cover, and the
+    // modulus that gives an integer's last integerDigits_ digits.
+    double fractionLow_ = 0;
+    double fractionHigh_ = 0;
+    std::uint64_t modulus_ = 1;
     mutable std::string text_;  // reused for the texts that have to be written
 };
