@@ -1,10 +1,13 @@
 #pragma once
 // The pages of a printout: the generated HTML laid out by Qt's rich-text document inside the
 // margins of the page setup, with the page header and footer drawn in the margins from the
-// page-setup codes. The same pages go to the printer, the print preview and PDF.
+// page-setup codes. The same pages go to the printer, the print preview and PDF. A long report
+// is laid out in small pieces (see HtmlChunks.h) and put on pages by our own pagination (see
+// PageFlow.h), so the time it takes grows with its length and no more.
 
 #include "print/HeaderFooterCodes.h"
 #include "print/PrintSettings.h"
+#include "print/render/PageFlow.h"
 
 #include <QPageLayout>
 #include <QPageSize>
@@ -12,6 +15,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -61,8 +65,12 @@ class KxPrintPages {
     Frame layOut(QPagedPaintDevice& device);
     void paintDecoration(QPainter& painter, const Frame& frame, int page, int count) const;
 
-    QString html_;
+    static std::unique_ptr<QTextDocument> document(const std::string& html);
+    static void layOutDocument(QTextDocument& document, QPagedPaintDevice& device, double width);
+
+    std::string html_;
     KxPageSetup setup_;
     KxPageCodeValues values_;
-    std::unique_ptr<QTextDocument> document_;
+    std::vector<std::unique_ptr<QTextDocument>> documents_;
+    std::vector<KxFlowPage> pages_;
 };
