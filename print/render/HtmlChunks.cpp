@@ -92,6 +92,7 @@ struct CellText {
 
 // The state of one outermost table while the body is read.
 struct TableState {
+    std::size_t begin = 0;
     std::string openTag;
     std::string head;     // its <thead> … </thead>
     std::string bodyTag;  // its open <tbody>, if any
@@ -196,6 +197,7 @@ class Splitter {
         }
         if (open_.empty() && tag.name == "table") {
             table_ = TableState{};
+            table_->begin = tag.begin;
             table_->openTag = std::string(text);
         }
         if (table_ && open_.size() == 1 && tag.name == "thead") table_->headBegin = tag.begin;
@@ -270,8 +272,10 @@ class Splitter {
         table_.reset();
     }
 
+    // A table is cut between rows only when it is long itself; short ones go whole.
     void maybeCut(std::size_t at, bool betweenRows) {
         if (at - chunkBegin_ < budget_) return;
+        if (betweenRows && at - table_->begin < budget_) return;
         if (betweenRows) {
             if (table_->chunks.empty() || table_->chunks.back() != out_.chunks.size())
                 table_->chunks.push_back(out_.chunks.size());
