@@ -108,6 +108,8 @@ void appendPiece(std::vector<KxFlowPiece>& pieces, const KxFlowPiece& piece) {
 void KxDocumentFlow::addAtom(KxFlowAtom atom) {
     atom.breakBefore = atom.breakBefore || breakNext_;
     breakNext_ = false;
+    atom.gapBefore += space_;
+    space_ = 0;
     atoms_.push_back(std::move(atom));
 }
 
@@ -148,6 +150,7 @@ void KxDocumentFlow::add(const QTextDocument& document, int index, bool continue
         const QTextLayout* lines = block.layout();
         const double y = lines->position().y();
         const bool heading = format.headingLevel() > 0;
+        const bool blank = block.text().trimmed().isEmpty() && !block.text().contains(QChar::ObjectReplacementCharacter);
         if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) breakNext_ = true;
         const int count = std::max(1, lines->lineCount());
         for (int l = 0; l < count; ++l) {
@@ -156,6 +159,15 @@ void KxDocumentFlow::add(const QTextDocument& document, int index, bool continue
             if (lines->lineCount() > 0) {
                 top = y + lines->lineAt(l).y();
                 bottom = top + lines->lineAt(l).height();
+            }
+            // The line after a table reaches up into it: that part is painted already.
+            top = std::max(top, bottom_);
+            if (bottom <= top) continue;
+            if (blank) {
+                // An empty line is space only: what stands next to it must not show through.
+                space_ += bottom - bottom_;
+                bottom_ = bottom;
+                continue;
             }
             KxFlowAtom atom;
             atom.gapBefore = std::max(0.0, top - bottom_);

@@ -26,6 +26,7 @@ class KxDocumentFlow {
     double pageHeight_;
     double bottom_ = 0; // of the last band read in the current document
     bool breakNext_ = false;
+    double space_ = 0; // of empty lines, added to the next atom's gap
     std::vector<KxFlowAtom> atoms_;
     std::vector<KxFlowTable> tables_;
 
