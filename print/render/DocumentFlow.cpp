@@ -118,16 +118,15 @@ void KxDocumentFlow::add(const QTextDocument& document, int index, bool continue
     const QAbstractTextDocumentLayout* layout = document.documentLayout();
     bool firstTable = true;
     QTextFrame* root = document.rootFrame();
+    const QTextFrame* lastTable = nullptr;
+    if (tableContinues)
+        for (auto it = root->begin(); !it.atEnd(); ++it)
+            if (qobject_cast<QTextTable*>(it.currentFrame())) lastTable = it.currentFrame();
     for (auto it = root->begin(); !it.atEnd(); ++it) {
         if (QTextFrame* frame = it.currentFrame()) {
             const auto* table = qobject_cast<const QTextTable*>(frame);
             if (table && table->rows() > 0) {
-                auto next = it;
-                ++next;
-                bool lastTable = true;
-                for (auto rest = next; !rest.atEnd(); ++rest)
-                    if (qobject_cast<QTextTable*>(rest.currentFrame())) lastTable = false;
-                addTable(document, index, *table, continuesTable && firstTable, tableContinues && lastTable);
+                addTable(document, index, *table, continuesTable && firstTable, frame == lastTable);
                 firstTable = false;
                 continue;
             }

@@ -107,7 +107,7 @@ struct TableState {
 class Splitter {
   public:
     Splitter(std::string_view html, std::size_t budget) : html_(html), budget_(budget) {
-        std::size_t bodyTag = findNoCase(html, "<body", 0);
+        const std::size_t bodyTag = findNoCase(html, "<body", 0);
         const std::size_t bodyOpen = bodyTag == std::string_view::npos ? bodyTag : html.find('>', bodyTag);
         if (bodyOpen == std::string_view::npos) {
             out_.chunks.push_back({std::string(html), false, false, -1, -1});
@@ -168,16 +168,17 @@ class Splitter {
                (open_.size() == 2 && open_[0] == "table" && open_[1] == "tbody");
     }
 
+    // A character of a cell's text: an entity counts once, as does a UTF-8 sequence.
     void textChar(char c) {
-        if (table_ && table_->cell) {
-            if (c == ';' && inEntity_) {
-                inEntity_ = false;
-                return;
-            }
-            if (inEntity_) return;
-            if (c == '&') inEntity_ = true;
-            table_->cell->addChar(std::isspace(static_cast<unsigned char>(c)) != 0);
+        if (!table_ || !table_->cell) return;
+        if (inEntity_) {
+            if (std::isalnum(static_cast<unsigned char>(c)) || c == '#') return;
+            inEntity_ = false;
+            if (c == ';') return;
         }
+        if (c == '&') inEntity_ = true;
+        if ((static_cast<unsigned char>(c) & 0xC0) == 0x80) return;
+        table_->cell->addChar(std::isspace(static_cast<unsigned char>(c)) != 0);
     }
 
     void startTag(const Tag& tag) {

@@ -89,7 +89,7 @@ KxPageCodeValues KxPrintPages::codeValues(int page, int pageCount) const {
     return values;
 }
 
-KxPrintPages::Frame KxPrintPages::layOut(QPagedPaintDevice& device) {
+KxPrintPages::Frame KxPrintPages::layOut(QPagedPaintDevice& device, const Progress& progress) {
     const double dpiX = device.logicalDpiX();
     const double dpiY = device.logicalDpiY();
     const QSizeF page(device.width(), device.height());
@@ -131,6 +131,10 @@ KxPrintPages::Frame KxPrintPages::layOut(QPagedPaintDevice& device) {
     }
     KxDocumentFlow flow(frame.body.height());
     for (const KxHtmlChunk& chunk : split.chunks) {
+        if (progress && progress(0, 1)) {
+            frame.pages = -1;
+            return frame;
+        }
         documents_.push_back(document(chunk.html));
         QTextDocument& piece = *documents_.back();
         std::vector<QTextTable*> tables;
@@ -183,7 +187,8 @@ void KxPrintPages::paintDecoration(QPainter& painter, const Frame& frame, int pa
 }
 
 int KxPrintPages::paint(QPagedPaintDevice& device, const Progress& progress) {
-    const Frame frame = layOut(device);
+    const Frame frame = layOut(device, progress);
+    if (frame.pages < 0) return -1;
     QPainter painter(&device);
     if (!painter.isActive()) return -1;
     for (int page = 0; page < frame.pages; ++page) {

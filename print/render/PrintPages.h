@@ -48,8 +48,8 @@ class KxPrintPages {
     static void preparePaper(QPagedPaintDevice& device, const KxPaperChoice& paper);
 
     // Lays the document out for the device and paints every page, telling `progress` (page
-    // from 1, count) before each; a true answer stops the printing. Returns the pages
-    // painted, or -1 when stopped.
+    // from 1, count) before each, and (0, 1) now and then while laying out; a true answer
+    // stops the printing. Returns the pages painted, or -1 when stopped.
     using Progress = std::function<bool(int page, int count)>;
     int paint(QPagedPaintDevice& device, const Progress& progress = {});
 
@@ -62,7 +62,8 @@ class KxPrintPages {
 
   private:
     struct Frame;
-    Frame layOut(QPagedPaintDevice& device);
+    // Frame::pages is -1 when `progress` stopped it.
+    Frame layOut(QPagedPaintDevice& device, const Progress& progress = {});
     void paintDecoration(QPainter& painter, const Frame& frame, int page, int count) const;
 
     static std::unique_ptr<QTextDocument> document(const std::string& html);

@@ -217,3 +217,40 @@ TEST_F(PrintedPdf, ACardsHeadingStandsOnThePageOfItsFirstRow) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(PrintProgress, CancelStopsTheLayoutAndThePainting) {
+    kxEnsureGuiApplication();
+    const KxPageSetup setup{"", "&p of &P", "0.750000", "0.750000", "0.750000", "0.750000"};
+    KxPrintPages printout(tableReport(300), setup, "Stock", "/tmp/report.htm");
+    const KxPaperChoice letter{QPageSize::Letter, QPageLayout::Portrait};
+    std::vector<std::pair<int, int>> seen;
+    // While laying out: nothing painted yet.
+    EXPECT_FALSE(kxRenderPdf(printout, letter, [&](int page, int count) {
+        seen.emplace_back(page, count);
+        return true;
+    }));
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0], std::make_pair(0, 1));
+    // On the second page.
+    seen.clear();
+    EXPECT_FALSE(kxRenderPdf(printout, letter, [&](int page, int count) {
+        seen.emplace_back(page, count);
+        return page == 2;
+    }));
+    ASSERT_GE(seen.size(), 2u);
+    EXPECT_EQ(seen.back().first, 2);
+    EXPECT_GT(seen.back().second, 2);
+    // Uninterrupted, every page is announced once, the count the same throughout.
+    seen.clear();
+    const auto pdf = kxRenderPdf(printout, letter, [&](int page, int count) {
+        if (page > 0) seen.emplace_back(page, count);
+        return false;
+    });
+    ASSERT_TRUE(pdf);
+    ASSERT_FALSE(seen.empty());
+    for (std::size_t i = 0; i < seen.size(); ++i) EXPECT_EQ(seen[i], std::make_pair(static_cast<int>(i) + 1, static_cast<int>(seen.size())));
+}
+
+} // namespace
