@@ -20,9 +20,7 @@
 
 namespace {
 
-std::string templatesFolder() {
-    return (std::filesystem::path(__FILE__).parent_path().parent_path() / "templates").string();
-}
+std::string templatesFolder() { return std::string(ROLVA_SOURCE_DIR) + "/templates"; }
 
 void BM_PrintTableToPdf(benchmark::State& state) {
     startQt();
@@ -37,6 +35,10 @@ void BM_PrintTableToPdf(benchmark::State& state) {
         // The output is larger than a browser is asked to print; it is written whole all the same.
         report.generate(nullptr, table, html, "Stock", 0, false, -1);
         const auto pages = KxPrintPages::fromFile(html, kxDefaultUserPageSetup(), "Stock");
+        if (!pages) {
+            state.SkipWithError("no report");
+            break;
+        }
         const auto pdf = kxRenderPdf(*pages, {QPageSize::Letter, QPageLayout::Portrait});
         if (!pdf) state.SkipWithError("no PDF");
         bytes = pdf ? pdf->size() : 0;

@@ -24,6 +24,14 @@ void preparePrinter(QPrinter& printer, const KxPaperChoice& paper) {
     KxPrintPages::preparePaper(printer, paper);
 }
 
+// The pages' progress on a progress box: nothing done while they are laid out.
+KxPrintPages::Progress onBox(KxWaitBox& box) {
+    return [&box](int page, int count) {
+        box.setProgress(static_cast<std::uint64_t>(page > 0 ? page - 1 : 0), static_cast<std::uint64_t>(count));
+        return box.cancelled();
+    };
+}
+
 bool sameFile(const std::string& a, const std::string& b) {
     std::error_code error;
     return !b.empty() && std::filesystem::equivalent(a, b, error);
@@ -45,10 +53,7 @@ bool kxPrintPagesOnPrinter(QWidget* parent, KxUi& ui, KxPrintPages& pages, const
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted) return false;
     const auto box = ui.waitBox(kxString(kxStrPrinting));
-    const int printed = pages.paint(printer, [&](int page, int count) {
-        box->setProgress(static_cast<std::uint64_t>(page - 1), static_cast<std::uint64_t>(count));
-        return box->cancelled();
-    });
+    const int printed = pages.paint(printer, onBox(*box));
     if (printed < 0) printer.abort();
     return printed >= 0;
 }
@@ -79,10 +84,7 @@ bool kxSavePagesAsPdf(KxUi& ui, KxPrintPages& pages, const KxPaperChoice& paper,
     std::optional<QByteArray> bytes;
     {
         const auto box = ui.waitBox(kxString(kxStrPrinting));
-        bytes = kxRenderPdf(pages, paper, [&](int page, int count) {
-            box->setProgress(static_cast<std::uint64_t>(page - 1), static_cast<std::uint64_t>(count));
-            return box->cancelled();
-        });
+        bytes = kxRenderPdf(pages, paper, onBox(*box));
     }
     if (!bytes) return false; // cancelled
     if (!kxWriteFileAtomically(*path, std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())))) {

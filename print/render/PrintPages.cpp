@@ -3,6 +3,8 @@
 #include "print/MarginText.h"
 #include "print/PrintableHtml.h"
 #include "print/UserPrintSetup.h"
+#include "print/render/DocumentFlow.h"
+#include "print/render/HtmlChunks.h"
 
 #include "Cp1252.h"
 
@@ -14,6 +16,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QUrl>
 
 #include <algorithm>
@@ -24,6 +28,9 @@ namespace {
 constexpr double kMinBodyInches = 1.0;
 // The header and footer lines: a small plain font.
 constexpr int kDecorationPointSize = 8;
+// The size of the pieces a long report is laid out in: small enough that each is quick, large
+// enough that the work repeated for each (the style sheet) does not count.
+constexpr std::size_t kChunkBytes = 16 * 1024;
 
 double inches(const std::string& text) {
     return kxMarginInches(text).value_or(*kxMarginInches(kxDefaultUserMargin));
@@ -48,7 +55,7 @@ struct KxPrintPages::Frame {
 
 KxPrintPages::KxPrintPages(const std::string& html, const KxPageSetup& setup, const std::string& title,
                            const std::string& outputPath)
-    : html_(qt(kxWithCheckMarkGlyphs(html))), setup_(setup) {
+    : html_(kxWithCheckMarkGlyphs(html)), setup_(setup) {
     const QLocale locale;
     const QDateTime now = QDateTime::currentDateTime();
     values_.title = kxToUtf8(title);
@@ -82,7 +89,7 @@ KxPageCodeValues KxPrintPages::codeValues(int page, int pageCount) const {
     return values;
 }
 
-KxPrintPages::Frame KxPrintPages::layOut(QPagedPaintDevice& device) {
+KxPrintPages::Frame KxPrintPages::layOut(QPagedPaintDevice& device, const Progress& progress) {
     const double dpiX = device.logicalDpiX();
     const double dpiY = device.logicalDpiY();
     const QSizeF page(device.width(), device.height());
@@ -113,13 +120,51 @@ KxPrintPages::Frame KxPrintPages::layOut(QPagedPaintDevice& device) {
     frame.header = QRectF(left, (top - line) / 2, frame.body.width(), line);
     frame.footer = QRectF(left, page.height() - bottom + (bottom - line) / 2, frame.body.width(), line);
 
-    document_ = std::make_unique<QTextDocument>();
-    document_->documentLayout()->setPaintDevice(&device);
-    document_->setDocumentMargin(0);
-    document_->setHtml(html_);
-    document_->setPageSize(frame.body.size());
-    frame.pages = document_->pageCount();
+    documents_.clear();
+    const KxHtmlChunks split = kxSplitHtml(html_, kChunkBytes);
+    // The column widths of each table cut over pieces, from its widest cells.
+    std::vector<std::vector<double>> columns;
+    for (const std::string& sizing : split.sizingTables) {
+        const auto table = document(sizing);
+        layOutDocument(*table, device, frame.body.width());
+        columns.push_back(kxColumnWidths(*table));
+    }
+    KxDocumentFlow flow(frame.body.height());
+    for (const KxHtmlChunk& chunk : split.chunks) {
+        if (progress && progress(0, 1)) {
+            frame.pages = -1;
+            return frame;
+        }
+        documents_.push_back(document(chunk.html));
+        QTextDocument& piece = *documents_.back();
+        std::vector<QTextTable*> tables;
+        for (auto it = piece.rootFrame()->begin(); !it.atEnd(); ++it)
+            if (auto* table = qobject_cast<QTextTable*>(it.currentFrame())) tables.push_back(table);
+        if (chunk.headSizing >= 0 && !tables.empty())
+            kxFixColumnWidths(*tables.front(), columns[static_cast<std::size_t>(chunk.headSizing)]);
+        if (chunk.tailSizing >= 0 && !tables.empty())
+            kxFixColumnWidths(*tables.back(), columns[static_cast<std::size_t>(chunk.tailSizing)]);
+        layOutDocument(piece, device, frame.body.width());
+        flow.add(piece, static_cast<int>(documents_.size()) - 1, chunk.continuesTable, chunk.tableContinues);
+    }
+    pages_ = kxPaginate(flow.atoms(), flow.tables(), frame.body.height());
+    frame.pages = static_cast<int>(pages_.size());
     return frame;
+}
+
+std::unique_ptr<QTextDocument> KxPrintPages::document(const std::string& html) {
+    auto document = std::make_unique<QTextDocument>();
+    document->setDocumentMargin(0);
+    // The text before the layout: a layout that exists while the text comes in follows every
+    // step of it.
+    document->setHtml(qt(html));
+    return document;
+}
+
+void KxPrintPages::layOutDocument(QTextDocument& document, QPagedPaintDevice& device, double width) {
+    document.documentLayout()->setPaintDevice(&device);
+    document.setTextWidth(width);
+    document.documentLayout()->documentSize();
 }
 
 int KxPrintPages::pageCount(QPagedPaintDevice& device) { return layOut(device).pages; }
@@ -142,10 +187,10 @@ void KxPrintPages::paintDecoration(QPainter& painter, const Frame& frame, int pa
 }
 
 int KxPrintPages::paint(QPagedPaintDevice& device, const Progress& progress) {
-    const Frame frame = layOut(device);
+    const Frame frame = layOut(device, progress);
+    if (frame.pages < 0) return -1;
     QPainter painter(&device);
     if (!painter.isActive()) return -1;
-    const double height = frame.body.height();
     for (int page = 0; page < frame.pages; ++page) {
         if (progress && progress(page + 1, frame.pages)) {
             painter.end();
@@ -153,14 +198,17 @@ int KxPrintPages::paint(QPagedPaintDevice& device, const Progress& progress) {
         }
         if (page > 0) device.newPage();
         paintDecoration(painter, frame, page + 1, frame.pages);
-        painter.save();
-        painter.translate(frame.body.left(), frame.body.top() - page * height);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(0, page * height, frame.body.width(), height);
-        context.palette.setColor(QPalette::Text, Qt::black);
-        painter.setClipRect(context.clip);
-        document_->documentLayout()->draw(&painter, context);
-        painter.restore();
+        for (const KxPlacedPiece& placed : pages_[static_cast<std::size_t>(page)]) {
+            const KxFlowPiece& source = placed.source;
+            painter.save();
+            painter.translate(frame.body.left(), frame.body.top() + placed.y - source.top);
+            QAbstractTextDocumentLayout::PaintContext context;
+            context.clip = QRectF(0, source.top, frame.body.width(), source.height());
+            context.palette.setColor(QPalette::Text, Qt::black);
+            painter.setClipRect(context.clip);
+            documents_[static_cast<std::size_t>(source.document)]->documentLayout()->draw(&painter, context);
+            painter.restore();
+        }
     }
     return frame.pages;
 }

@@ -1,10 +1,13 @@
 #pragma once
 // The pages of a printout: the generated HTML laid out by Qt's rich-text document inside the
 // margins of the page setup, with the page header and footer drawn in the margins from the
-// page-setup codes. The same pages go to the printer, the print preview and PDF.
+// page-setup codes. The same pages go to the printer, the print preview and PDF. A long report
+// is laid out in small pieces (see HtmlChunks.h) and put on pages by our own pagination (see
+// PageFlow.h), so the time it takes grows with its length and no more.
 
 #include "print/HeaderFooterCodes.h"
 #include "print/PrintSettings.h"
+#include "print/render/PageFlow.h"
 
 #include <QPageLayout>
 #include <QPageSize>
@@ -12,6 +15,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -44,8 +48,8 @@ class KxPrintPages {
     static void preparePaper(QPagedPaintDevice& device, const KxPaperChoice& paper);
 
     // Lays the document out for the device and paints every page, telling `progress` (page
-    // from 1, count) before each; a true answer stops the printing. Returns the pages
-    // painted, or -1 when stopped.
+    // from 1, count) before each, and (0, 1) now and then while laying out; a true answer
+    // stops the printing. Returns the pages painted, or -1 when stopped.
     using Progress = std::function<bool(int page, int count)>;
     int paint(QPagedPaintDevice& device, const Progress& progress = {});
 
@@ -58,11 +62,16 @@ class KxPrintPages {
 
   private:
     struct Frame;
-    Frame layOut(QPagedPaintDevice& device);
+    // Frame::pages is -1 when `progress` stopped it.
+    Frame layOut(QPagedPaintDevice& device, const Progress& progress = {});
     void paintDecoration(QPainter& painter, const Frame& frame, int page, int count) const;
 
-    QString html_;
+    static std::unique_ptr<QTextDocument> document(const std::string& html);
+    static void layOutDocument(QTextDocument& document, QPagedPaintDevice& device, double width);
+
+    std::string html_;
     KxPageSetup setup_;
     KxPageCodeValues values_;
-    std::unique_ptr<QTextDocument> document_;
+    std::vector<std::unique_ptr<QTextDocument>> documents_;
+    std::vector<KxFlowPage> pages_;
 };
