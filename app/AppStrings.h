@@ -2,7 +2,7 @@
 // The numbered texts of the main window, the document and its commands and the New Database
 // wizard: kxString() finds them in every program that includes this header.
 
-#include "KxStrings.h"
+#include "engine/KxStrings.h"
 
 // The document: open, save, close and the display modes.
 inline constexpr int kxStrFileNotFound = 2201;        // %s: the path

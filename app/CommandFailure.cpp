@@ -1,6 +1,6 @@
 #include "app/CommandFailure.h"
 
-#include "KxDbError.h"
+#include "engine/KxDbError.h"
 
 #include <cerrno>
 #include <filesystem>

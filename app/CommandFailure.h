@@ -2,7 +2,7 @@
 // The last line of defence: a failure that escapes a command becomes the code whose message
 // the user sees, and the program goes on.
 
-#include "app/KxUi.h"
+#include "base/KxUi.h"
 
 #include <cstdint>
 #include <exception>

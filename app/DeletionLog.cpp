@@ -1,8 +1,8 @@
 #include "app/DeletionLog.h"
 
-#include "KxDatabase.h"
-#include "Paths.h"
-#include "RemovalLog.h"
+#include "engine/KxDatabase.h"
+#include "platform/Paths.h"
+#include "engine/KxRemovalLog.h"
 
 #include <cstdio>
 

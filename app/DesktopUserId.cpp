@@ -1,6 +1,6 @@
 #include "app/DesktopUserId.h"
 
-#include "Crc32.h"
+#include "platform/Crc32.h"
 #include "install/HandheldNameFetch.h"
 
 #include <string_view>

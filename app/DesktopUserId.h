@@ -3,8 +3,8 @@
 // It is made once, from the time and the name of the first handheld user, and kept in the
 // settings as "UserId".
 
-#include "Clock.h"
-#include "app/Settings.h"
+#include "base/KxClock.h"
+#include "base/KxSettings.h"
 #include "install/HandheldUsers.h"
 
 #include <cstdint>

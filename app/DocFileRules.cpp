@@ -1,10 +1,10 @@
 #include "app/DocFileRules.h"
 
-#include "Cp1252.h"
+#include "platform/Cp1252.h"
 #include "transfer/TransferStrings.h"
-#include "NoCase.h"
-#include "Paths.h"
-#include "app/KxUi.h"
+#include "platform/NoCase.h"
+#include "platform/Paths.h"
+#include "base/KxUi.h"
 
 #include <sys/stat.h>
 

@@ -1,11 +1,11 @@
 #include "app/FailureDetails.h"
 
-#include "Cp1252.h"
-#include "FileHeader.h"
-#include "LockHolder.h"
+#include "platform/Cp1252.h"
+#include "engine/KxFileHeader.h"
+#include "platform/KxLockHolder.h"
 #include "app/AppStrings.h"
-#include "PosixFile.h"
-#include "Paths.h"
+#include "engine/PosixFile.h"
+#include "platform/Paths.h"
 #include "app/DocFileRules.h"
 
 #include <cerrno>

@@ -3,7 +3,7 @@
 // or saved: which file, and what the system says about it. Found by looking at the file
 // after the failure; empty when there is nothing to add.
 
-#include "KxDbError.h"
+#include "engine/KxDbError.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "app/FormOptions.h"
 
-#include "HeaderChunk.h"
+#include "engine/KxHeaderChunk.h"
 #include "app/AppStrings.h"
-#include "app/DbDoc.h"
+#include "app/KxDbDoc.h"
 #include "views/FormItems.h"
 
 namespace {

@@ -5,7 +5,7 @@
 //
 // Shortcuts are written the way Qt's portable key names spell them ("Ctrl+O", "Alt+PgDown").
 
-#include "app/CommandState.h"
+#include "app/KxCommandState.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
 #include "app/RecordClipboardText.h"
 
-#include "FieldDisplay.h"
-#include "KxDatabase.h"
-#include "RecordChunk.h"
+#include "engine/FieldDisplay.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxRecordChunk.h"
 
 #include <cstdio>
 #include <ctime>

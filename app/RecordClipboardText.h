@@ -2,7 +2,7 @@
 // One record as the plain text Copy Record to Clipboard puts on the clipboard, and the
 // Record Information dialog's content.
 
-#include "app/DocDialogs.h"
+#include "app/KxDocDialogs.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "app/RememberedFolder.h"
 
 #include "app/AppStrings.h"
-#include "Paths.h"
-#include "app/KxUi.h"
+#include "platform/Paths.h"
+#include "base/KxUi.h"
 
 std::string kxDatabaseFileFilter() {
     return kxString(kxStrDatabaseFilter) + ";;" + kxString(kxStrAllFilesFilter);

@@ -2,7 +2,7 @@
 // The file dialog that starts in the folder it was last left in: the folder is kept under a
 // settings key and written back whenever the user chooses a file.
 
-#include "app/Settings.h"
+#include "base/KxSettings.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
 #include "app/SearchListSets.h"
 
-#include "KxDatabase.h"
-#include "SavedSearches.h"
-#include "SchemaEditor.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxSavedSearches.h"
+#include "engine/KxSchemaEditor.h"
 
 #include <algorithm>
 #include <functional>

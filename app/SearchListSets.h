@@ -5,7 +5,7 @@
 // deleted again; otherwise they would pile up towards the limit of fifteen sets. A set is
 // only ever deleted while nothing uses it, so a file's other sets and links stay as they are.
 
-#include "Sort.h"
+#include "engine/Sort.h"
 
 #include <cstdint>
 #include <optional>

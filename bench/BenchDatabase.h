@@ -2,7 +2,7 @@
 // The benchmarks' database at the record limit: 16000 records of ten fields of mixed types,
 // made once by the tests' database builder in a temporary directory removed at exit.
 
-#include "TestDatabase.h"
+#include "tests/support/TestDatabase.h"
 
 #include <string>
 #include <vector>

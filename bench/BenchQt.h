@@ -2,7 +2,7 @@
 // What the widget benchmarks share: one application object on the offscreen platform, and
 // the silent user interface of runs that nobody watches.
 
-#include "app/SilentUi.h"
+#include "app/KxSilentUi.h"
 
 #include <QApplication>
 

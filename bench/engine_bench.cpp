@@ -4,11 +4,11 @@
 // Aims on the reference machine: open 20 ms, save 30 ms plus the flush, creating 16000
 // records 25 ms.
 
-#include "KxDatabase.h"
-#include "RecordHandle.h"
-#include "SchemaEditor.h"
-#include "values/FieldValue.h"
-#include "TestFiles.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxRecordHandle.h"
+#include "engine/KxSchemaEditor.h"
+#include "engine/values/FieldValue.h"
+#include "tests/support/TestFiles.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,14 +3,14 @@
 //
 // Aims on the reference machine: the export 60 ms, the report 150 ms.
 
-#include "app/SilentUi.h"
-#include "BenchDatabase.h"
-#include "print/Report.h"
-#include "transfer/Exporter.h"
+#include "app/KxSilentUi.h"
+#include "bench/BenchDatabase.h"
+#include "print/KxReport.h"
+#include "transfer/KxExporter.h"
 
-#include "KxDatabase.h"
-#include "RecordHandle.h"
-#include "values/FieldValue.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxRecordHandle.h"
+#include "engine/values/FieldValue.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,14 +4,14 @@
 //
 // Aim on the reference machine: the commit with its recalculation within 150 ms.
 
-#include "Calculation.h"
-#include "KxDatabase.h"
-#include "RecordHandle.h"
-#include "SchemaEditor.h"
-#include "editors/FieldWorkingCopy.h"
-#include "editors/SchemaBuilder.h"
-#include "values/FieldValue.h"
-#include "TestFiles.h"
+#include "engine/Calculation.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxRecordHandle.h"
+#include "engine/KxSchemaEditor.h"
+#include "editors/KxFieldWorkingCopy.h"
+#include "editors/KxSchemaBuilder.h"
+#include "engine/values/FieldValue.h"
+#include "tests/support/TestFiles.h"
 
 #include <benchmark/benchmark.h>
 
@@ -76,7 +76,7 @@ std::string makeDatabase() {
             record.setRawValue(f, v.raw());
         }
     }
-    recalculateAllRecords(db, nullptr);
+    kxRecalculateAllRecords(db, nullptr);
     db.save();
     db.close(false);
     return path;
@@ -98,7 +98,7 @@ void BM_CommitTypeChange(benchmark::State& state) {
         copy.modify(kChangedField, changed);
         state.ResumeTiming();
         KxSchemaBuilder(db).commit(copy);
-        recalculateAllRecords(db, nullptr);
+        kxRecalculateAllRecords(db, nullptr);
         benchmark::DoNotOptimize(db.liveCount());
         state.PauseTiming();
         db.close(true);
@@ -110,7 +110,7 @@ BENCHMARK(BM_CommitTypeChange)->Unit(benchmark::kMillisecond);
 void BM_CommitRecalculationOnly(benchmark::State& state) {
     KxDatabase db;
     db.open(databaseFile(), kOpenReadShared, 1);
-    for (auto _ : state) recalculateAllRecords(db, nullptr);
+    for (auto _ : state) kxRecalculateAllRecords(db, nullptr);
 }
 BENCHMARK(BM_CommitRecalculationOnly)->Unit(benchmark::kMillisecond);
 } // namespace

@@ -4,17 +4,17 @@
 //
 // Aim on the reference machine: 10 ms per record shown.
 
-#include "BenchQt.h"
+#include "bench/BenchQt.h"
 
-#include "KxDatabase.h"
-#include "RecordHandle.h"
-#include "SchemaEditor.h"
-#include "TestFiles.h"
-#include "app/DbDoc.h"
-#include "app/KxDbMainFrame.h"
-#include "views/KxDbListView.h"
-#include "views/KxDbRecordView.h"
-#include "views/KxRecordTableModelQt.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxRecordHandle.h"
+#include "engine/KxSchemaEditor.h"
+#include "tests/support/TestFiles.h"
+#include "app/KxDbDoc.h"
+#include "app/widgets/KxDbMainFrame.h"
+#include "views/widgets/KxDbListView.h"
+#include "views/widgets/KxDbRecordView.h"
+#include "views/widgets/KxRecordTableModel.h"
 
 #include <QApplication>
 #include <QTableView>

@@ -4,19 +4,19 @@
 //
 // Aim on the reference machine: 300 ms.
 
-#include "app/SilentUi.h"
-#include "editors/SchemaBuilder.h"
-#include "transfer/DelimitedImporter.h"
-#include "app/Settings.h"
-#include "transfer/FieldChooserModel.h"
+#include "app/KxSilentUi.h"
+#include "editors/KxSchemaBuilder.h"
+#include "transfer/KxDelimitedImporter.h"
+#include "base/KxSettings.h"
+#include "transfer/KxFieldChooserModel.h"
 #include "transfer/ImportCommand.h"
 #include "transfer/ImportEncoding.h"
 #include "transfer/ImportHeaderRow.h"
 #include "transfer/ImportRun.h"
 
-#include "FileHeader.h"
-#include "KxDatabase.h"
-#include "TestFiles.h"
+#include "engine/KxFileHeader.h"
+#include "engine/KxDatabase.h"
+#include "tests/support/TestFiles.h"
 
 #include <benchmark/benchmark.h>
 

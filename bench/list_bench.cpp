@@ -6,16 +6,16 @@
 // Aims on the reference machine: open and first paint 400 ms; one look-up keystroke 5 ms with
 // the whole list painted, 2 ms as typed.
 
-#include "BenchQt.h"
+#include "bench/BenchQt.h"
 
-#include "KxDatabase.h"
-#include "RecordHandle.h"
-#include "SchemaEditor.h"
-#include "TestFiles.h"
-#include "Sort.h"
-#include "app/DbDoc.h"
-#include "values/FieldValue.h"
-#include "views/KxDbListView.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxRecordHandle.h"
+#include "engine/KxSchemaEditor.h"
+#include "tests/support/TestFiles.h"
+#include "engine/Sort.h"
+#include "app/KxDbDoc.h"
+#include "engine/values/FieldValue.h"
+#include "views/widgets/KxDbListView.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -70,7 +70,7 @@ class ListBenchDatabase {
         }
         kxApplyListOptions(db, {{0, KxSortDirection::Ascending}, {1, KxSortDirection::Ascending}, {2, KxSortDirection::None}},
                            false);
-        sortRecords(db);
+        kxSortRecords(db);
         db.save();
         db.close(false);
     }

@@ -3,12 +3,12 @@
 //
 // Aims: the PDF 3 s, the sample 100 ms.
 
-#include "BenchDatabase.h"
-#include "BenchQt.h"
+#include "bench/BenchDatabase.h"
+#include "bench/BenchQt.h"
 
-#include "print/PrintSession.h"
+#include "print/KxPrintSession.h"
 #include "print/PrintableHtml.h"
-#include "print/Report.h"
+#include "print/KxReport.h"
 #include "print/UserPrintSetup.h"
 #include "print/render/PdfOutput.h"
 

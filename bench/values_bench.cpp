@@ -2,15 +2,15 @@
 // by a text key and by a number then a date, a "contains" search over every text and
 // numeric field, and recomputing five Calculation fields in every record.
 
-#include "Calculation.h"
-#include "KxDatabase.h"
-#include "RecordHandle.h"
-#include "SavedSearches.h"
-#include "SchemaEditor.h"
-#include "TestDatabase.h"
-#include "Search.h"
-#include "Sort.h"
-#include "values/FieldValue.h"
+#include "engine/Calculation.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxRecordHandle.h"
+#include "engine/KxSavedSearches.h"
+#include "engine/KxSchemaEditor.h"
+#include "tests/support/TestDatabase.h"
+#include "engine/Search.h"
+#include "engine/Sort.h"
+#include "engine/values/FieldValue.h"
 
 #include <benchmark/benchmark.h>
 
@@ -146,7 +146,7 @@ private:
             put(Done, done);
             h.setCategory(static_cast<std::uint16_t>(pick(4)));
         }
-        recalculateAllRecords(db, {});
+        kxRecalculateAllRecords(db, {});
     }
 };
 
@@ -162,7 +162,7 @@ void sortBy(benchmark::State& state, const std::vector<KxSortKey>& keys) {
         state.PauseTiming();
         b.shuffle();
         state.ResumeTiming();
-        sortRecords(b.db);
+        kxSortRecords(b.db);
     }
     state.counters["records"] = static_cast<double>(b.db.liveCount());
 }
@@ -188,7 +188,7 @@ void searchAllFieldsFor(benchmark::State& state, const char* text) {
     needle.setText(text);
     searches.setCriterionValue(0, 0, &needle);
     std::size_t found = 0;
-    for (auto _ : state) found = runSearch(b.db, 0);
+    for (auto _ : state) found = kxRunSearch(b.db, 0);
     state.counters["found"] = static_cast<double>(found);
 }
 
@@ -213,7 +213,7 @@ void BM_RecalculateAllRecords(benchmark::State& state) {
         schema.setCalcOperator(Margin, swapped ? 0 : 1);
         schema.setCalcOperator(Ratio, swapped ? 2 : 3);
         state.ResumeTiming();
-        recalculateAllRecords(b.db, {});
+        kxRecalculateAllRecords(b.db, {});
     }
     state.counters["calculations"] = static_cast<double>(5 * b.db.liveCount());
 }
@@ -222,8 +222,8 @@ BENCHMARK(BM_RecalculateAllRecords)->Unit(benchmark::kMillisecond);
 // After a schema change that leaves every result as it was.
 void BM_RecalculateAllRecordsUnchanged(benchmark::State& state) {
     BenchDatabase& b = bench();
-    recalculateAllRecords(b.db, {});
-    for (auto _ : state) recalculateAllRecords(b.db, {});
+    kxRecalculateAllRecords(b.db, {});
+    for (auto _ : state) kxRecalculateAllRecords(b.db, {});
     state.counters["calculations"] = static_cast<double>(5 * b.db.liveCount());
 }
 BENCHMARK(BM_RecalculateAllRecordsUnchanged)->Unit(benchmark::kMillisecond);

@@ -1,7 +1,7 @@
-#include "CliArgs.h"
+#include "cli/CliArgs.h"
 
-#include "Cp1252.h"
-#include "CliStrings.h"
+#include "platform/Cp1252.h"
+#include "cli/CliStrings.h"
 
 CliArgs::CliArgs(const std::vector<std::string>& args, std::set<std::string> flags,
                  std::set<std::string> options) {

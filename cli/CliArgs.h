@@ -1,7 +1,7 @@
 #pragma once
 // A small option parser: positional arguments, flags and options with values (repeatable).
 
-#include "CliCommand.h"
+#include "cli/CliCommand.h"
 
 #include <map>
 #include <optional>

@@ -1,13 +1,13 @@
-#include "CliCategory.h"
+#include "cli/CliCategory.h"
 
-#include "CliArgs.h"
-#include "CliSession.h"
-#include "Categories.h"
-#include "KxDatabase.h"
-#include "KxStrings.h"
-#include "TextCollation.h"
-#include "editors/CategoryEditing.h"
-#include "CliStrings.h"
+#include "cli/CliArgs.h"
+#include "cli/CliSession.h"
+#include "engine/KxCategoryEditor.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxStrings.h"
+#include "engine/TextCollation.h"
+#include "editors/KxCategoryEditing.h"
+#include "cli/CliStrings.h"
 
 #include <ostream>
 

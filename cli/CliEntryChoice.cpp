@@ -1,9 +1,9 @@
-#include "CliEntryChoice.h"
+#include "cli/CliEntryChoice.h"
 
-#include "CliArgs.h"
-#include "TextCollation.h"
-#include "transfer/FieldSelection.h"
-#include "CliStrings.h"
+#include "cli/CliArgs.h"
+#include "engine/TextCollation.h"
+#include "transfer/KxFieldSelection.h"
+#include "cli/CliStrings.h"
 
 #include <charconv>
 #include <sstream>

@@ -1,9 +1,9 @@
-#include "CliCommand.h"
+#include "cli/CliCommand.h"
 
-#include "CliArgs.h"
-#include "CliSession.h"
-#include "KxDbError.h"
-#include "CliStrings.h"
+#include "cli/CliArgs.h"
+#include "cli/CliSession.h"
+#include "engine/KxDbError.h"
+#include "cli/CliStrings.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,12 +1,12 @@
-#include "CliPdf.h"
+#include "cli/CliPdf.h"
 
-#include "AtomicFile.h"
-#include "print/PrintSession.h"
-#include "print/PrintSettings.h"
+#include "platform/AtomicFile.h"
+#include "print/KxPrintSession.h"
+#include "print/KxPrintSettings.h"
 #include "print/UserPrintSetup.h"
 #include "print/render/PdfOutput.h"
 
-#include "KxDatabase.h"
+#include "engine/KxDatabase.h"
 
 #include <algorithm>
 #include <cctype>

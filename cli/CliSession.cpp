@@ -1,10 +1,10 @@
-#include "CliSession.h"
+#include "cli/CliSession.h"
 
-#include "KxDatabase.h"
-#include "Paths.h"
+#include "engine/KxDatabase.h"
+#include "platform/Paths.h"
 #include "app/DesktopUserId.h"
 #include "app/FailureDetails.h"
-#include "app/Settings.h"
+#include "base/KxSettings.h"
 #include "install/HandheldUsers.h"
 
 // The tool shares the desktop program's settings, so records it makes carry the same id and

@@ -1,7 +1,7 @@
 #pragma once
 // What every command shares: the desktop's user id and opening a database.
 
-#include "KxDbError.h"
+#include "engine/KxDbError.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "CliStrings.h"
+#include "cli/CliStrings.h"
 
 const KxStringTable& kxCliStrings() {
     static const KxStringTable strings = {

@@ -2,7 +2,7 @@
 // The numbered texts of the command-line tool: its reports and its usage errors. kxString()
 // finds them in every program that includes this header; cliText() fills in the arguments.
 
-#include "KxStrings.h"
+#include "engine/KxStrings.h"
 
 #include <initializer_list>
 #include <string>

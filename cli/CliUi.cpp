@@ -1,6 +1,6 @@
-#include "CliUi.h"
+#include "cli/CliUi.h"
 
-#include "CliArgs.h"
+#include "cli/CliArgs.h"
 
 #include <ostream>
 

@@ -3,7 +3,7 @@
 // get their default answer (or Yes with --yes), and there are no dialogs, clipboard or
 // progress box to show.
 
-#include "app/SilentUi.h"
+#include "app/KxSilentUi.h"
 
 #include <iosfwd>
 

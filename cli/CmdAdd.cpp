@@ -1,15 +1,15 @@
 // rolva add FILE [--category NAME] FIELD=VALUE ...: a new record, placed in sort order.
 
-#include "CliArgs.h"
-#include "CliCategory.h"
-#include "CliSession.h"
-#include "CliUi.h"
-#include "FieldRef.h"
-#include "Calculation.h"
-#include "KxDatabase.h"
-#include "RecordHandle.h"
-#include "values/FieldValue.h"
-#include "CliStrings.h"
+#include "cli/CliArgs.h"
+#include "cli/CliCategory.h"
+#include "cli/CliSession.h"
+#include "cli/CliUi.h"
+#include "cli/FieldRef.h"
+#include "engine/Calculation.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxRecordHandle.h"
+#include "engine/values/FieldValue.h"
+#include "cli/CliStrings.h"
 
 #include <ostream>
 
@@ -53,7 +53,7 @@ int runAdd(CliContext& c) {
     KxRecordHandle record = db->newRecord(position, true);
     for (const auto& [field, value] : values) record.setValue(field, value);
     record.setCategory(category);
-    recalculateRecord(*db, record, [&](KxDbError e) { ui.inform(kxDbErrorMessage(e)); });
+    kxRecalculateRecord(*db, record, [&](KxDbError e) { ui.inform(kxDbErrorMessage(e)); });
     const KxRecordIdentity id = record.identity();
     record.release();
     db->placeRecord(position);

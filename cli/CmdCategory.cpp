@@ -1,12 +1,12 @@
 // rolva category FILE --list | --add NAME | --rename OLD NEW | --delete NAME [--records]
 
-#include "CliArgs.h"
-#include "CliCategory.h"
-#include "CliSession.h"
-#include "CliUi.h"
-#include "KxDatabase.h"
-#include "editors/CategoryEditing.h"
-#include "CliStrings.h"
+#include "cli/CliArgs.h"
+#include "cli/CliCategory.h"
+#include "cli/CliSession.h"
+#include "cli/CliUi.h"
+#include "engine/KxDatabase.h"
+#include "editors/KxCategoryEditing.h"
+#include "cli/CliStrings.h"
 
 #include <ostream>
 

@@ -1,9 +1,9 @@
 // rolva check FILE: opens the database read-only and reports what it holds, or the error.
 
-#include "CliArgs.h"
-#include "CliSession.h"
-#include "KxDatabase.h"
-#include "CliStrings.h"
+#include "cli/CliArgs.h"
+#include "cli/CliSession.h"
+#include "engine/KxDatabase.h"
+#include "cli/CliStrings.h"
 
 #include <ostream>
 

@@ -1,16 +1,16 @@
 // rolva export FILE OUT [...]: writes the database, or part of it, to a comma- or
 // tab-separated file or to a new database file, as the Export Wizard does.
 
-#include "CliArgs.h"
-#include "CliEntryChoice.h"
-#include "CliSession.h"
-#include "CliUi.h"
-#include "KxDatabase.h"
-#include "NoCase.h"
-#include "Paths.h"
+#include "cli/CliArgs.h"
+#include "cli/CliEntryChoice.h"
+#include "cli/CliSession.h"
+#include "cli/CliUi.h"
+#include "engine/KxDatabase.h"
+#include "platform/NoCase.h"
+#include "platform/Paths.h"
 #include "transfer/ExportPath.h"
-#include "transfer/Exporter.h"
-#include "CliStrings.h"
+#include "transfer/KxExporter.h"
+#include "cli/CliStrings.h"
 
 #include <ostream>
 

@@ -1,19 +1,19 @@
 // rolva find FILE --where 'FIELD OP VALUE' ... [--save NAME] [--json]: stores the criteria as
 // search 0 (or the named search), runs it, saves the marks and prints the matches.
 
-#include "CliArgs.h"
-#include "CliCategory.h"
-#include "CliSession.h"
-#include "FieldRef.h"
-#include "KxDatabase.h"
+#include "cli/CliArgs.h"
+#include "cli/CliCategory.h"
+#include "cli/CliSession.h"
+#include "cli/FieldRef.h"
+#include "engine/KxDatabase.h"
 #include "app/AppStrings.h"
-#include "RecordTable.h"
-#include "SavedSearches.h"
-#include "Search.h"
+#include "cli/RecordTable.h"
+#include "engine/KxSavedSearches.h"
+#include "engine/Search.h"
 #include "app/SearchListSets.h"
-#include "app/SearchRequest.h"
-#include "app/SearchRun.h"
-#include "CliStrings.h"
+#include "app/KxSearchRequest.h"
+#include "app/KxSearchRun.h"
+#include "cli/CliStrings.h"
 
 #include <algorithm>
 #include <map>

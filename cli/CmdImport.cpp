@@ -1,17 +1,17 @@
 // rolva import FILE SRC [--type csv|tab|rlv] [--order N,N,...] [--category NAME]: adds the
 // rows of a delimited file or another database as new records, as the Import Wizard does.
 
-#include "CliArgs.h"
-#include "CliCategory.h"
-#include "CliSession.h"
-#include "CliUi.h"
-#include "KxDatabase.h"
+#include "cli/CliArgs.h"
+#include "cli/CliCategory.h"
+#include "cli/CliSession.h"
+#include "cli/CliUi.h"
+#include "engine/KxDatabase.h"
 #include "app/AppStrings.h"
 #include "transfer/ImportCommand.h"
 #include "transfer/ImportHeaderRow.h"
 #include "transfer/ImportRun.h"
-#include "transfer/Importer.h"
-#include "CliStrings.h"
+#include "transfer/KxImporter.h"
+#include "cli/CliStrings.h"
 
 #include <algorithm>
 #include <ostream>

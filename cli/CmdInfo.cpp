@@ -1,9 +1,9 @@
 // rolva info FILE [--json]: everything the database file holds.
 
-#include "CliArgs.h"
-#include "CliSession.h"
-#include "DatabaseInfo.h"
-#include "KxDatabase.h"
+#include "cli/CliArgs.h"
+#include "cli/CliSession.h"
+#include "cli/DatabaseInfo.h"
+#include "engine/KxDatabase.h"
 
 #include <ostream>
 

@@ -1,13 +1,13 @@
 // rolva install FILE --user NAME ... | --list [--all]: the handheld installation schedule of a
 // database, as the desktop program's Save/Install on Handheld writes and shows it.
 
-#include "CliArgs.h"
-#include "CliSession.h"
-#include "KxDatabase.h"
-#include "NoCase.h"
+#include "cli/CliArgs.h"
+#include "cli/CliSession.h"
+#include "engine/KxDatabase.h"
+#include "platform/NoCase.h"
 #include "install/HandheldNameFetch.h"
-#include "install/InstallSchedule.h"
-#include "CliStrings.h"
+#include "install/KxInstallSchedule.h"
+#include "cli/CliStrings.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,10 +1,10 @@
 // rolva list FILE [--category NAME|all] [--deleted] [--found] [--all-fields] [--json]
 
-#include "CliArgs.h"
-#include "CliCategory.h"
-#include "CliSession.h"
-#include "KxDatabase.h"
-#include "RecordTable.h"
+#include "cli/CliArgs.h"
+#include "cli/CliCategory.h"
+#include "cli/CliSession.h"
+#include "engine/KxDatabase.h"
+#include "cli/RecordTable.h"
 
 namespace {
 int runList(CliContext& c) {

@@ -1,11 +1,11 @@
 // rolva new FILE --field SPEC ...: creates a database the way a new database gets its schema.
 
-#include "CliArgs.h"
-#include "CliSession.h"
-#include "FieldDescriptions.h"
-#include "KxDatabase.h"
-#include "editors/SchemaBuilder.h"
-#include "CliStrings.h"
+#include "cli/CliArgs.h"
+#include "cli/CliSession.h"
+#include "cli/FieldDescriptions.h"
+#include "engine/KxDatabase.h"
+#include "editors/KxSchemaBuilder.h"
+#include "cli/CliStrings.h"
 
 #include <ostream>
 #include <sys/stat.h>

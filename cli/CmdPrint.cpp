@@ -1,21 +1,21 @@
 // rolva print FILE OUT.html [...]: fills a print template with the chosen fields of the
 // records in range, as the Print Settings dialog does, and writes the HTML.
 
-#include "CliArgs.h"
-#include "CliEntryChoice.h"
-#include "CliPdf.h"
-#include "CliSession.h"
-#include "CliUi.h"
-#include "Cp1252.h"
-#include "KxDatabase.h"
+#include "cli/CliArgs.h"
+#include "cli/CliEntryChoice.h"
+#include "cli/CliPdf.h"
+#include "cli/CliSession.h"
+#include "cli/CliUi.h"
+#include "platform/Cp1252.h"
+#include "engine/KxDatabase.h"
 #include "print/PrintStrings.h"
-#include "Paths.h"
-#include "print/PrintSession.h"
-#include "print/PrintSettings.h"
-#include "print/Report.h"
+#include "platform/Paths.h"
+#include "print/KxPrintSession.h"
+#include "print/KxPrintSettings.h"
+#include "print/KxReport.h"
 #include "transfer/ExportPath.h"
-#include "transfer/FieldSelection.h"
-#include "CliStrings.h"
+#include "transfer/KxFieldSelection.h"
+#include "cli/CliStrings.h"
 
 #include <charconv>
 #include <ostream>

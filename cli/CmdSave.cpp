@@ -1,9 +1,9 @@
 // rolva save FILE [--as NEWFILE]: writes the database again, as Save or Save As does.
 
-#include "CliArgs.h"
-#include "CliSession.h"
-#include "KxDatabase.h"
-#include "CliStrings.h"
+#include "cli/CliArgs.h"
+#include "cli/CliSession.h"
+#include "engine/KxDatabase.h"
+#include "cli/CliStrings.h"
 
 #include <ostream>
 

@@ -1,12 +1,12 @@
 // rolva sort FILE --by FIELD[:asc|:desc] ...: the List Options dialog's sort, then saved.
 
-#include "CliArgs.h"
-#include "CliCategory.h"
-#include "CliSession.h"
-#include "FieldRef.h"
-#include "KxDatabase.h"
-#include "Sort.h"
-#include "CliStrings.h"
+#include "cli/CliArgs.h"
+#include "cli/CliCategory.h"
+#include "cli/CliSession.h"
+#include "cli/FieldRef.h"
+#include "engine/KxDatabase.h"
+#include "engine/Sort.h"
+#include "cli/CliStrings.h"
 
 #include <ostream>
 
@@ -38,7 +38,7 @@ int runSort(CliContext& c) {
     }
     if (db->header().listSets.empty()) throw CliUsageError(cliText(kxStrCliNoListOptions));
     kxApplyListOptions(*db, columns, false);
-    sortRecords(*db);
+    kxSortRecords(*db);
     cliSaveChanged(*db);
     c.out << cliText(kxStrCliSorted, {std::to_string(db->liveCount())}) << "\n";
     return 0;

@@ -1,12 +1,12 @@
-#include "DatabaseInfo.h"
+#include "cli/DatabaseInfo.h"
 
-#include "CliArgs.h"
-#include "FieldTypeNames.h"
-#include "ItemListChunk.h"
-#include "KxDatabase.h"
-#include "PropertyChunk.h"
-#include "RemovalLog.h"
-#include "SearchChunk.h"
+#include "cli/CliArgs.h"
+#include "engine/FieldTypeNames.h"
+#include "engine/KxItemListChunk.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxPropertyChunk.h"
+#include "engine/KxRemovalLog.h"
+#include "engine/KxSearchChunk.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Everything a database file holds, as a tree the tool prints as text or JSON.
 
-#include "Json.h"
+#include "cli/Json.h"
 
 class KxDatabase;
 

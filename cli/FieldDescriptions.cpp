@@ -1,8 +1,8 @@
-#include "FieldDescriptions.h"
+#include "cli/FieldDescriptions.h"
 
-#include "CliArgs.h"
-#include "CliCommand.h"
-#include "CliStrings.h"
+#include "cli/CliArgs.h"
+#include "cli/CliCommand.h"
+#include "cli/CliStrings.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
 #pragma once
 // Parses the tool's field descriptions: "Label:type[:option,...]".
 
-#include "editors/SchemaBuilder.h"
+#include "editors/KxSchemaBuilder.h"
 
 #include <string>
 #include <vector>

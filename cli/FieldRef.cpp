@@ -1,8 +1,8 @@
-#include "FieldRef.h"
+#include "cli/FieldRef.h"
 
-#include "CliArgs.h"
-#include "TextCollation.h"
-#include "CliStrings.h"
+#include "cli/CliArgs.h"
+#include "engine/TextCollation.h"
+#include "cli/CliStrings.h"
 
 #include <charconv>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Naming fields on the command line: a label (ignoring letter case) or #n, the 1-based position.
 
-#include "HeaderChunk.h"
+#include "engine/KxHeaderChunk.h"
 
 #include <string>
 

@@ -1,11 +1,11 @@
-#include "RecordTable.h"
+#include "cli/RecordTable.h"
 
-#include "CliArgs.h"
-#include "FieldDisplay.h"
-#include "Json.h"
-#include "KxDatabase.h"
-#include "KxStrings.h"
-#include "RecordChunk.h"
+#include "cli/CliArgs.h"
+#include "engine/FieldDisplay.h"
+#include "cli/Json.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxStrings.h"
+#include "engine/KxRecordChunk.h"
 
 #include <ostream>
 

@@ -1,7 +1,7 @@
-#include "CliCommand.h"
-#include "FileSizeSignal.h"
-#include "Locale.h"
-#include "ProcessLocale.h"
+#include "cli/CliCommand.h"
+#include "platform/FileSizeSignal.h"
+#include "engine/KxLocale.h"
+#include "platform/ProcessLocale.h"
 
 #include <clocale>
 #include <iostream>

@@ -1,8 +1,7 @@
-# Application logic and widgets share subsystem folders. A file whose name says it is a
-# widget (…Dialog, …View, …Ctrl, …Wizard, …Page, …MainFrame, …ListBox, …Qt…) belongs to the
-# desktop program; every other file there is plain C++ logic, testable without Qt.
-set(ROLVA_LOGIC_FOLDERS app views editors transfer print install)
-set(ROLVA_WIDGET_PATTERN "(Dialog|View|Ctrl|Wizard|Page|MainFrame|Qt|Widget|Frame|ListBox)[A-Za-z0-9_]*\\.(cpp|h)$")
+# Every subsystem folder holds its application logic, plain C++ that is testable without Qt,
+# and a widgets/ folder with its widgets, which only the desktop program links. base/ holds
+# what every subsystem may include: the user-interface seam, the settings and the clock.
+set(ROLVA_LOGIC_FOLDERS base app views editors transfer print install)
 
 function(rolva_collect_sources out_logic out_widgets)
   set(logic "")
@@ -11,11 +10,11 @@ function(rolva_collect_sources out_logic out_widgets)
     file(GLOB_RECURSE files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${folder}/*.cpp)
     foreach(f ${files})
       # print/render/ lays pages out with Qt Gui for both programs: a library of its own.
-      if(f MATCHES "/print/render/")
+      # The clock is the engine's: the lowest layer reads the time too.
+      if(f MATCHES "/print/render/" OR f STREQUAL "${CMAKE_SOURCE_DIR}/base/KxClock.cpp")
         continue()
       endif()
-      get_filename_component(name ${f} NAME)
-      if(name MATCHES "${ROLVA_WIDGET_PATTERN}" OR name STREQUAL "main.cpp")
+      if(f MATCHES "/widgets/")
         list(APPEND widgets ${f})
       else()
         list(APPEND logic ${f})

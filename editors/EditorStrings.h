@@ -3,7 +3,7 @@
 // Editors and the category dialogs: kxString() finds them in every program that includes
 // this header.
 
-#include "KxStrings.h"
+#include "engine/KxStrings.h"
 
 // The Field and Form Editor, the Calculation Editor and the Multiple Choice List Editor.
 inline constexpr int kxStrFieldEditorTitle = 4101;

@@ -3,7 +3,7 @@
 // that is not Label Only, in form order (the current layout's items from top to bottom, then
 // any field that has no item, so none is left out), each with the name shown for it.
 
-#include "HeaderChunk.h"
+#include "engine/KxHeaderChunk.h"
 
 #include <cstdint>
 #include <string>

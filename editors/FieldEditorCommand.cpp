@@ -1,15 +1,15 @@
 #include "editors/FieldEditorCommand.h"
 
-#include "Calculation.h"
-#include "KxDatabase.h"
+#include "engine/Calculation.h"
+#include "engine/KxDatabase.h"
 #include "editors/EditorStrings.h"
-#include "SearchChunk.h"
+#include "engine/KxSearchChunk.h"
 #include "app/CommandFailure.h"
-#include "app/DbDoc.h"
-#include "app/DocView.h"
-#include "app/SearchRequest.h"
-#include "editors/FieldEditRules.h"
-#include "editors/SchemaBuilder.h"
+#include "app/KxDbDoc.h"
+#include "app/KxDocView.h"
+#include "app/KxSearchRequest.h"
+#include "editors/KxFieldEditRules.h"
+#include "editors/KxSchemaBuilder.h"
 
 #include <algorithm>
 
@@ -41,7 +41,7 @@ void kxApplyFieldChanges(KxDbDoc& doc, const KxFieldWorkingCopy& copy) {
         db.header().setModificationStamp(doc.freshStamp());
         doc.setModified();
         KxSchemaBuilder(db).commit(copy);
-        recalculateAllRecords(db, onStoreFailure);
+        kxRecalculateAllRecords(db, onStoreFailure);
         kxDropUnfitCriteria(db);
     } catch (...) {
         doc.closeProgress();

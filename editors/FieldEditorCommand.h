@@ -3,7 +3,7 @@
 // OK with changes, committed to the schema under "Updating the database" with every
 // Calculation recomputed.
 
-#include "editors/FieldWorkingCopy.h"
+#include "editors/KxFieldWorkingCopy.h"
 
 class KxDatabase;
 class KxDbDoc;

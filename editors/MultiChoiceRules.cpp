@@ -1,7 +1,7 @@
 #include "editors/MultiChoiceRules.h"
 
 #include "editors/EditorStrings.h"
-#include "app/KxUi.h"
+#include "base/KxUi.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // Little-endian reading and writing of the file's integers. Every offset a reader is given
 // comes from outside input, so every access is bounds-checked and a bad one is damage.
 
-#include "KxDbError.h"
+#include "engine/KxDbError.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,9 +1,9 @@
-#include "Calculation.h"
+#include "engine/Calculation.h"
 
-#include "KxDatabase.h"
-#include "RecordChunk.h"
-#include "RecordHandle.h"
-#include "values/RawBytes.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxRecordChunk.h"
+#include "engine/KxRecordHandle.h"
+#include "engine/values/RawBytes.h"
 
 #include <algorithm>
 #include <cfenv>
@@ -55,12 +55,12 @@ Operand readOperand(const KxHeaderChunk& h, const KxRecordChunk& record, std::si
     std::memcpy(b, raw.data(), std::min(raw.size(), sizeof b));
     o.present = true;
     switch (h.fields[field].type) {
-    case KxFieldType::Number: o.value = kxraw::f64(b); break;
+    case KxFieldType::Number: o.value = kx::raw::f64(b); break;
     case KxFieldType::Calculation:
-        o.value = kxraw::f64(b);
-        o.failed = kxraw::i16(b + 8) != 0;
+        o.value = kx::raw::f64(b);
+        o.failed = kx::raw::i16(b + 8) != 0;
         break;
-    case KxFieldType::Integer: o.value = kxraw::i32(b); break;
+    case KxFieldType::Integer: o.value = kx::raw::i32(b); break;
     default: o.present = false; break;
     }
     // A denormal operand raises the denormal exception, which fails the arithmetic as an
@@ -195,7 +195,7 @@ std::vector<std::pair<std::size_t, CalcPlan>> plansInOrder(const KxHeaderChunk& 
 
 } // namespace
 
-std::optional<FieldValue> evaluateCalc(const KxDatabase& db, std::size_t field,
+std::optional<FieldValue> kxEvaluateCalc(const KxDatabase& db, std::size_t field,
                                        const KxRecordChunk& record) {
     return evaluatePlan(db.header(), planFor(db.header(), field), record);
 }
@@ -215,7 +215,7 @@ std::vector<std::size_t> kxCalculationOrder(const KxHeaderChunk& h) {
     return order;
 }
 
-std::size_t recalculateRecord(KxDatabase& db, KxRecordHandle& record, const KxCalcStoreError& onError) {
+std::size_t kxRecalculateRecord(KxDatabase& db, KxRecordHandle& record, const KxCalcStoreError& onError) {
     std::size_t stored = 0;
     for (const auto& [field, plan] : plansInOrder(db.header())) {
         const auto result = evaluatePlan(db.header(), plan, record.chunk());
@@ -232,7 +232,7 @@ std::size_t recalculateRecord(KxDatabase& db, KxRecordHandle& record, const KxCa
     return stored;
 }
 
-void recalculateAllRecords(KxDatabase& db, const KxCalcStoreError& onError) {
+void kxRecalculateAllRecords(KxDatabase& db, const KxCalcStoreError& onError) {
     const auto plans = plansInOrder(db.header());
     const std::size_t live = db.liveCount();
     const std::size_t records = live + db.deletedCount();

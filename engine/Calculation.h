@@ -3,9 +3,9 @@
 // average of the Number fields above the field on the form, or the grand total of the sums
 // above it. Results are stored in the record like any other value.
 
-#include "HeaderChunk.h"
-#include "KxDbError.h"
-#include "values/FieldValue.h"
+#include "engine/KxHeaderChunk.h"
+#include "engine/KxDbError.h"
+#include "engine/values/FieldValue.h"
 
 #include <functional>
 #include <optional>
@@ -24,7 +24,7 @@ inline constexpr double kCalcMinMagnitude = 1e-15;
 
 // The result of the Calculation field at `field` for the record: a value of type 9 (its
 // error flag set when the arithmetic failed) or none when there is nothing to compute.
-std::optional<FieldValue> evaluateCalc(const KxDatabase& db, std::size_t field,
+std::optional<FieldValue> kxEvaluateCalc(const KxDatabase& db, std::size_t field,
                                        const KxRecordChunk& record);
 
 // Called for a result that could not be stored; the recalculation goes on.
@@ -33,11 +33,11 @@ using KxCalcStoreError = std::function<void(KxDbError)>;
 // Recomputes every Calculation field of one record in form order, storing each result at
 // once so that a calculation below sees the fresh result of one above. Returns how many
 // fields were stored (results or emptied fields).
-std::size_t recalculateRecord(KxDatabase& db, KxRecordHandle& record, const KxCalcStoreError& onError);
+std::size_t kxRecalculateRecord(KxDatabase& db, KxRecordHandle& record, const KxCalcStoreError& onError);
 
 // Recomputes every Calculation field of every record, live and deleted, with progress
 // (one step per Calculation field and record).
-void recalculateAllRecords(KxDatabase& db, const KxCalcStoreError& onError);
+void kxRecalculateAllRecords(KxDatabase& db, const KxCalcStoreError& onError);
 
 // The Calculation fields in the order they are computed: the current form's order, then any
 // that are not on the form, in field order.

@@ -1,8 +1,8 @@
-#include "FieldDisplay.h"
+#include "engine/FieldDisplay.h"
 
-#include "KxDbError.h"
-#include "ValueBytes.h"
-#include "values/FieldValue.h"
+#include "engine/KxDbError.h"
+#include "engine/ValueBytes.h"
+#include "engine/values/FieldValue.h"
 
 std::uint16_t kxFormFlagsOf(const KxHeaderChunk& header, std::size_t field) {
     if (header.currentLayout() >= header.layouts.size()) return 0;

@@ -3,7 +3,7 @@
 // field's decimal places and the current form item's flags (thousands separators, currency
 // symbol, seconds hidden).
 
-#include "HeaderChunk.h"
+#include "engine/KxHeaderChunk.h"
 
 #include <cstdint>
 #include <span>

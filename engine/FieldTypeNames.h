@@ -2,7 +2,7 @@
 // The names the program shows for field types. Codes 3 and 4 are both "Number"; code 8
 // has no name.
 
-#include "HeaderChunk.h"
+#include "engine/KxHeaderChunk.h"
 
 #include <string_view>
 

@@ -6,10 +6,10 @@
 // other schema chunks (s in all), then the live records in their stored order, then the
 // deleted records. Record i lives at index s + i, deleted record j at s + live + j.
 
-#include "Chunk.h"
-#include "FileHeader.h"
-#include "HeaderChunk.h"
-#include "PosixFile.h"
+#include "engine/KxChunk.h"
+#include "engine/KxFileHeader.h"
+#include "engine/KxHeaderChunk.h"
+#include "engine/PosixFile.h"
 
 #include <functional>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "KxDbError.h"
+#include "engine/KxDbError.h"
 
 #include <map>
 

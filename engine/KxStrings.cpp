@@ -1,4 +1,4 @@
-#include "KxStrings.h"
+#include "engine/KxStrings.h"
 
 #include <algorithm>
 

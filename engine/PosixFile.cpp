@@ -1,7 +1,7 @@
-#include "PosixFile.h"
+#include "engine/PosixFile.h"
 
-#include "KxDbError.h"
-#include "SysCalls.h"
+#include "engine/KxDbError.h"
+#include "engine/KxSysCalls.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,16 +1,16 @@
-#include "Search.h"
+#include "engine/Search.h"
 
-#include "Categories.h"
-#include "KxDatabase.h"
-#include "KxStrings.h"
-#include "RecordChunk.h"
-#include "SavedSearches.h"
-#include "SearchChunk.h"
-#include "TextCollation.h"
-#include "values/DateTime.h"
-#include "values/NumberTextMatch.h"
-#include "values/RawBytes.h"
-#include "values/ValueCompare.h"
+#include "engine/KxCategoryEditor.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxStrings.h"
+#include "engine/KxRecordChunk.h"
+#include "engine/KxSavedSearches.h"
+#include "engine/KxSearchChunk.h"
+#include "engine/TextCollation.h"
+#include "engine/values/DateTime.h"
+#include "engine/values/NumberTextMatch.h"
+#include "engine/values/RawBytes.h"
+#include "engine/values/ValueCompare.h"
 
 #include <algorithm>
 #include <array>
@@ -170,24 +170,24 @@ private:
         switch (c.type) {
         case KxFieldType::Text:
         case KxFieldType::MultipleChoice:
-            return matchesText(c.op, present ? std::optional(kxraw::text(raw)) : std::nullopt, c.foldedText,
+            return matchesText(c.op, present ? std::optional(kx::raw::text(raw)) : std::nullopt, c.foldedText,
                                folder_);
         case KxFieldType::Number:
         case KxFieldType::Calculation:
             if (!present) return c.op == Op::Empty;
             if (c.op == Op::Empty) return false;
             if (c.op == Op::NotEmpty) return true;
-            return c.value && matchesOrder(c.op, compareDoubles(kxraw::f64(b.data()), c.value->number()));
+            return c.value && matchesOrder(c.op, kxCompareDoubles(kx::raw::f64(b.data()), c.value->number()));
         case KxFieldType::Integer: {
             if (!present) return c.op == Op::Empty;
             if (c.op == Op::Empty) return false;
             if (c.op == Op::NotEmpty) return true;
-            const std::int32_t v = kxraw::i32(b.data());
+            const std::int32_t v = kx::raw::i32(b.data());
             const std::int32_t w = c.value ? c.value->integer() : 0;
             return c.value && matchesOrder(c.op, v < w ? -1 : v > w ? 1 : 0);
         }
         case KxFieldType::Date: {
-            const int y = kxraw::i16(b.data()), m = b[2], d = b[3];
+            const int y = kx::raw::i16(b.data()), m = b[2], d = b[3];
             if (!present || !kxIsValidDate(y, m, d)) return c.op == Op::Empty;
             if (c.op == Op::Empty || c.op == Op::NotEqual) return false;
             if (c.op == Op::NotEmpty) return true;
@@ -208,7 +208,7 @@ private:
         }
         case KxFieldType::Checkbox: {
             if (!present) return c.op != Op::Checked; // an empty Checkbox is unchecked
-            const bool checked = kxraw::i16(b.data()) != 0;
+            const bool checked = kx::raw::i16(b.data()) != 0;
             if (c.op == Op::Checked) return checked;
             if (c.op == Op::Unchecked) return !checked;
             return false;
@@ -224,7 +224,7 @@ private:
             const auto raw = record.value(f);
             std::optional<std::string_view> v;
             if (t == KxFieldType::Text || t == KxFieldType::MultipleChoice) {
-                if (!raw.empty()) v = kxraw::text(raw);
+                if (!raw.empty()) v = kx::raw::text(raw);
             } else if (t == KxFieldType::Number || t == KxFieldType::Calculation || t == KxFieldType::Integer) {
                 if (!raw.empty() && isTextSearch(c.op)) {
                     // Only the text searches look at the number's text; it is made only when
@@ -280,6 +280,6 @@ public:
     }
 };
 
-std::size_t runSearch(KxDatabase& db, std::size_t index) { return KxSearchRunner::run(db, index); }
+std::size_t kxRunSearch(KxDatabase& db, std::size_t index) { return KxSearchRunner::run(db, index); }
 
-std::size_t countMarked(const KxDatabase& db) { return db.countInCategory(kFoundRecords); }
+std::size_t kxCountMarked(const KxDatabase& db) { return db.countInCategory(kFoundRecords); }

@@ -8,7 +8,7 @@ class KxDatabase;
 
 // Runs search `index`; returns how many records matched. Progress goes to the database's
 // progress callback as (record number, record count).
-std::size_t runSearch(KxDatabase& db, std::size_t index);
+std::size_t kxRunSearch(KxDatabase& db, std::size_t index);
 
 // The live records marked found.
-std::size_t countMarked(const KxDatabase& db);
+std::size_t kxCountMarked(const KxDatabase& db);

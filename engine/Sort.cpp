@@ -1,9 +1,9 @@
-#include "Sort.h"
+#include "engine/Sort.h"
 
-#include "KxDatabase.h"
-#include "RecordChunk.h"
-#include "SchemaEditor.h"
-#include "SortKeyTable.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxRecordChunk.h"
+#include "engine/KxSchemaEditor.h"
+#include "engine/KxSortKeyTable.h"
 
 #include <algorithm>
 #include <new>
@@ -20,7 +20,7 @@ std::vector<KxSortKey> kxSortKeys(const KxDatabase& db) {
     return keys;
 }
 
-int compareRecords(const KxDatabase& db, const std::vector<KxSortKey>& keys,
+int kxCompareRecords(const KxDatabase& db, const std::vector<KxSortKey>& keys,
                    const KxRecordChunk& a, const KxRecordChunk& b) {
     KxSortKeyTable table(db.header().fields, keys);
     table.add(a);
@@ -121,7 +121,7 @@ void KxDatabase::sortRange(const std::vector<KxSortKey>& keys, bool deletedList)
     std::move(sorted.begin(), sorted.end(), directory_.begin() + static_cast<std::ptrdiff_t>(base));
 }
 
-void sortRecords(KxDatabase& db) {
+void kxSortRecords(KxDatabase& db) {
     const auto keys = kxSortKeys(db);
     if (keys.empty()) return;
     db.sortRange(keys, false);

@@ -2,7 +2,7 @@
 // The record order: the sort keys of the current list options set, the comparison of two
 // records with its tie-break, the sort itself, and where a single record belongs.
 
-#include "HeaderChunk.h"
+#include "engine/KxHeaderChunk.h"
 
 #include <cstddef>
 #include <vector>
@@ -16,12 +16,12 @@ std::vector<KxSortKey> kxSortKeys(const KxDatabase& db);
 // -1, 0 or 1. Empty values come first (an empty Checkbox counts as unchecked); the first key
 // that differs decides, negated when descending; equal records are ordered by identity
 // (creation time, sequence number, user id), reversed when the first key is descending.
-int compareRecords(const KxDatabase& db, const std::vector<KxSortKey>& keys,
+int kxCompareRecords(const KxDatabase& db, const std::vector<KxSortKey>& keys,
                    const KxRecordChunk& a, const KxRecordChunk& b);
 
 // Sorts the live records and, separately, the deleted records by the current sort keys.
 // Nothing happens without sort keys. Progress goes to the database's progress callback.
-void sortRecords(KxDatabase& db);
+void kxSortRecords(KxDatabase& db);
 
 // The columns the List Options dialog chose: a field (or none) and a direction each.
 struct KxListOptionsColumn {

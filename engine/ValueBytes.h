@@ -1,7 +1,7 @@
 #pragma once
 // How many bytes a stored value of each field type has.
 
-#include "HeaderChunk.h"
+#include "engine/KxHeaderChunk.h"
 
 #include <optional>
 

@@ -2,7 +2,7 @@
 // Converting a stored value from one field type to another, as when a field's type changes
 // or an import stores a value into a field of another type.
 
-#include "HeaderChunk.h"
+#include "engine/KxHeaderChunk.h"
 
 #include <cstdint>
 #include <span>

@@ -2,7 +2,7 @@
 // Index-checked edits of the small ordered lists the schema keeps (layout items, sort keys,
 // list columns and the lists of those). An index that is not there is refused with 13.
 
-#include "KxDbError.h"
+#include "engine/KxDbError.h"
 
 #include <cstddef>
 #include <algorithm>

@@ -2,7 +2,7 @@
 // after how many values the progress hook cancels (the other bits, 0 for never); the rest
 // is the text. Checks what every row must satisfy, and that rewinding reads the same rows.
 
-#include "transfer/DelimitedReader.h"
+#include "transfer/KxDelimitedReader.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -6,16 +6,16 @@
 // The first byte picks the separator (low bit) and the list's category (bit 1: all, so the
 // last column can go to Category); the rest is the text.
 
-#include "app/SilentUi.h"
-#include "editors/SchemaBuilder.h"
-#include "transfer/ClipboardRecord.h"
-#include "transfer/DelimitedImporter.h"
+#include "app/KxSilentUi.h"
+#include "editors/KxSchemaBuilder.h"
+#include "transfer/KxClipboardRecord.h"
+#include "transfer/KxDelimitedImporter.h"
 #include "transfer/ImportRun.h"
 
-#include "FileHeader.h"
-#include "KxDatabase.h"
-#include "RecordChunk.h"
-#include "Sort.h"
+#include "engine/KxFileHeader.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxRecordChunk.h"
+#include "engine/Sort.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -49,7 +49,7 @@ std::vector<KxFieldSpec> everyKind() {
 void requireSorted(const KxDatabase& db) {
     const auto keys = kxSortKeys(db);
     for (std::size_t i = 1; i < db.liveCount(); ++i)
-        require(compareRecords(db, keys, db.liveChunk(i - 1), db.liveChunk(i)) <= 0);
+        require(kxCompareRecords(db, keys, db.liveChunk(i - 1), db.liveChunk(i)) <= 0);
 }
 
 } // namespace

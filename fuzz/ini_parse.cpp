@@ -1,7 +1,7 @@
 // Settings files are edited by hand and by other programs: any bytes must read without
 // harm, and whatever the store accepts to write must read back as written.
 
-#include "IniDocument.h"
+#include "platform/KxIniDocument.h"
 
 #include <cstddef>
 #include <cstdint>

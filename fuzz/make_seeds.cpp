@@ -1,9 +1,9 @@
 // Writes the seed files of every fuzz target below a corpus directory, one directory per
 // target. Usage: make_seeds <directory>
 
-#include "Seeds.h"
+#include "fuzz/Seeds.h"
 
-#include "KxDbError.h"
+#include "engine/KxDbError.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -4,9 +4,9 @@
 // (a record is released before the next is taken and none is held after the run) and that
 // a second run over the same report works as well.
 
-#include "print/HtmlReport.h"
+#include "print/KxHtmlReport.h"
 
-#include "Cp1252.h"
+#include "platform/Cp1252.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,13 +2,13 @@
 // One that opens can be walked record by record and value by value, and saved; what the
 // engine saves it must be able to open again, and saving that again gives the same bytes.
 
-#include "ItemListChunk.h"
-#include "KxDatabase.h"
-#include "PropertyChunk.h"
-#include "RecordChunk.h"
-#include "RecordHandle.h"
-#include "RemovalLog.h"
-#include "SearchChunk.h"
+#include "engine/KxItemListChunk.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxPropertyChunk.h"
+#include "engine/KxRecordChunk.h"
+#include "engine/KxRecordHandle.h"
+#include "engine/KxRemovalLog.h"
+#include "engine/KxSearchChunk.h"
 
 #include <cstdint>
 #include <cstdlib>

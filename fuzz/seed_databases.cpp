@@ -1,14 +1,14 @@
 // The database seeds of rlv_open, made by the engine so that they follow the format as it
 // is written today.
 
-#include "Seeds.h"
+#include "fuzz/Seeds.h"
 
-#include "Categories.h"
-#include "ItemListChunk.h"
-#include "KxDatabase.h"
-#include "PropertyChunk.h"
-#include "RecordHandle.h"
-#include "SearchChunk.h"
+#include "engine/KxCategoryEditor.h"
+#include "engine/KxItemListChunk.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxPropertyChunk.h"
+#include "engine/KxRecordHandle.h"
+#include "engine/KxSearchChunk.h"
 
 #include <cstring>
 #include <string>

@@ -1,7 +1,7 @@
 // The text seeds. The first byte of a delimited_read or import_text seed picks the separator
 // (low bit: tab); that of a report_template seed the record limit and the cancel point.
 
-#include "Seeds.h"
+#include "fuzz/Seeds.h"
 
 #include <cstring>
 #include <string>

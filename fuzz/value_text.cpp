@@ -1,11 +1,11 @@
 // Values read from outside text and bytes: date, time, number, integer and checkbox texts
 // (typed, imported, pasted) and raw values from damaged records. None may crash or hang.
 
-#include "values/Conversion.h"
-#include "values/FieldValue.h"
-#include "values/NumberFormat.h"
-#include "values/RawValueText.h"
-#include "values/ValueCompare.h"
+#include "engine/values/Conversion.h"
+#include "engine/values/FieldValue.h"
+#include "engine/values/NumberFormat.h"
+#include "engine/values/RawValueText.h"
+#include "engine/values/ValueCompare.h"
 
 #include <cstdint>
 #include <cstring>
@@ -35,15 +35,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             value.parseText(text, locale);
             value.displayText(static_cast<int>(size % 20), 0x1C0, locale);
             for (int to = 1; to <= 9; ++to)
-                convertValue(value, to, locale);
+                kxConvertValue(value, to, locale);
         }
     }
 
     // The same bytes as raw values and as a double.
     for (int type = 0; type <= 10; ++type) {
         const std::size_t half = size / 2;
-        compareRaw(type, {data, half}, {data + half, size - half});
-        rawValueText(type, {data, size});
+        kxCompareRaw(type, {data, half}, {data + half, size - half});
+        kxRawValueText(type, {data, size});
         if (type >= 1 && type <= 9 && size > 0) {
             FieldValue value = FieldValue::newValue(type);
             try {
@@ -57,8 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         double d;
         std::memcpy(&d, data, sizeof d);
         const int decimals = data[8] % 64;
-        formatNumber(d, decimals, data[8] & 1, data[8] & 2);
-        numberText(d, data[8] & 1, data[8] & 2);
+        kxFormatNumber(d, decimals, data[8] & 1, data[8] & 2);
+        kxNumberText(d, data[8] & 1, data[8] & 2);
     }
     return 0;
 }

@@ -1,6 +1,6 @@
 #include "install/HandheldChoices.h"
 
-#include "NoCase.h"
+#include "platform/NoCase.h"
 #include "install/HandheldNameFetch.h"
 
 #include <algorithm>

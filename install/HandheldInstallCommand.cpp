@@ -1,8 +1,8 @@
 #include "install/HandheldInstallCommand.h"
 
 #include "install/InstallStrings.h"
-#include "app/DbDoc.h"
-#include "install/InstallSchedule.h"
+#include "app/KxDbDoc.h"
+#include "install/KxInstallSchedule.h"
 
 namespace {
 KxInstallSchedule scheduleOf(KxDbDoc& doc) {

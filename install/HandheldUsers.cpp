@@ -1,8 +1,8 @@
 #include "install/HandheldUsers.h"
 
-#include "AtomicFile.h"
-#include "Cp1252.h"
-#include "Paths.h"
+#include "platform/AtomicFile.h"
+#include "platform/Cp1252.h"
+#include "platform/Paths.h"
 
 #include <algorithm>
 #include <cstring>

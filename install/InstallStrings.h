@@ -2,7 +2,7 @@
 // The numbered texts of the handheld installation: kxString() finds them in every program
 // that includes this header.
 
-#include "KxStrings.h"
+#include "engine/KxStrings.h"
 
 // Handheld installation.
 inline constexpr int kxStrHandheldInstallTitle = 7101;

@@ -1,8 +1,8 @@
-#include "AtomicFile.h"
+#include "platform/AtomicFile.h"
 
-#include "Paths.h"
+#include "platform/Paths.h"
 
-#include "FileReplacement.h"
+#include "engine/KxFileReplacement.h"
 
 #include <atomic>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "FileSizeSignal.h"
+#include "platform/FileSizeSignal.h"
 
 #include <csignal>
 

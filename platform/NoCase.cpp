@@ -1,4 +1,4 @@
-#include "NoCase.h"
+#include "platform/NoCase.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "ProcessLocale.h"
+#include "platform/ProcessLocale.h"
 
-#include "Cp1252.h"
-#include "Picture.h"
+#include "platform/Cp1252.h"
+#include "engine/Picture.h"
 
 #include <clocale>
 #include <cstring>

@@ -3,7 +3,7 @@
 // locale from the environment first (setlocale(LC_ALL, "")), reads it here once and
 // installs the result with kxSetLocale.
 
-#include "Locale.h"
+#include "engine/KxLocale.h"
 
 #include <array>
 #include <string>

@@ -1,6 +1,6 @@
 #include "print/PrintCommand.h"
 
-#include "app/DbDoc.h"
+#include "app/KxDbDoc.h"
 
 KxPrintViewMode kxPrintViewMode(const KxDbDoc& doc) {
     if (doc.searchMode()) return KxPrintViewMode::SearchResults;

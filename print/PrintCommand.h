@@ -2,7 +2,7 @@
 // File > Print: the record being edited is committed, and the print settings dialog opens
 // on what the list shows (search results, deleted records or the records of a category).
 
-#include "print/PrintSession.h"
+#include "print/KxPrintSession.h"
 
 #include <functional>
 

@@ -1,11 +1,11 @@
 #include "print/PrintFieldList.h"
 
-#include "print/PrintSettings.h"
-#include "transfer/FieldSelection.h"
+#include "print/KxPrintSettings.h"
+#include "transfer/KxFieldSelection.h"
 
-#include "KxDatabase.h"
-#include "KxDbError.h"
-#include "SchemaEditor.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxDbError.h"
+#include "engine/KxSchemaEditor.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // The numbered texts of printing: kxString() finds them in every program
 // that includes this header.
 
-#include "KxStrings.h"
+#include "engine/KxStrings.h"
 
 // Printing.
 inline constexpr int kxStrCannotOpenTemplate = 6101;  // %s: the template

@@ -1,6 +1,6 @@
 #include "print/ReportTemplate.h"
 
-#include "Cp1252.h"
+#include "platform/Cp1252.h"
 
 #include <array>
 #include <filesystem>

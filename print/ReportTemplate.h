@@ -1,6 +1,6 @@
 #pragma once
 // Print templates are HTML files with tags written as a name between "<%" and "%>". This
-// reads a template and splits it into literal text and tags; HtmlReport.h fills them in.
+// reads a template and splits it into literal text and tags; KxHtmlReport.h fills them in.
 
 #include <string>
 #include <string_view>

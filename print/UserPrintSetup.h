@@ -4,7 +4,7 @@
 // values, so that the page setup and the printing use them; the user's values go back when
 // the dialog closes.
 
-#include "print/PrintSettings.h"
+#include "print/KxPrintSettings.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
 #include "transfer/DisplayNames.h"
 
-#include "KxDatabase.h"
-#include "KxStrings.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxStrings.h"
 #include "transfer/TransferStrings.h"
 
 std::string kxDefaultFieldName(std::size_t numberFromOne) {

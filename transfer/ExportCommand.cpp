@@ -1,10 +1,10 @@
 #include "transfer/ExportCommand.h"
 
-#include "app/Settings.h"
+#include "base/KxSettings.h"
 #include "transfer/ExportPath.h"
 
-#include "KxDatabase.h"
-#include "Paths.h"
+#include "engine/KxDatabase.h"
+#include "platform/Paths.h"
 
 bool kxRunExportCommand(const KxDatabase& db, KxUi& ui, KxSettings& settings,
                         const KxExportView& view, const KxExportCommandHooks& hooks,

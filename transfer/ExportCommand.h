@@ -3,7 +3,7 @@
 // export directory, the wizard, the checks of the chosen path, the remembered directory, the
 // commit of the record being edited, then the export run.
 
-#include "transfer/Exporter.h"
+#include "transfer/KxExporter.h"
 
 #include <functional>
 

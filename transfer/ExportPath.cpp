@@ -2,14 +2,14 @@
 
 #include "app/DocFileRules.h"
 
-#include "app/KxUi.h"
+#include "base/KxUi.h"
 
-#include "Cp1252.h"
-#include "KxDbError.h"
+#include "platform/Cp1252.h"
+#include "engine/KxDbError.h"
 #include "transfer/TransferStrings.h"
-#include "NoCase.h"
-#include "Paths.h"
-#include "PosixFile.h"
+#include "platform/NoCase.h"
+#include "platform/Paths.h"
+#include "engine/PosixFile.h"
 
 #include <array>
 #include <dirent.h>

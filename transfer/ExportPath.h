@@ -4,7 +4,7 @@
 //
 // Paths are file system paths (UTF-8); messages go to the user through KxUi.
 
-#include "transfer/ExportOptions.h"
+#include "transfer/KxExportOptions.h"
 
 #include <optional>
 #include <string>

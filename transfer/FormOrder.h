@@ -3,7 +3,7 @@
 // fields: the items of the current form layout from top to bottom, then any field that is
 // not on the form, in field order, so that no field is ever left out.
 
-#include "HeaderChunk.h"
+#include "engine/KxHeaderChunk.h"
 
 #include <cstdint>
 #include <vector>

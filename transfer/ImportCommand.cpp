@@ -1,13 +1,13 @@
 #include "transfer/ImportCommand.h"
 
 #include "app/CommandFailure.h"
-#include "app/KxUi.h"
-#include "app/Settings.h"
+#include "base/KxUi.h"
+#include "base/KxSettings.h"
 #include "transfer/ImportHeaderRow.h"
 
-#include "KxDatabase.h"
+#include "engine/KxDatabase.h"
 #include "app/AppStrings.h"
-#include "Paths.h"
+#include "platform/Paths.h"
 
 std::size_t kxImportFieldEntries(const KxFieldSelection& selection, std::uint16_t listCategory) {
     return selection.entryCount() - (listCategory == kAllCategories ? 1 : 0);

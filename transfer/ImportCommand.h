@@ -4,7 +4,7 @@
 // directory, then the import run, whose records stay when it fails.
 
 #include "transfer/ImportRun.h"
-#include "transfer/Importer.h"
+#include "transfer/KxImporter.h"
 
 #include <functional>
 #include <memory>

@@ -1,9 +1,9 @@
 #include "transfer/ImportEncoding.h"
 
-#include "KxDbError.h"
+#include "engine/KxDbError.h"
 #include "transfer/TransferStrings.h"
-#include "app/KxUi.h"
-#include "transfer/DelimitedImporter.h"
+#include "base/KxUi.h"
+#include "transfer/KxDelimitedImporter.h"
 
 #include <fstream>
 #include <iterator>

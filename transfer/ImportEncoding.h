@@ -2,8 +2,8 @@
 // The character set of a delimited source: UTF-8 or Windows-1252, as detected when the file
 // is loaded, or as the user overrides it on the wizard's field page.
 
-#include "Cp1252.h"
-#include "transfer/Importer.h"
+#include "platform/Cp1252.h"
+#include "transfer/KxImporter.h"
 
 #include <memory>
 #include <string>

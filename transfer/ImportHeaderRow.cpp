@@ -1,9 +1,9 @@
 #include "transfer/ImportHeaderRow.h"
 
-#include "NoCase.h"
-#include "transfer/Exporter.h"
-#include "transfer/FieldChooserModel.h"
-#include "transfer/FieldSelection.h"
+#include "platform/NoCase.h"
+#include "transfer/KxExporter.h"
+#include "transfer/KxFieldChooserModel.h"
+#include "transfer/KxFieldSelection.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 // its columns are matched to the entries of the same label, and the import then reads the
 // rows after it.
 
-#include "transfer/Importer.h"
+#include "transfer/KxImporter.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,17 +1,17 @@
 #include "transfer/ImportRun.h"
 
-#include "KxDbError.h"
+#include "engine/KxDbError.h"
 #include "transfer/TransferStrings.h"
-#include "RecordChunk.h"
-#include "app/KxUi.h"
+#include "engine/KxRecordChunk.h"
+#include "base/KxUi.h"
 #include "transfer/DisplayNames.h"
-#include "transfer/IdentityIndex.h"
-#include "transfer/ImportCategories.h"
-#include "transfer/ImportLog.h"
-#include "transfer/Importer.h"
+#include "transfer/KxIdentityIndex.h"
+#include "transfer/KxImportCategories.h"
+#include "transfer/KxImportLog.h"
+#include "transfer/KxImporter.h"
 #include "transfer/MessageText.h"
-#include "transfer/NewRecordBuilder.h"
-#include "values/Conversion.h"
+#include "transfer/KxNewRecordBuilder.h"
+#include "engine/values/Conversion.h"
 
 #include <algorithm>
 #include <new>
@@ -111,8 +111,8 @@ private:
     std::optional<FieldValue> storeValue(std::size_t field, FieldValue value) {
         const int type = static_cast<int>(db_.header().fields[field].type);
         if (value.type() != type) {
-            if (conversionKind(value.type(), type) == KxConversion::Impossible) return std::nullopt;
-            auto converted = convertValue(value, type);
+            if (kxConversionKind(value.type(), type) == KxConversion::Impossible) return std::nullopt;
+            auto converted = kxConvertValue(value, type);
             if (!converted) return std::nullopt;
             value = std::move(*converted);
         }
@@ -127,7 +127,7 @@ private:
         const int type = static_cast<int>(db_.header().fields[field].type);
         if (type == static_cast<int>(KxFieldType::Text) || type == static_cast<int>(KxFieldType::MultipleChoice) ||
             source_.columnType(column) != static_cast<int>(KxFieldType::Text) ||
-            conversionKind(static_cast<int>(KxFieldType::Text), type) == KxConversion::Impossible)
+            kxConversionKind(static_cast<int>(KxFieldType::Text), type) == KxConversion::Impossible)
             return std::nullopt;
         const auto text = source_.cellText(row, column);
         if (!text || std::any_of(text->begin(), text->end(), [](char c) { return c == '\0' || c == '\r' || c == '\n'; }))

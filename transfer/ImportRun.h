@@ -4,8 +4,8 @@
 // recognised, calculations evaluated, every record put at its sorted place, and what went
 // wrong written to the error log.
 
-#include "KxDatabase.h"
-#include "transfer/FieldSelection.h"
+#include "engine/KxDatabase.h"
+#include "transfer/KxFieldSelection.h"
 
 #include <cstdint>
 #include <string>

@@ -2,8 +2,8 @@
 // The filters of the import and export file dialogs: one per file type, in Qt's form
 // ("<shown text> (<patterns>)", several joined by ";;").
 
-#include "transfer/ExportOptions.h"
-#include "transfer/Importer.h"
+#include "transfer/KxExportOptions.h"
+#include "transfer/KxImporter.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // The numbered texts of import, the clipboard import and export: kxString() finds them in every program
 // that includes this header.
 
-#include "KxStrings.h"
+#include "engine/KxStrings.h"
 
 // Import and the clipboard import.
 inline constexpr int kxStrCannotFindFile = 5002;     // followed by the file name

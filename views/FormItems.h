@@ -3,13 +3,13 @@
 // and where across the form's width their label and control go. No widgets here: the form
 // (KxDbRecordCtrl) builds its windows from these rows.
 
-#include "HeaderChunk.h"
+#include "engine/KxHeaderChunk.h"
 
 #include <cstdint>
 #include <functional>
 #include <vector>
 
-// Display flags of a form item beyond the value flags of HeaderChunk.h.
+// Display flags of a form item beyond the value flags of KxHeaderChunk.h.
 inline constexpr std::uint16_t kFlagJustifyMask = 0x03; // 1: the label is right-justified
 inline constexpr std::uint16_t kFlagDisplayOnly = 0x08; // shown for reading, and only with a value
 inline constexpr std::uint16_t kFlagHidden = 0x10;      // never shown

@@ -1,17 +1,17 @@
 #include "views/ListRows.h"
 
-#include "Categories.h"
-#include "FieldDisplay.h"
-#include "KxDatabase.h"
-#include "KxStrings.h"
-#include "editors/CategoryEditing.h"
+#include "engine/KxCategoryEditor.h"
+#include "engine/FieldDisplay.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxStrings.h"
+#include "editors/KxCategoryEditing.h"
 #include "editors/EditorStrings.h"
 #include "views/PaneStrings.h"
-#include "RecordChunk.h"
-#include "Sort.h"
-#include "TextCollation.h"
-#include "values/NumberParse.h"
-#include "values/RawBytes.h"
+#include "engine/KxRecordChunk.h"
+#include "engine/Sort.h"
+#include "engine/TextCollation.h"
+#include "engine/values/NumberParse.h"
+#include "engine/values/RawBytes.h"
 
 #include <algorithm>
 #include <limits>
@@ -88,8 +88,8 @@ bool kxInSortedPlace(const KxDatabase& db, bool deletedList, std::size_t index) 
     auto at = [&](std::size_t i) -> const KxRecordChunk& {
         return kxRowRecord(db, deletedList, static_cast<std::uint32_t>(i));
     };
-    return (index == 0 || compareRecords(db, keys, at(index - 1), at(index)) <= 0) &&
-           (index + 1 >= count || compareRecords(db, keys, at(index), at(index + 1)) <= 0);
+    return (index == 0 || kxCompareRecords(db, keys, at(index - 1), at(index)) <= 0) &&
+           (index + 1 >= count || kxCompareRecords(db, keys, at(index), at(index + 1)) <= 0);
 }
 
 std::string kxCellText(const KxDatabase& db, const KxRecordChunk& record, std::uint8_t field) {
@@ -100,7 +100,7 @@ std::string kxCellText(const KxDatabase& db, const KxRecordChunk& record, std::u
 bool kxCellChecked(const KxRecordChunk& record, std::uint8_t field) {
     if (field >= record.valueCount()) return false;
     const auto raw = record.value(field);
-    return raw.size() == 2 && kxraw::i16(raw.data()) != 0;
+    return raw.size() == 2 && kx::raw::i16(raw.data()) != 0;
 }
 
 namespace {
@@ -108,10 +108,10 @@ namespace {
 double numberOf(KxFieldType type, std::span<const std::uint8_t> raw) {
     if (type == KxFieldType::Integer) {
         if (raw.size() != 4) return -std::numeric_limits<double>::infinity();
-        return kxraw::i32(raw.data());
+        return kx::raw::i32(raw.data());
     }
     if (raw.size() < 8) return -std::numeric_limits<double>::infinity();
-    return kxraw::f64(raw.data());
+    return kx::raw::f64(raw.data());
 }
 
 bool startsWith(const std::string& cell, const std::string& typed) {
@@ -138,8 +138,8 @@ std::optional<std::size_t> kxLookupRow(const KxDatabase& db, bool deletedMode,
         return lo;
     };
     if (isNumeric(type)) {
-        if (!isNumberText(typed)) return std::nullopt;
-        const double wanted = parseNumber(typed);
+        if (!kxIsNumberText(typed)) return std::nullopt;
+        const double wanted = kxParseNumber(typed);
         auto valueOf = [&](std::size_t row) {
             const KxRecordChunk& record = kxRowRecord(db, deletedMode, rows[row]);
             return field < record.valueCount() ? numberOf(type, record.value(field))

@@ -3,7 +3,7 @@
 // columns of the list options set in force with the look-up column, the look-up search, the
 // category filter's choices and the redistribution of two column widths.
 
-#include "HeaderChunk.h"
+#include "engine/KxHeaderChunk.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -4,7 +4,7 @@
 // user sees: one sign in front, the currency symbol right after it, one decimal separator,
 // thousands separators in the integer part and never two together, at most fifteen digits.
 
-#include "Locale.h"
+#include "engine/KxLocale.h"
 
 #include <cstddef>
 #include <string>

@@ -2,7 +2,7 @@
 // The numbered texts of the list and the form: kxString() finds them in every program that
 // includes this header.
 
-#include "KxStrings.h"
+#include "engine/KxStrings.h"
 
 // The last entry of both category boxes; choosing it opens the category editor.
 inline constexpr int kxStrEditCategoriesItem = 3101;

@@ -1,7 +1,7 @@
 #pragma once
 // The date and time pictures of the user's locale, rewritten in the display-format letters
-// of the date and time pickers, so that a picker shows its value the way formatDate and
-// formatTime write it.
+// of the date and time pickers, so that a picker shows its value the way kxFormatDate and
+// kxFormatTime write it.
 
 #include <string>
 #include <string_view>

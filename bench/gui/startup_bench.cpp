@@ -3,10 +3,10 @@
 // application object is made once, as a process makes it once; its own cost is printed
 // beside the measurements.
 
-#include "app/KxDbAppInstanceQt.h"
-#include "app/KxDbMainFrame.h"
-#include "app/KxUiQt.h"
-#include "TestFiles.h"
+#include "app/widgets/KxDbAppInstance.h"
+#include "app/widgets/KxDbMainFrame.h"
+#include "app/widgets/KxUiQt.h"
+#include "tests/support/TestFiles.h"
 
 #include <QApplication>
 

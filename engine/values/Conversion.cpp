@@ -1,6 +1,6 @@
-#include "Conversion.h"
+#include "engine/values/Conversion.h"
 
-#include "TypeCodes.h"
+#include "engine/values/TypeCodes.h"
 
 #include <cmath>
 #include <cstdint>
@@ -20,8 +20,8 @@ std::int32_t truncateToInt32(double value) {
 
 } // namespace
 
-KxConversion conversionKind(int from, int to) {
-    using namespace kxtype;
+KxConversion kxConversionKind(int from, int to) {
+    using namespace kx::type;
     if (from == to || from == LabelOnly) return KxConversion::Lossless;
     if (isText(to)) return KxConversion::Lossless;
     if (isDouble(to) && from == Integer) return KxConversion::Lossless;
@@ -31,12 +31,12 @@ KxConversion conversionKind(int from, int to) {
     return KxConversion::Impossible;
 }
 
-std::optional<FieldValue> convertValue(const FieldValue& value, int toType,
+std::optional<FieldValue> kxConvertValue(const FieldValue& value, int toType,
                                        const KxLocale& locale) {
-    using namespace kxtype;
+    using namespace kx::type;
     const int from = value.type();
     if (toType < Text || toType > Calculation) return std::nullopt;
-    if (conversionKind(from, toType) == KxConversion::Impossible) return std::nullopt;
+    if (kxConversionKind(from, toType) == KxConversion::Impossible) return std::nullopt;
     if (from == toType) return value;
 
     FieldValue result = FieldValue::newValue(toType);

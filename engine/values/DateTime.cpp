@@ -1,6 +1,6 @@
-#include "DateTime.h"
+#include "engine/values/DateTime.h"
 
-#include "Calendar.h"
+#include "engine/Calendar.h"
 
 namespace {
 constexpr int kFirstYear = 1752;

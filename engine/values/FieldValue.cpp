@@ -1,13 +1,13 @@
-#include "FieldValue.h"
+#include "engine/values/FieldValue.h"
 
-#include "DateTime.h"
-#include "KxDbError.h"
-#include "KxStrings.h"
-#include "NumberFormat.h"
-#include "NumberParse.h"
-#include "RawBytes.h"
-#include "TypeCodes.h"
-#include "ValueCompare.h"
+#include "engine/values/DateTime.h"
+#include "engine/KxDbError.h"
+#include "engine/KxStrings.h"
+#include "engine/values/NumberFormat.h"
+#include "engine/values/NumberParse.h"
+#include "engine/values/RawBytes.h"
+#include "engine/values/TypeCodes.h"
+#include "engine/values/ValueCompare.h"
 
 #include <algorithm>
 
@@ -29,38 +29,38 @@ std::string checkboxText(bool checked) {
 
 FieldValue::FieldValue(int type) : type_(static_cast<std::uint8_t>(type)) {
     // A new Date or Time holds no date or time until one is set.
-    if (type == kxtype::Date || type == kxtype::Time) clearDateOrTime();
+    if (type == kx::type::Date || type == kx::type::Time) clearDateOrTime();
 }
 
 FieldValue FieldValue::newValue(int type) {
-    if (type < kxtype::Text || type > kxtype::Calculation) throw KxDbError::OutOfMemory;
+    if (type < kx::type::Text || type > kx::type::Calculation) throw KxDbError::OutOfMemory;
     return FieldValue(type);
 }
 
 // ---- raw bytes ---------------------------------------------------------------------------
 
 std::size_t FieldValue::rawSize() const {
-    if (kxtype::isText(type_)) return textRaw_.size();
+    if (kx::type::isText(type_)) return textRaw_.size();
     // A Time without a valid time is an empty field, never bytes that read as midnight.
-    if (type_ == kxtype::Time && !valid_) return 0;
-    return static_cast<std::size_t>(kxtype::fixedRawSize(type_));
+    if (type_ == kx::type::Time && !valid_) return 0;
+    return static_cast<std::size_t>(kx::type::fixedRawSize(type_));
 }
 
 const std::uint8_t* FieldValue::rawData() const {
-    if (kxtype::isText(type_)) return reinterpret_cast<const std::uint8_t*>(textRaw_.data());
+    if (kx::type::isText(type_)) return reinterpret_cast<const std::uint8_t*>(textRaw_.data());
     return fixed_.data();
 }
 
 std::span<const std::uint8_t> FieldValue::fixedBytes() const {
-    return {fixed_.data(), static_cast<std::size_t>(kxtype::fixedRawSize(type_))};
+    return {fixed_.data(), static_cast<std::size_t>(kx::type::fixedRawSize(type_))};
 }
 
 void FieldValue::setRaw(const void* bytes, std::size_t count) {
     if (bytes == nullptr || count == 0) throw KxDbError::BadValueLength;
     const auto* p = static_cast<const std::uint8_t*>(bytes);
-    if (kxtype::isText(type_)) {
+    if (kx::type::isText(type_)) {
         // The stored text is kept as the record holds it, up to its NUL.
-        const std::string_view stored = kxraw::text({p, count});
+        const std::string_view stored = kx::raw::text({p, count});
         textRaw_.clear();
         if (!stored.empty()) {
             textRaw_.assign(stored);
@@ -68,32 +68,32 @@ void FieldValue::setRaw(const void* bytes, std::size_t count) {
         }
         return;
     }
-    if (count != static_cast<std::size_t>(kxtype::fixedRawSize(type_)))
+    if (count != static_cast<std::size_t>(kx::type::fixedRawSize(type_)))
         throw KxDbError::BadValueLength;
     std::copy(p, p + count, fixed_.begin());
-    if (type_ == kxtype::Date) valid_ = kxIsValidDate(year(), month(), day());
-    if (type_ == kxtype::Time) valid_ = kxIsValidTime(hour(), minute(), second());
+    if (type_ == kx::type::Date) valid_ = kxIsValidDate(year(), month(), day());
+    if (type_ == kx::type::Time) valid_ = kxIsValidTime(hour(), minute(), second());
 }
 
 // ---- texts -------------------------------------------------------------------------------
 
 std::string FieldValue::plainText(const KxLocale& locale) const {
     switch (type_) {
-    case kxtype::Text:
-    case kxtype::MultipleChoice:
+    case kx::type::Text:
+    case kx::type::MultipleChoice:
         return displayForm();
-    case kxtype::Integer:
+    case kx::type::Integer:
         return std::to_string(integer());
-    case kxtype::Number:
-        return numberText(number(), false, false, locale);
-    case kxtype::Date:
-        return valid_ ? formatDate(year(), month(), day(), locale) : std::string();
-    case kxtype::Time:
-        return valid_ ? formatTime(hour(), minute(), second(), true, locale) : std::string();
-    case kxtype::Checkbox:
+    case kx::type::Number:
+        return kxNumberText(number(), false, false, locale);
+    case kx::type::Date:
+        return valid_ ? kxFormatDate(year(), month(), day(), locale) : std::string();
+    case kx::type::Time:
+        return valid_ ? kxFormatTime(hour(), minute(), second(), true, locale) : std::string();
+    case kx::type::Checkbox:
         return checkboxText(isChecked());
-    case kxtype::Calculation:
-        return calcFailed() ? kFailedCalc : numberText(number(), false, false, locale);
+    case kx::type::Calculation:
+        return calcFailed() ? kFailedCalc : kxNumberText(number(), false, false, locale);
     default:
         return {};
     }
@@ -101,14 +101,14 @@ std::string FieldValue::plainText(const KxLocale& locale) const {
 
 std::string FieldValue::displayText(int decimals, unsigned flags, const KxLocale& locale) const {
     switch (type_) {
-    case kxtype::Calculation:
+    case kx::type::Calculation:
         if (calcFailed()) return kFailedCalc;
         [[fallthrough]];
-    case kxtype::Number:
-        return formatNumber(number(), decimals, (flags & kCurrency) != 0, (flags & kThousands) != 0,
+    case kx::type::Number:
+        return kxFormatNumber(number(), decimals, (flags & kCurrency) != 0, (flags & kThousands) != 0,
                             locale);
-    case kxtype::Time:
-        return valid_ ? formatTime(hour(), minute(), second(), (flags & kHideSeconds) == 0, locale)
+    case kx::type::Time:
+        return valid_ ? kxFormatTime(hour(), minute(), second(), (flags & kHideSeconds) == 0, locale)
                       : std::string();
     default:
         return plainText(locale);
@@ -117,31 +117,31 @@ std::string FieldValue::displayText(int decimals, unsigned flags, const KxLocale
 
 void FieldValue::parseText(std::string_view text, const KxLocale& locale) {
     switch (type_) {
-    case kxtype::Text:
-    case kxtype::MultipleChoice:
+    case kx::type::Text:
+    case kx::type::MultipleChoice:
         setText(text);
         break;
-    case kxtype::Integer:
-        setInteger(parseInteger(text));
+    case kx::type::Integer:
+        setInteger(kxParseInteger(text));
         break;
-    case kxtype::Number:
-    case kxtype::Calculation:
-        setNumber(isNumberText(text, locale) ? parseNumber(text, locale) : 0.0);
+    case kx::type::Number:
+    case kx::type::Calculation:
+        setNumber(kxIsNumberText(text, locale) ? kxParseNumber(text, locale) : 0.0);
         break;
-    case kxtype::Date:
-        if (auto date = parseDateText(text, locale))
+    case kx::type::Date:
+        if (auto date = kxParseDateText(text, locale))
             setDate(date->year, date->month, date->day);
         else
             clearDateOrTime();
         break;
-    case kxtype::Time:
-        if (auto time = parseTimeText(text, locale))
+    case kx::type::Time:
+        if (auto time = kxParseTimeText(text, locale))
             setTime(time->hour, time->minute, time->second);
         else
             clearDateOrTime();
         break;
-    case kxtype::Checkbox:
-        setChecked(isCheckedText(text));
+    case kx::type::Checkbox:
+        setChecked(kxIsCheckedText(text));
         break;
     default:
         break;
@@ -150,21 +150,21 @@ void FieldValue::parseText(std::string_view text, const KxLocale& locale) {
 
 int FieldValue::compare(const FieldValue& other) const {
     if (type_ != other.type_) return type_ < other.type_ ? -1 : 1;
-    if (kxtype::isText(type_)) {
+    if (kx::type::isText(type_)) {
         if (hasText() != other.hasText()) return hasText() ? 1 : -1;
-        return compareRaw(type_, raw(), other.raw());
+        return kxCompareRaw(type_, raw(), other.raw());
     }
-    if (type_ == kxtype::Calculation && calcFailed() != other.calcFailed())
+    if (type_ == kx::type::Calculation && calcFailed() != other.calcFailed())
         return calcFailed() ? -1 : 1;
-    if (type_ == kxtype::Time && (!valid_ || !other.valid_))
+    if (type_ == kx::type::Time && (!valid_ || !other.valid_))
         return valid_ == other.valid_ ? 0 : (valid_ ? 1 : -1);
-    return compareRaw(type_, fixedBytes(), other.fixedBytes());
+    return kxCompareRaw(type_, fixedBytes(), other.fixedBytes());
 }
 
 // ---- Text and Multiple Choice ------------------------------------------------------------
 
 std::string_view FieldValue::text() const {
-    return kxraw::text(raw());
+    return kx::raw::text(raw());
 }
 
 std::string FieldValue::displayForm() const {
@@ -195,35 +195,35 @@ void FieldValue::setText(std::string_view text) {
 // ---- numbers -----------------------------------------------------------------------------
 
 std::int32_t FieldValue::integer() const {
-    return kxraw::i32(fixed_.data());
+    return kx::raw::i32(fixed_.data());
 }
 
 void FieldValue::setInteger(std::int32_t value) {
-    kxraw::putI32(fixed_.data(), value);
+    kx::raw::putI32(fixed_.data(), value);
 }
 
 double FieldValue::number() const {
-    return kxraw::f64(fixed_.data());
+    return kx::raw::f64(fixed_.data());
 }
 
 void FieldValue::setNumber(double value) {
-    kxraw::putF64(fixed_.data(), value);
-    if (type_ == kxtype::Calculation) kxraw::putI16(fixed_.data() + 8, 0);
+    kx::raw::putF64(fixed_.data(), value);
+    if (type_ == kx::type::Calculation) kx::raw::putI16(fixed_.data() + 8, 0);
 }
 
 bool FieldValue::calcFailed() const {
-    return type_ == kxtype::Calculation && kxraw::i16(fixed_.data() + 8) != 0;
+    return type_ == kx::type::Calculation && kx::raw::i16(fixed_.data() + 8) != 0;
 }
 
 void FieldValue::setCalcResult(double value, bool failed) {
-    kxraw::putF64(fixed_.data(), failed ? 0.0 : value);
-    kxraw::putI16(fixed_.data() + 8, failed ? 1 : 0);
+    kx::raw::putF64(fixed_.data(), failed ? 0.0 : value);
+    kx::raw::putI16(fixed_.data() + 8, failed ? 1 : 0);
 }
 
 // ---- Date and Time -----------------------------------------------------------------------
 
 int FieldValue::year() const {
-    return kxraw::i16(fixed_.data());
+    return kx::raw::i16(fixed_.data());
 }
 int FieldValue::month() const {
     return fixed_[2];
@@ -237,7 +237,7 @@ bool FieldValue::setDate(int year, int month, int day) {
         clearDateOrTime();
         return false;
     }
-    kxraw::putI16(fixed_.data(), static_cast<std::int16_t>(year));
+    kx::raw::putI16(fixed_.data(), static_cast<std::int16_t>(year));
     fixed_[2] = static_cast<std::uint8_t>(month);
     fixed_[3] = static_cast<std::uint8_t>(day);
     valid_ = true;
@@ -275,9 +275,9 @@ void FieldValue::clearDateOrTime() {
 // ---- Checkbox ----------------------------------------------------------------------------
 
 std::int16_t FieldValue::checkboxFlag() const {
-    return kxraw::i16(fixed_.data());
+    return kx::raw::i16(fixed_.data());
 }
 
 void FieldValue::setCheckboxFlag(std::int16_t flag) {
-    kxraw::putI16(fixed_.data(), flag);
+    kx::raw::putI16(fixed_.data(), flag);
 }

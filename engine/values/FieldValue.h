@@ -11,8 +11,8 @@
 // An empty field has no bytes and no value object; a value whose raw size is 0 (a text
 // without text, a Time without a valid time) empties the field it is stored into.
 
-#include "KxDbError.h"
-#include "Locale.h"
+#include "engine/KxDbError.h"
+#include "engine/KxLocale.h"
 
 #include <array>
 #include <cstdint>
@@ -40,7 +40,7 @@ class FieldValue {
     void setRaw(std::span<const std::uint8_t> bytes) { setRaw(bytes.data(), bytes.size()); }
 
     // ---- texts ----
-    // The type's default text: the display form of a text, the integer, numberText of a
+    // The type's default text: the display form of a text, the integer, kxNumberText of a
     // Number, the short date, the time with seconds, "Yes"/"No", fifteen '#' for a failed
     // calculation; an empty text for no date, no time and type 8.
     std::string plainText(const KxLocale& locale = kxLocale()) const;

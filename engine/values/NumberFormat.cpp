@@ -1,4 +1,4 @@
-#include "NumberFormat.h"
+#include "engine/values/NumberFormat.h"
 
 #include <algorithm>
 #include <array>
@@ -165,7 +165,7 @@ Digits cutDigits(double m, int e, int decimals) {
     return d;
 }
 
-// The digits formatNumber shows for a positive finite magnitude, or nothing when its
+// The digits kxFormatNumber shows for a positive finite magnitude, or nothing when its
 // exponent is out of range (10^31 and above). A magnitude too small to reach the shown
 // decimals has no digits: it shows as zero.
 std::optional<Digits> generateDigits(double magnitude, int decimals) {
@@ -212,7 +212,7 @@ bool trimFraction(std::string& text, std::size_t separator) {
 
 } // namespace
 
-std::string formatNumber(double value, int decimals, bool currency, bool grouping,
+std::string kxFormatNumber(double value, int decimals, bool currency, bool grouping,
                          const KxLocale& locale) {
     if (!std::isfinite(value)) return {};
     decimals = std::clamp(decimals, 0, kMaxDecimals);
@@ -223,8 +223,8 @@ std::string formatNumber(double value, int decimals, bool currency, bool groupin
     return compose(negative, *digits, decimals, currency, grouping, locale);
 }
 
-std::string numberText(double value, bool currency, bool grouping, const KxLocale& locale) {
-    std::string text = formatNumber(value, kRealDigits, currency, grouping, locale);
+std::string kxNumberText(double value, bool currency, bool grouping, const KxLocale& locale) {
+    std::string text = kxFormatNumber(value, kRealDigits, currency, grouping, locale);
     const std::size_t prefix =
         (text.starts_with('-') ? 1 : 0) + (currency ? locale.currencySymbol.size() : 0);
     const std::size_t separator = text.find(locale.decimalSeparator, prefix);
@@ -239,7 +239,7 @@ std::string numberText(double value, bool currency, bool grouping, const KxLocal
     if (shown <= kRealDigits) return text;
 
     const int fraction = static_cast<int>(text.size() - separator - 1);
-    text = formatNumber(value, std::max(0, fraction - (shown - kRealDigits)), currency, grouping,
+    text = kxFormatNumber(value, std::max(0, fraction - (shown - kRealDigits)), currency, grouping,
                         locale);
     trimFraction(text, text.find(locale.decimalSeparator, prefix));
     return text;

@@ -1,7 +1,7 @@
 #pragma once
 // Numbers as text: the display of Number and Calculation values.
 
-#include "Locale.h"
+#include "engine/KxLocale.h"
 
 #include <string>
 
@@ -13,12 +13,12 @@
 // digits are cut. Exactly 0 shows as "0" without
 // decimals. A value too small for the shown decimals shows as zero with them; a value of
 // 10^31 or more, infinity or NaN gives an empty text.
-std::string formatNumber(double value, int decimals, bool currency, bool grouping,
+std::string kxFormatNumber(double value, int decimals, bool currency, bool grouping,
                          const KxLocale& locale = kxLocale());
 
 // The plain display of a Number: as many decimals as needed (at most fifteen) and at most
 // fifteen significant digits. A value that a decimal of at most fifteen significant digits
 // reads back exactly shows as that decimal (2.15, 0.43); any other value shows its first
 // fifteen significant digits, cut (2/3 is 0.666666666666666).
-std::string numberText(double value, bool currency, bool grouping,
+std::string kxNumberText(double value, bool currency, bool grouping,
                        const KxLocale& locale = kxLocale());

@@ -1,6 +1,6 @@
-#include "NumberParse.h"
+#include "engine/values/NumberParse.h"
 
-#include "TextCollation.h"
+#include "engine/TextCollation.h"
 
 #include <charconv>
 #include <limits>
@@ -15,7 +15,7 @@ bool isDigit(char c) {
 
 } // namespace
 
-bool isNumberText(std::string_view text, const KxLocale& locale) {
+bool kxIsNumberText(std::string_view text, const KxLocale& locale) {
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     for (std::size_t j = 0;
@@ -30,7 +30,7 @@ bool isNumberText(std::string_view text, const KxLocale& locale) {
     return true;
 }
 
-double parseNumber(std::string_view text, const KxLocale& locale) {
+double kxParseNumber(std::string_view text, const KxLocale& locale) {
     const std::string_view currency = locale.currencySymbol;
     std::size_t i = 0;
     auto skipFiller = [&] {
@@ -86,7 +86,7 @@ double parseNumber(std::string_view text, const KxLocale& locale) {
     return negative ? -value : value;
 }
 
-bool isIntegerText(std::string_view text) {
+bool kxIsIntegerText(std::string_view text) {
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     for (; i < text.size(); ++i)
@@ -94,8 +94,8 @@ bool isIntegerText(std::string_view text) {
     return true;
 }
 
-std::int32_t parseInteger(std::string_view text) {
-    if (!isIntegerText(text)) return 0;
+std::int32_t kxParseInteger(std::string_view text) {
+    if (!kxIsIntegerText(text)) return 0;
     const bool negative = !text.empty() && text[0] == '-';
     const std::int64_t limit =
         negative ? -static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::min())
@@ -112,7 +112,7 @@ std::int32_t parseInteger(std::string_view text) {
     return static_cast<std::int32_t>(negative ? -value : value);
 }
 
-bool isCheckedText(std::string_view text) {
+bool kxIsCheckedText(std::string_view text) {
     return kxEqualTextNoCase(text, "yes") || kxEqualTextNoCase(text, "true") ||
            kxEqualTextNoCase(text, "1");
 }

@@ -1,8 +1,8 @@
-#include "NumberTextMatch.h"
+#include "engine/values/NumberTextMatch.h"
 
-#include "RawBytes.h"
-#include "RawValueText.h"
-#include "TypeCodes.h"
+#include "engine/values/RawBytes.h"
+#include "engine/values/RawValueText.h"
+#include "engine/values/TypeCodes.h"
 
 #include <cmath>
 
@@ -93,12 +93,12 @@ bool KxNumberTextMatcher::mayMatchNumber(double value) const {
 
 bool KxNumberTextMatcher::matches(int type, std::span<const std::uint8_t> raw) const {
     if (never_) return false;
-    if (type == kxtype::Integer && hasSeparator_) return false; // an integer's text has none
-    if ((type == kxtype::Number || type == kxtype::Calculation) &&
-        raw.size() == static_cast<std::size_t>(kxtype::fixedRawSize(type)) && !mayMatchNumber(kxraw::f64(raw.data())))
+    if (type == kx::type::Integer && hasSeparator_) return false; // an integer's text has none
+    if ((type == kx::type::Number || type == kx::type::Calculation) &&
+        raw.size() == static_cast<std::size_t>(kx::type::fixedRawSize(type)) && !mayMatchNumber(kx::raw::f64(raw.data())))
         return false;
     text_.clear();
-    appendRawValueText(type, raw, text_, locale_);
+    kxAppendRawValueText(type, raw, text_, locale_);
     const std::string_view text = text_;
     return beginsWith_ ? text.starts_with(needle_) : text.find(needle_) != std::string_view::npos;
 }

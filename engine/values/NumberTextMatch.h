@@ -1,11 +1,11 @@
 #pragma once
-// Whether the text of a number in the search over all fields (rawValueText: fifteen
+// Whether the text of a number in the search over all fields (kxRawValueText: fifteen
 // decimals, no grouping, no currency symbol) holds a searched text, with the same answers
 // as writing the text and looking in it, but without writing the text of every number: a
 // searched text with a decimal separator pins down the number's last integer digits and
 // its first decimals, which a little arithmetic rules out for nearly every number.
 
-#include "Locale.h"
+#include "engine/KxLocale.h"
 
 #include <cstdint>
 #include <span>

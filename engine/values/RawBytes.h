@@ -2,12 +2,12 @@
 // Reading and writing the fields of raw values. Raw values are kept exactly as the file
 // stores them: little-endian.
 
-#include "Bytes.h"
+#include "engine/Bytes.h"
 
 #include <bit>
 #include <cstdint>
 
-namespace kxraw {
+namespace kx::raw {
 
 inline std::int16_t i16(const std::uint8_t* p) {
     return static_cast<std::int16_t>(kx::le16(p));
@@ -34,13 +34,13 @@ inline void putF64(std::uint8_t* p, double v) {
     kx::putLe32(p + 4, static_cast<std::uint32_t>(bits >> 32));
 }
 
-} // namespace kxraw
+} // namespace kx::raw
 
 #include <cstring>
 #include <span>
 #include <string_view>
 
-namespace kxraw {
+namespace kx::raw {
 
 // The text of a raw Text or Multiple Choice value: its bytes up to the first NUL.
 inline std::string_view text(std::span<const std::uint8_t> raw) {
@@ -49,4 +49,4 @@ inline std::string_view text(std::span<const std::uint8_t> raw) {
     return {p, nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - p) : raw.size()};
 }
 
-} // namespace kxraw
+} // namespace kx::raw

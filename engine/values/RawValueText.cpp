@@ -1,10 +1,10 @@
-#include "RawValueText.h"
+#include "engine/values/RawValueText.h"
 
-#include "FieldValue.h"
-#include "KxStrings.h"
-#include "NumberFormat.h"
-#include "RawBytes.h"
-#include "TypeCodes.h"
+#include "engine/values/FieldValue.h"
+#include "engine/KxStrings.h"
+#include "engine/values/NumberFormat.h"
+#include "engine/values/RawBytes.h"
+#include "engine/values/TypeCodes.h"
 
 #include <charconv>
 #include <cmath>
@@ -18,13 +18,13 @@ void appendFifteenDecimals(double value, const KxLocale& locale, std::string& ou
     constexpr int kDecimals = 15;
     const double magnitude = std::fabs(value);
     if (!(magnitude >= 1e-4 && magnitude < 1e14)) {
-        out += formatNumber(value, kDecimals, false, false, locale);
+        out += kxFormatNumber(value, kDecimals, false, false, locale);
         return;
     }
     char digits[64];
     const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, magnitude, std::chars_format::fixed);
     if (ec != std::errc()) {
-        out += formatNumber(value, kDecimals, false, false, locale);
+        out += kxFormatNumber(value, kDecimals, false, false, locale);
         return;
     }
     const std::string_view text(digits, static_cast<std::size_t>(end - digits));
@@ -39,7 +39,7 @@ void appendFifteenDecimals(double value, const KxLocale& locale, std::string& ou
         significant += fraction.size();
     }
     if (significant > 15 || fraction.size() > static_cast<std::size_t>(kDecimals)) {
-        out += formatNumber(value, kDecimals, false, false, locale);
+        out += kxFormatNumber(value, kDecimals, false, false, locale);
         return;
     }
     if (value < 0) out += '-';
@@ -51,23 +51,23 @@ void appendFifteenDecimals(double value, const KxLocale& locale, std::string& ou
 
 } // namespace
 
-std::string rawValueText(int type, std::span<const std::uint8_t> raw, const KxLocale& locale) {
-    if (kxtype::isText(type)) return std::string(kxraw::text(raw));
-    if (type < kxtype::Integer || type > kxtype::Calculation ||
-        raw.size() != static_cast<std::size_t>(kxtype::fixedRawSize(type)))
+std::string kxRawValueText(int type, std::span<const std::uint8_t> raw, const KxLocale& locale) {
+    if (kx::type::isText(type)) return std::string(kx::raw::text(raw));
+    if (type < kx::type::Integer || type > kx::type::Calculation ||
+        raw.size() != static_cast<std::size_t>(kx::type::fixedRawSize(type)))
         return {};
     switch (type) {
-    case kxtype::Number:
-    case kxtype::Calculation:
+    case kx::type::Number:
+    case kx::type::Calculation:
     {
         std::string out;
-        appendFifteenDecimals(kxraw::f64(raw.data()), locale, out);
+        appendFifteenDecimals(kx::raw::f64(raw.data()), locale, out);
         return out;
     }
-    case kxtype::Checkbox:
-        return kxString(kxraw::i16(raw.data()) != 0 ? kxStrYes : kxStrNo);
-    case kxtype::Unnamed:
-        return kxString(kxraw::i32(raw.data()) != 0 ? kxStrYes : kxStrNo);
+    case kx::type::Checkbox:
+        return kxString(kx::raw::i16(raw.data()) != 0 ? kxStrYes : kxStrNo);
+    case kx::type::Unnamed:
+        return kxString(kx::raw::i32(raw.data()) != 0 ? kxStrYes : kxStrNo);
     default: {
         FieldValue value = FieldValue::newValue(type);
         value.setRaw(raw);
@@ -76,17 +76,17 @@ std::string rawValueText(int type, std::span<const std::uint8_t> raw, const KxLo
     }
 }
 
-void appendRawValueText(int type, std::span<const std::uint8_t> raw, std::string& out,
+void kxAppendRawValueText(int type, std::span<const std::uint8_t> raw, std::string& out,
                         const KxLocale& locale) {
-    if ((type == kxtype::Number || type == kxtype::Calculation) &&
-        raw.size() == static_cast<std::size_t>(kxtype::fixedRawSize(type))) {
-        appendFifteenDecimals(kxraw::f64(raw.data()), locale, out);
-    } else if (type == kxtype::Integer && raw.size() == 4) {
+    if ((type == kx::type::Number || type == kx::type::Calculation) &&
+        raw.size() == static_cast<std::size_t>(kx::type::fixedRawSize(type))) {
+        appendFifteenDecimals(kx::raw::f64(raw.data()), locale, out);
+    } else if (type == kx::type::Integer && raw.size() == 4) {
         char digits[16];
-        const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, kxraw::i32(raw.data()));
+        const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, kx::raw::i32(raw.data()));
         out.append(digits, static_cast<std::size_t>(end - digits));
         (void)ec;
     } else {
-        out += rawValueText(type, raw, locale);
+        out += kxRawValueText(type, raw, locale);
     }
 }

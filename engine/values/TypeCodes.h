@@ -1,9 +1,9 @@
 #pragma once
 // The field type codes as plain integers, as the value layer takes them.
 
-#include "FieldType.h"
+#include "engine/FieldType.h"
 
-namespace kxtype {
+namespace kx::type {
 inline constexpr int code(KxFieldType type) {
     return static_cast<int>(type);
 }
@@ -46,4 +46,4 @@ inline constexpr int fixedRawSize(int type) {
         return 0;
     }
 }
-} // namespace kxtype
+} // namespace kx::type

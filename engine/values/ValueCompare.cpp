@@ -1,8 +1,8 @@
-#include "ValueCompare.h"
+#include "engine/values/ValueCompare.h"
 
-#include "RawBytes.h"
-#include "TextCollation.h"
-#include "TypeCodes.h"
+#include "engine/values/RawBytes.h"
+#include "engine/TextCollation.h"
+#include "engine/values/TypeCodes.h"
 
 #include <algorithm>
 #include <array>
@@ -42,39 +42,39 @@ int compareBytes(std::span<const std::uint8_t> a, std::span<const std::uint8_t> 
 
 } // namespace
 
-int compareDoubles(double a, double b) {
+int kxCompareDoubles(double a, double b) {
     const bool nanA = std::isnan(a);
     const bool nanB = std::isnan(b);
     if (nanA || nanB) return order(!nanA, !nanB);
     return order(a, b);
 }
 
-int compareRaw(int type, std::span<const std::uint8_t> a, std::span<const std::uint8_t> b) {
+int kxCompareRaw(int type, std::span<const std::uint8_t> a, std::span<const std::uint8_t> b) {
     switch (type) {
-    case kxtype::Text:
-    case kxtype::MultipleChoice:
-        return kxCompareTextNoCase(kxraw::text(a), kxraw::text(b));
-    case kxtype::Integer:
-        return order(kxraw::i32(Fixed(a, 4).data()), kxraw::i32(Fixed(b, 4).data()));
-    case kxtype::Number:
-    case kxtype::Calculation:
-        return compareDoubles(kxraw::f64(Fixed(a, 8).data()), kxraw::f64(Fixed(b, 8).data()));
-    case kxtype::Date: {
+    case kx::type::Text:
+    case kx::type::MultipleChoice:
+        return kxCompareTextNoCase(kx::raw::text(a), kx::raw::text(b));
+    case kx::type::Integer:
+        return order(kx::raw::i32(Fixed(a, 4).data()), kx::raw::i32(Fixed(b, 4).data()));
+    case kx::type::Number:
+    case kx::type::Calculation:
+        return kxCompareDoubles(kx::raw::f64(Fixed(a, 8).data()), kx::raw::f64(Fixed(b, 8).data()));
+    case kx::type::Date: {
         const Fixed x(a, 4), y(b, 4);
-        if (int c = order(kxraw::i16(x.data()), kxraw::i16(y.data()))) return c;
+        if (int c = order(kx::raw::i16(x.data()), kx::raw::i16(y.data()))) return c;
         if (int c = order(x[2], y[2])) return c;
         return order(x[3], y[3]);
     }
-    case kxtype::Time: {
+    case kx::type::Time: {
         const Fixed x(a, 3), y(b, 3);
         for (int k = 0; k < 3; ++k)
             if (int c = order(x[k], y[k])) return c;
         return 0;
     }
-    case kxtype::Checkbox:
-        return order(kxraw::i16(Fixed(a, 2).data()) != 0, kxraw::i16(Fixed(b, 2).data()) != 0);
-    case kxtype::Unnamed:
-        return order(kxraw::i32(Fixed(a, 4).data()) != 0, kxraw::i32(Fixed(b, 4).data()) != 0);
+    case kx::type::Checkbox:
+        return order(kx::raw::i16(Fixed(a, 2).data()) != 0, kx::raw::i16(Fixed(b, 2).data()) != 0);
+    case kx::type::Unnamed:
+        return order(kx::raw::i32(Fixed(a, 4).data()) != 0, kx::raw::i32(Fixed(b, 4).data()) != 0);
     default:
         return compareBytes(a, b);
     }

@@ -11,7 +11,7 @@
 //   7, 8  unchecked (0) before checked (any nonzero value, all of them equal)
 // Bytes missing from a short value read as 0; a NaN sorts before every number. Other
 // codes compare the bytes as they are.
-int compareRaw(int type, std::span<const std::uint8_t> a, std::span<const std::uint8_t> b);
+int kxCompareRaw(int type, std::span<const std::uint8_t> a, std::span<const std::uint8_t> b);
 
 // A total order of doubles: NaN first (all NaNs equal), then numeric order (-0 equals 0).
-int compareDoubles(double a, double b);
+int kxCompareDoubles(double a, double b);

@@ -1,12 +1,13 @@
 #include "print/render/PrintPages.h"
 
+#include "base/KxClock.h"
 #include "print/MarginText.h"
 #include "print/PrintableHtml.h"
 #include "print/UserPrintSetup.h"
 #include "print/render/DocumentFlow.h"
 #include "print/render/HtmlChunks.h"
 
-#include "Cp1252.h"
+#include "platform/Cp1252.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDateTime>
@@ -57,7 +58,7 @@ KxPrintPages::KxPrintPages(const std::string& html, const KxPageSetup& setup, co
                            const std::string& outputPath)
     : html_(kxWithCheckMarkGlyphs(html)), setup_(setup) {
     const QLocale locale;
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = QDateTime::fromSecsSinceEpoch(kxSystemNow());
     values_.title = kxToUtf8(title);
     values_.url = QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(outputPath)))
                       .toString()

@@ -6,7 +6,7 @@
 // PageFlow.h), so the time it takes grows with its length and no more.
 
 #include "print/HeaderFooterCodes.h"
-#include "print/PrintSettings.h"
+#include "print/KxPrintSettings.h"
 #include "print/render/PageFlow.h"
 
 #include <QPageLayout>

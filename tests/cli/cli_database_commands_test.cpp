@@ -1,11 +1,11 @@
 // The tool's commands over one database: new, check, info, save, add, list, find, sort and
 // category, with their exit statuses.
 
-#include "CliRun.h"
-#include "KxDatabase.h"
-#include "Locale.h"
-#include "SchemaEditor.h"
-#include "SearchChunk.h"
+#include "tests/support/CliRun.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxLocale.h"
+#include "engine/KxSchemaEditor.h"
+#include "engine/KxSearchChunk.h"
 #include "app/SearchListSets.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // rolva export: the file types, the fields and ranges chosen on the command line, the
 // encodings and the refusals, with their exit statuses.
 
-#include "CliRun.h"
+#include "tests/support/CliRun.h"
 
-#include "KxDatabase.h"
-#include "Locale.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxLocale.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 // a file that is no database, one another program holds (named), one that is write-protected,
 // and a save that fails with the path and the system's reason.
 
-#include "CliRun.h"
+#include "tests/support/CliRun.h"
 
-#include "KxDatabase.h"
-#include "Locale.h"
-#include "PosixFile.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxLocale.h"
+#include "engine/PosixFile.h"
 
 #include <gtest/gtest.h>
 

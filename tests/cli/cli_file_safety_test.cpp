@@ -3,12 +3,12 @@
 // database as text, a file-size limit killing the tool without a word, and a category name
 // cut on one command and refused on the next.
 
-#include "CliRun.h"
+#include "tests/support/CliRun.h"
 
-#include "FileSizeSignal.h"
-#include "KxDatabase.h"
-#include "Locale.h"
-#include "PosixFile.h"
+#include "platform/FileSizeSignal.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxLocale.h"
+#include "engine/PosixFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // rolva import: delimited files and databases, the column order, the category shown, the
 // log beside the database and the refusals, with their exit statuses.
 
-#include "CliRun.h"
+#include "tests/support/CliRun.h"
 
-#include "KxDatabase.h"
-#include "Locale.h"
-#include "RecordChunk.h"
-#include "values/FieldValue.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxLocale.h"
+#include "engine/KxRecordChunk.h"
+#include "engine/values/FieldValue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // rolva install: scheduling a database for handheld users and listing its schedule.
 
-#include "CliRun.h"
+#include "tests/support/CliRun.h"
 
-#include "app/Settings.h"
+#include "base/KxSettings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // rolva print to PDF: forty records on pages with the database's margins, its title, the
 // footer's page numbers and the records' values, read back with pdftotext.
 
-#include "CliRun.h"
-#include "TestDatabase.h"
+#include "tests/support/CliRun.h"
+#include "tests/support/TestDatabase.h"
 
-#include "Locale.h"
-#include "print/PrintSettings.h"
+#include "engine/KxLocale.h"
+#include "print/KxPrintSettings.h"
 
 #include <gtest/gtest.h>
 

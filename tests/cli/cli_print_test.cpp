@@ -1,11 +1,11 @@
 // rolva print: templates by path, the title, range, limit and fields options, and a template
 // name stored in the file that points elsewhere.
 
-#include "CliRun.h"
+#include "tests/support/CliRun.h"
 
-#include "KxDatabase.h"
-#include "Locale.h"
-#include "print/PrintSettings.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxLocale.h"
+#include "print/KxPrintSettings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Every numbered text of every subsystem: numbers unique across the tables, no text empty,
 // and each found through the one lookup.
 
-#include "CliStrings.h"
-#include "KxStrings.h"
+#include "cli/CliStrings.h"
+#include "engine/KxStrings.h"
 #include "app/AppStrings.h"
 #include "editors/EditorStrings.h"
 #include "install/InstallStrings.h"

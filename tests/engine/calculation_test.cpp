@@ -2,10 +2,10 @@
 // floating-point failures, the Sum, Average and Grand Total walks with their stop rules,
 // failures passed on, and the order and storing of a recalculation.
 
-#include "EngineTestSupport.h"
-#include "TestDatabase.h"
+#include "tests/support/EngineTestSupport.h"
+#include "tests/support/TestDatabase.h"
 
-#include "Calculation.h"
+#include "engine/Calculation.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ namespace {
 
 enum class Calc : std::uint8_t { Add, Subtract, Multiply, Divide, Sum, Average, GrandTotal };
 
-// What evaluateCalc gives, as text: "none", "error", or the number.
+// What kxEvaluateCalc gives, as text: "none", "error", or the number.
 std::string outcome(const std::optional<FieldValue>& v) {
     if (!v) return "none";
     EXPECT_EQ(v->type(), 9);
@@ -47,7 +47,7 @@ protected:
     std::string eval(Calc op, const std::string& a, const std::string& b) {
         define(t, 2, op, 0, 1);
         const std::size_t i = t.addRecord({a, b});
-        return outcome(evaluateCalc(t.db, 2, t.db.liveChunk(i)));
+        return outcome(kxEvaluateCalc(t.db, 2, t.db.liveChunk(i)));
     }
 
     // Operands that no typed text gives.
@@ -59,7 +59,7 @@ protected:
         y.setNumber(b);
         t.db.record(i, false).setRawValue(0, x.raw());
         t.db.record(i, false).setRawValue(1, y.raw());
-        return outcome(evaluateCalc(t.db, 2, t.db.liveChunk(i)));
+        return outcome(kxEvaluateCalc(t.db, 2, t.db.liveChunk(i)));
     }
 
     TestDatabase t;
@@ -125,26 +125,26 @@ TEST_F(TwoOperands, ADenormalOperandFails) {
     FieldValue tiny = FieldValue::newValue(4);
     tiny.setNumber(denormal);
     sum.db.record(i, false).setRawValue(0, tiny.raw());
-    EXPECT_EQ(outcome(evaluateCalc(sum.db, 2, sum.db.liveChunk(i))), "error");
+    EXPECT_EQ(outcome(kxEvaluateCalc(sum.db, 2, sum.db.liveChunk(i))), "error");
 }
 
 TEST_F(TwoOperands, AFailedOperandFailsTheResult) {
     define(t, 3, Calc::Divide, 0, 1);
     define(t, 2, Calc::Add, 3, 0);
     const std::size_t i = t.addRecord({"1", "", "", "#"});
-    EXPECT_EQ(outcome(evaluateCalc(t.db, 2, t.db.liveChunk(i))), "error");
+    EXPECT_EQ(outcome(kxEvaluateCalc(t.db, 2, t.db.liveChunk(i))), "error");
     define(t, 2, Calc::Multiply, 0, 3);
-    EXPECT_EQ(outcome(evaluateCalc(t.db, 2, t.db.liveChunk(i))), "error");
+    EXPECT_EQ(outcome(kxEvaluateCalc(t.db, 2, t.db.liveChunk(i))), "error");
 }
 
 TEST_F(TwoOperands, MissingOperandsOrUnknownOperationsGiveNoResult) {
     define(t, 2, Calc::Add, 0, kNoField);
     const std::size_t i = t.addRecord({"1", "2"});
-    EXPECT_EQ(outcome(evaluateCalc(t.db, 2, t.db.liveChunk(i))), "none");
+    EXPECT_EQ(outcome(kxEvaluateCalc(t.db, 2, t.db.liveChunk(i))), "none");
     define(t, 2, Calc::Add, 0, 1);
     KxSchemaEditor(t.db).setCalcOperator(2, 7);
-    EXPECT_EQ(outcome(evaluateCalc(t.db, 2, t.db.liveChunk(i))), "none");
-    EXPECT_EQ(outcome(evaluateCalc(t.db, 0, t.db.liveChunk(i))), "none") << "not a Calculation";
+    EXPECT_EQ(outcome(kxEvaluateCalc(t.db, 2, t.db.liveChunk(i))), "none");
+    EXPECT_EQ(outcome(kxEvaluateCalc(t.db, 0, t.db.liveChunk(i))), "none") << "not a Calculation";
 }
 
 // --- aggregates over the form ---
@@ -154,11 +154,11 @@ TEST(Aggregates, SumAndAverageSkipEmptyFields) {
                     {KxFieldType::Number, "N3"}, {KxFieldType::Calculation, "Total"}});
     const std::size_t i = t.addRecord({"2", "", "5"});
     define(t, 3, Calc::Sum);
-    EXPECT_EQ(outcome(evaluateCalc(t.db, 3, t.db.liveChunk(i))), "7");
+    EXPECT_EQ(outcome(kxEvaluateCalc(t.db, 3, t.db.liveChunk(i))), "7");
     define(t, 3, Calc::Average);
-    EXPECT_EQ(outcome(evaluateCalc(t.db, 3, t.db.liveChunk(i))), "3.5");
+    EXPECT_EQ(outcome(kxEvaluateCalc(t.db, 3, t.db.liveChunk(i))), "3.5");
     const std::size_t empty = t.addRecord({"", "", "", ""});
-    EXPECT_EQ(outcome(evaluateCalc(t.db, 3, t.db.liveChunk(empty))), "none");
+    EXPECT_EQ(outcome(kxEvaluateCalc(t.db, 3, t.db.liveChunk(empty))), "none");
 }
 
 // Only the average, not the sum on the way to it, has to lie within the limits.
@@ -167,9 +167,9 @@ TEST(Aggregates, LimitsApplyToTheFinalResult) {
                     {KxFieldType::Calculation, "Total"}});
     const std::size_t i = t.addRecord({"999999999999999", "1"});
     define(t, 2, Calc::Sum);
-    EXPECT_EQ(outcome(evaluateCalc(t.db, 2, t.db.liveChunk(i))), "error");
+    EXPECT_EQ(outcome(kxEvaluateCalc(t.db, 2, t.db.liveChunk(i))), "error");
     define(t, 2, Calc::Average);
-    EXPECT_EQ(outcome(evaluateCalc(t.db, 2, t.db.liveChunk(i))), "500000000000000");
+    EXPECT_EQ(outcome(kxEvaluateCalc(t.db, 2, t.db.liveChunk(i))), "500000000000000");
 }
 
 TEST(Aggregates, ASumStopsAtTheSumAboveIt) {
@@ -182,7 +182,7 @@ TEST(Aggregates, ASumStopsAtTheSumAboveIt) {
     define(t, 7, Calc::Sum);
     std::size_t i = t.addRecord({"1", "2", "", "10", "x", "", "100"});
     KxRecordHandle h = t.db.record(i, true);
-    recalculateRecord(t.db, h, {});
+    kxRecalculateRecord(t.db, h, {});
     EXPECT_EQ(t.text(i, 2), "3");
     // Numbers and other calculations are added, texts are not.
     EXPECT_EQ(t.text(i, 7), "130");
@@ -202,7 +202,7 @@ TEST(Aggregates, GrandTotalAddsTheSumsAboveUpToTheLastGrandTotal) {
     define(t, 9, Calc::GrandTotal);
     const std::size_t i = t.addRecord({"1", "", "10", "", "100", "", "", "1000"});
     KxRecordHandle h = t.db.record(i, true);
-    EXPECT_EQ(recalculateRecord(t.db, h, {}), 6u);
+    EXPECT_EQ(kxRecalculateRecord(t.db, h, {}), 6u);
     EXPECT_EQ(t.text(i, 1), "1");
     EXPECT_EQ(t.text(i, 3), "10");   // stops at S1
     EXPECT_EQ(t.text(i, 5), "100");  // stops at A1
@@ -220,7 +220,7 @@ TEST(Aggregates, FailuresAreCarriedUpward) {
     define(t, 4, Calc::GrandTotal);
     const std::size_t i = t.addRecord({"1", "0"});
     KxRecordHandle h = t.db.record(i, true);
-    recalculateRecord(t.db, h, {});
+    kxRecalculateRecord(t.db, h, {});
     EXPECT_EQ(t.text(i, 2), "###############");
     EXPECT_EQ(t.text(i, 3), "###############");
     EXPECT_EQ(t.text(i, 4), "###############");
@@ -235,7 +235,7 @@ TEST(Aggregates, OverflowWhileAddingFails) {
     big.setNumber(1e308);
     t.db.record(i, false).setRawValue(0, big.raw());
     t.db.record(i, false).setRawValue(1, big.raw());
-    EXPECT_EQ(outcome(evaluateCalc(t.db, 2, t.db.liveChunk(i))), "error");
+    EXPECT_EQ(outcome(kxEvaluateCalc(t.db, 2, t.db.liveChunk(i))), "error");
 }
 
 TEST(Aggregates, ACalculationOffTheFormHasNothingAboveIt) {
@@ -243,7 +243,7 @@ TEST(Aggregates, ACalculationOffTheFormHasNothingAboveIt) {
     define(t, 1, Calc::Sum);
     KxSchemaEditor(t.db).deleteItem(0, 1);
     const std::size_t i = t.addRecord({"5"});
-    EXPECT_EQ(outcome(evaluateCalc(t.db, 1, t.db.liveChunk(i))), "none");
+    EXPECT_EQ(outcome(kxEvaluateCalc(t.db, 1, t.db.liveChunk(i))), "none");
 }
 
 // --- recalculation ---
@@ -262,7 +262,7 @@ TEST(Recalculation, FollowsTheFormThenTheFieldsOffIt) {
     const std::size_t i = t.addRecord({"5"});
     {
         KxRecordHandle h = t.db.record(i, true);
-        recalculateRecord(t.db, h, {});
+        kxRecalculateRecord(t.db, h, {});
     }
     EXPECT_EQ(t.text(i, 2), "15");
     EXPECT_EQ(t.text(i, 3), "20");
@@ -273,7 +273,7 @@ TEST(Recalculation, FollowsTheFormThenTheFieldsOffIt) {
     t.db.record(i, false).setRawValue(0, t.parse(0, "1")->raw());
     {
         KxRecordHandle h = t.db.record(i, true);
-        recalculateRecord(t.db, h, {});
+        kxRecalculateRecord(t.db, h, {});
     }
     EXPECT_EQ(t.text(i, 1), "2");
     EXPECT_EQ(t.text(i, 2), "11");
@@ -286,7 +286,7 @@ TEST(Recalculation, NoResultEmptiesTheField) {
     define(t, 2, Calc::Add, 0, 0);
     const std::size_t i = t.addRecord({"", "keep", "42"});
     KxRecordHandle h = t.db.record(i, true);
-    EXPECT_EQ(recalculateRecord(t.db, h, {}), 1u);
+    EXPECT_EQ(kxRecalculateRecord(t.db, h, {}), 1u);
     EXPECT_EQ(t.text(i, 2), "");
 }
 
@@ -300,7 +300,7 @@ TEST(Recalculation, AResultThatDoesNotFitIsReportedAndTheNextOneGoesOn) {
     ASSERT_EQ(t.db.liveChunk(i).byteSize(), 65274u);
     std::vector<KxDbError> errors;
     KxRecordHandle h = t.db.record(i, true);
-    EXPECT_EQ(recalculateRecord(t.db, h, [&](KxDbError e) { errors.push_back(e); }), 1u);
+    EXPECT_EQ(kxRecalculateRecord(t.db, h, [&](KxDbError e) { errors.push_back(e); }), 1u);
     EXPECT_EQ(errors, std::vector<KxDbError>{KxDbError::TooLarge});
     EXPECT_EQ(t.text(i, 2), "");
     EXPECT_EQ(t.text(i, 3), "9");
@@ -316,7 +316,7 @@ TEST(Recalculation, AllRecordsLiveAndDeletedWithProgress) {
     t.addDeletedRecord({"4"});
     std::vector<std::pair<std::uint32_t, std::uint32_t>> calls;
     t.db.setProgress([&](std::uint32_t done, std::uint32_t total) { calls.emplace_back(done, total); });
-    recalculateAllRecords(t.db, {});
+    kxRecalculateAllRecords(t.db, {});
     EXPECT_EQ(t.column(1), (std::vector<std::string>{"4", "6"}));
     EXPECT_EQ(t.column(2), (std::vector<std::string>{"4", "9"}));
     EXPECT_EQ(t.deletedText(0, 2), "16");
@@ -333,14 +333,14 @@ TEST(Recalculation, RecordsWhoseResultsStayAreNotMarked) {
     define(t, 2, Calc::Add, 0, 1);
     t.addRecord({"2", "0"});
     t.addRecord({"3", "1"});
-    recalculateAllRecords(t.db, {});
+    kxRecalculateAllRecords(t.db, {});
     for (std::size_t i = 0; i < 2; ++i) {
         KxRecordHandle h = t.db.record(i, false);
         h.setAttributes(static_cast<std::uint8_t>(h.attributes() & ~kAttrDirty));
     }
     clock.set(6000);
     define(t, 2, Calc::Subtract, 0, 1); // 2 - 0 stays 2; 3 - 1 becomes 2
-    recalculateAllRecords(t.db, {});
+    kxRecalculateAllRecords(t.db, {});
     EXPECT_EQ(t.column(2), (std::vector<std::string>{"2", "2"}));
     EXPECT_EQ(t.db.liveAttributes(0) & kAttrDirty, 0);
     EXPECT_EQ(t.db.liveChunk(0).modified, 5000u);

@@ -1,10 +1,10 @@
 // Category names and ids: a new id for every new name, wrapping from 255 to 128 past ids in
 // use, case-sensitive names, and clearing a slot, which files its records under Unfiled.
 
-#include "EngineTestSupport.h"
-#include "TestDatabase.h"
+#include "tests/support/EngineTestSupport.h"
+#include "tests/support/TestDatabase.h"
 
-#include "Categories.h"
+#include "engine/KxCategoryEditor.h"
 
 #include <gtest/gtest.h>
 

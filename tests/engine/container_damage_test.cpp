@@ -1,9 +1,9 @@
 // Every check that open makes on a file, each reached by one change to a file that otherwise
 // opens: the code it gives, and that a refused file leaves the database closed.
 
-#include "EngineTestSupport.h"
-#include "RlvBuilder.h"
-#include "TestFiles.h"
+#include "tests/support/EngineTestSupport.h"
+#include "tests/support/RlvBuilder.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -2,14 +2,14 @@
 // with files laid out independently by the byte builder. Every file written here must also
 // open again and save to the same bytes.
 
-#include "EngineTestSupport.h"
-#include "RlvBuilder.h"
-#include "TestFiles.h"
+#include "tests/support/EngineTestSupport.h"
+#include "tests/support/RlvBuilder.h"
+#include "tests/support/TestFiles.h"
 
-#include "ItemListChunk.h"
-#include "PropertyChunk.h"
-#include "RecordHandle.h"
-#include "SearchChunk.h"
+#include "engine/KxItemListChunk.h"
+#include "engine/KxPropertyChunk.h"
+#include "engine/KxRecordHandle.h"
+#include "engine/KxSearchChunk.h"
 
 #include <gtest/gtest.h>
 

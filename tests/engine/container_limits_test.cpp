@@ -1,14 +1,14 @@
 // The container's limits, each at its boundary: records (deleted ones counted), the size of a
 // record, the removal log and the property map.
 
-#include "EngineTestSupport.h"
-#include "RlvBuilder.h"
-#include "TestFiles.h"
+#include "tests/support/EngineTestSupport.h"
+#include "tests/support/RlvBuilder.h"
+#include "tests/support/TestFiles.h"
 
-#include "PropertyChunk.h"
-#include "RecordChunk.h"
-#include "RecordHandle.h"
-#include "RemovalLog.h"
+#include "engine/KxPropertyChunk.h"
+#include "engine/KxRecordChunk.h"
+#include "engine/KxRecordHandle.h"
+#include "engine/KxRemovalLog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The message shown for an engine code, character for character.
 
-#include "KxDbError.h"
+#include "engine/KxDbError.h"
 
 #include <gtest/gtest.h>
 

@@ -2,12 +2,12 @@
 // as it was, no temporary file, and a database that saves on the next try). Also the
 // "deny other writers" lock, which must follow the file through a save.
 
-#include "EngineTestSupport.h"
-#include "RlvBuilder.h"
-#include "TestFiles.h"
+#include "tests/support/EngineTestSupport.h"
+#include "tests/support/RlvBuilder.h"
+#include "tests/support/TestFiles.h"
 
-#include "RecordHandle.h"
-#include "SearchChunk.h"
+#include "engine/KxRecordHandle.h"
+#include "engine/KxSearchChunk.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // Changing a field's type: the item list or calculation block that goes with the type,
 // the conversion of live and deleted values, records left empty, and search criteria.
 
-#include "EngineTestSupport.h"
-#include "TestDatabase.h"
+#include "tests/support/EngineTestSupport.h"
+#include "tests/support/TestDatabase.h"
 
-#include "ItemListChunk.h"
-#include "RemovalLog.h"
-#include "SavedSearches.h"
-#include "SearchChunk.h"
+#include "engine/KxItemListChunk.h"
+#include "engine/KxRemovalLog.h"
+#include "engine/KxSavedSearches.h"
+#include "engine/KxSearchChunk.h"
 
 #include <gtest/gtest.h>
 

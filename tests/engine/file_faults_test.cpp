@@ -4,13 +4,13 @@
 // to the failing call, and no temporary file is left; a save that goes on in spite of the
 // fault (closing the old handle) has written the new file whole.
 
-#include "EngineTestSupport.h"
-#include "FaultInjection.h"
-#include "RlvBuilder.h"
-#include "TestFiles.h"
+#include "tests/support/EngineTestSupport.h"
+#include "tests/support/FaultInjection.h"
+#include "tests/support/RlvBuilder.h"
+#include "tests/support/TestFiles.h"
 
-#include "FileReplacement.h"
-#include "RecordHandle.h"
+#include "engine/KxFileReplacement.h"
+#include "engine/KxRecordHandle.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // Record identities: the creating user, the creation second and a sequence number that the
 // whole run shares, so two records made in the same second still differ.
 
-#include "EngineTestSupport.h"
-#include "RlvBuilder.h"
-#include "TestFiles.h"
+#include "tests/support/EngineTestSupport.h"
+#include "tests/support/RlvBuilder.h"
+#include "tests/support/TestFiles.h"
 
-#include "RecordChunk.h"
-#include "RecordHandle.h"
+#include "engine/KxRecordChunk.h"
+#include "engine/KxRecordHandle.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // Live and deleted records: moving between the lists, permanent removal, protected bits,
 // stored values of the wrong length, and walking a category.
 
-#include "EngineTestSupport.h"
-#include "RlvBuilder.h"
-#include "TestFiles.h"
+#include "tests/support/EngineTestSupport.h"
+#include "tests/support/RlvBuilder.h"
+#include "tests/support/TestFiles.h"
 
-#include "RecordChunk.h"
-#include "RecordHandle.h"
-#include "RemovalLog.h"
+#include "engine/KxRecordChunk.h"
+#include "engine/KxRecordHandle.h"
+#include "engine/KxRemovalLog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The one-level undo: a copy of the record taken before its first change, which belongs to
 // that record until another record is changed.
 
-#include "EngineTestSupport.h"
-#include "RlvBuilder.h"
-#include "TestFiles.h"
+#include "tests/support/EngineTestSupport.h"
+#include "tests/support/RlvBuilder.h"
+#include "tests/support/TestFiles.h"
 
-#include "RecordHandle.h"
+#include "engine/KxRecordHandle.h"
 
 #include <gtest/gtest.h>
 

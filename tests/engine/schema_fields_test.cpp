@@ -1,16 +1,16 @@
 // Adding and deleting fields: limits, stored label bytes, and every reference that follows a
 // deleted field.
 
-#include "EngineTestSupport.h"
-#include "TestFiles.h"
+#include "tests/support/EngineTestSupport.h"
+#include "tests/support/TestFiles.h"
 
-#include "ItemListChunk.h"
-#include "KxDatabase.h"
-#include "RecordChunk.h"
-#include "RecordHandle.h"
-#include "RemovalLog.h"
-#include "SchemaEditor.h"
-#include "SearchChunk.h"
+#include "engine/KxItemListChunk.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxRecordChunk.h"
+#include "engine/KxRecordHandle.h"
+#include "engine/KxRemovalLog.h"
+#include "engine/KxSchemaEditor.h"
+#include "engine/KxSearchChunk.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // Form layouts, sort definitions, list options sets and item lists: limits, insertion and move
 // positions, and the indexes that follow a deleted entry.
 
-#include "EngineTestSupport.h"
-#include "TestFiles.h"
+#include "tests/support/EngineTestSupport.h"
+#include "tests/support/TestFiles.h"
 
-#include "ItemListChunk.h"
-#include "KxDatabase.h"
-#include "SchemaEditor.h"
-#include "SearchChunk.h"
+#include "engine/KxItemListChunk.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxSchemaEditor.h"
+#include "engine/KxSearchChunk.h"
 
 #include <gtest/gtest.h>
 

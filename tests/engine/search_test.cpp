@@ -2,13 +2,13 @@
 // numeric fields, the category, several criteria together; and the saved searches' limits,
 // stored values and renumbering.
 
-#include "EngineTestSupport.h"
-#include "TestDatabase.h"
+#include "tests/support/EngineTestSupport.h"
+#include "tests/support/TestDatabase.h"
 
-#include "Categories.h"
-#include "SavedSearches.h"
-#include "Search.h"
-#include "SearchChunk.h"
+#include "engine/KxCategoryEditor.h"
+#include "engine/KxSavedSearches.h"
+#include "engine/Search.h"
+#include "engine/KxSearchChunk.h"
 
 #include <gtest/gtest.h>
 
@@ -63,11 +63,11 @@ protected:
     }
 
     Hits run() {
-        runSearch(t.db, 0);
+        kxRunSearch(t.db, 0);
         Hits hits;
         for (std::size_t i = 0; i < t.db.liveCount(); ++i)
             if (t.db.liveAttributes(i) & kAttrFound) hits.push_back(i);
-        EXPECT_EQ(countMarked(t.db), hits.size());
+        EXPECT_EQ(kxCountMarked(t.db), hits.size());
         return hits;
     }
 
@@ -223,7 +223,7 @@ TEST_F(Search, ASearchWithoutCriteriaUnmarksEverything) {
 TEST_F(Search, DeletedRecordsAreNeverSearched) {
     t.addDeletedRecord({"Smith"});
     EXPECT_EQ(find(Name, Op::BeginsWith, "smith"), (Hits{0, 4}));
-    EXPECT_EQ(runSearch(t.db, 0), 2u);
+    EXPECT_EQ(kxRunSearch(t.db, 0), 2u);
 }
 
 TEST_F(Search, ProgressCountsRecords) {
@@ -234,7 +234,7 @@ TEST_F(Search, ProgressCountsRecords) {
 }
 
 TEST_F(Search, AMissingSearchIsRefused) {
-    EXPECT_EQ(thrownBy([&] { runSearch(t.db, 1); }), KxDbError::LimitReached);
+    EXPECT_EQ(thrownBy([&] { kxRunSearch(t.db, 1); }), KxDbError::LimitReached);
 }
 
 // --- stored criterion values ---

@@ -2,11 +2,11 @@
 // identity tie-break; the quicksort against std::stable_sort; deleted records; progress;
 // where a deleted, undeleted or edited record lands; and what the List Options dialog stores.
 
-#include "EngineTestSupport.h"
-#include "TestDatabase.h"
+#include "tests/support/EngineTestSupport.h"
+#include "tests/support/TestDatabase.h"
 
-#include "Sort.h"
-#include "values/ValueCompare.h"
+#include "engine/Sort.h"
+#include "engine/values/ValueCompare.h"
 
 #include <gtest/gtest.h>
 
@@ -41,10 +41,10 @@ TEST(SortOrder, EmptyNumbersComeFirstAscendingAndLastDescending) {
     t.addRecord({"-2"});
     t.addRecord({"12.5"});
     t.setSortKeys({{0, Asc}});
-    sortRecords(t.db);
+    kxSortRecords(t.db);
     EXPECT_EQ(t.column(0), (std::vector<std::string>{"", "-2", "5", "12.5"}));
     t.setSortKeys({{0, Desc}});
-    sortRecords(t.db);
+    kxSortRecords(t.db);
     EXPECT_EQ(t.column(0), (std::vector<std::string>{"12.5", "5", "-2", ""}));
 }
 
@@ -54,10 +54,10 @@ TEST(SortOrder, EmptyTextsAndDatesComeFirst) {
     t.addRecord({"", "1/1/1999"});
     t.addRecord({"Alpha", ""});
     t.setSortKeys({{0, Asc}});
-    sortRecords(t.db);
+    kxSortRecords(t.db);
     EXPECT_EQ(t.column(0), (std::vector<std::string>{"", "Alpha", "beta"}));
     t.setSortKeys({{1, Asc}});
-    sortRecords(t.db);
+    kxSortRecords(t.db);
     EXPECT_EQ(t.column(1), (std::vector<std::string>{"", "1/1/1999", "3/1/2001"}));
 }
 
@@ -66,7 +66,7 @@ TEST(SortOrder, TextIgnoresCaseAndPutsAccentedLettersAfterTheirBase) {
     for (const char* name : {"banana", "\xE9lan", "Apple", "ELK", "apples", "Elan"})
         t.addRecord({name});
     t.setSortKeys({{0, Asc}});
-    sortRecords(t.db);
+    kxSortRecords(t.db);
     EXPECT_EQ(t.column(0), (std::vector<std::string>{"Apple", "apples", "banana", "Elan", "ELK",
                                                      "\xE9lan"}));
 }
@@ -84,11 +84,11 @@ TEST(SortOrder, CheckboxesCompareAsCheckedOrNotAndTiesFollowIdentity) {
     t.setIdentity(two, 5, 0);
 
     t.setSortKeys({{0, Asc}});
-    sortRecords(t.db);
+    kxSortRecords(t.db);
     EXPECT_EQ(t.column(1),
               (std::vector<std::string>{"unchecked-20", "empty-30", "flag2-5", "checked-10"}));
     t.setSortKeys({{0, Desc}});
-    sortRecords(t.db);
+    kxSortRecords(t.db);
     EXPECT_EQ(t.column(1),
               (std::vector<std::string>{"checked-10", "flag2-5", "empty-30", "unchecked-20"}));
 }
@@ -100,7 +100,7 @@ TEST(SortOrder, ARecordWithoutAnyValueSortsAsEmptyAndUnchecked) {
     t.setIdentity(t.addRecord({}), 2, 0);
     t.setIdentity(t.addRecord({"no", "2"}), 3, 0);
     t.setSortKeys({{0, Desc}, {1, Asc}});
-    sortRecords(t.db);
+    kxSortRecords(t.db);
     EXPECT_EQ(t.column(1), (std::vector<std::string>{"1", "", "2"}));
 }
 
@@ -113,10 +113,10 @@ TEST(SortOrder, EqualRecordsFollowCreationThenSequenceThenUserReversedWhenDescen
     t.setIdentity(t.addRecord({"1", "e"}), 0xFFFFFFF0u, 0, 0); // unsigned: the latest
     t.setIdentity(t.addRecord({"1", "a2"}), 100, 8, 0);
     t.setSortKeys({{0, Asc}});
-    sortRecords(t.db);
+    kxSortRecords(t.db);
     EXPECT_EQ(t.column(1), (std::vector<std::string>{"a", "a2", "b", "c", "d", "e"}));
     t.setSortKeys({{0, Desc}});
-    sortRecords(t.db);
+    kxSortRecords(t.db);
     EXPECT_EQ(t.column(1), (std::vector<std::string>{"e", "d", "c", "b", "a2", "a"}));
 }
 
@@ -129,10 +129,10 @@ TEST(SortOrder, SecondaryKeysDecideOnlyWhenTheFirstTies) {
     t.setIdentity(t.addRecord({"1", "1/1/2000", "r"}), 3, 0);
     t.setIdentity(t.addRecord({"1", "2/1/2000", "s"}), 4, 0);
     t.setSortKeys({{0, Asc}, {1, Desc}});
-    sortRecords(t.db);
+    kxSortRecords(t.db);
     EXPECT_EQ(t.column(2), (std::vector<std::string>{"p", "s", "r", "q"}));
     t.setSortKeys({{0, Desc}, {1, Asc}});
-    sortRecords(t.db);
+    kxSortRecords(t.db);
     EXPECT_EQ(t.column(2), (std::vector<std::string>{"q", "r", "s", "p"}));
 }
 
@@ -141,7 +141,7 @@ TEST(SortOrder, NoKeyWithADirectionLeavesTheOrderAlone) {
     for (const char* name : {"c", "a", "b"}) t.addRecord({name});
     t.setSortKeys({{0, KxSortDirection::None}});
     EXPECT_TRUE(kxSortKeys(t.db).empty());
-    sortRecords(t.db);
+    kxSortRecords(t.db);
     EXPECT_EQ(t.column(0), (std::vector<std::string>{"c", "a", "b"}));
 }
 
@@ -160,7 +160,7 @@ TEST(SortOrder, DeletedRecordsAreSortedAmongThemselvesAfterTheLiveOnes) {
     for (const char* n : {"5", "1", "9"}) t.addRecord({n});
     for (const char* n : {"4", "0", "8", "2"}) t.addDeletedRecord({n});
     t.setSortKeys({{0, Asc}});
-    sortRecords(t.db);
+    kxSortRecords(t.db);
     EXPECT_EQ(t.column(0), (std::vector<std::string>{"1", "5", "9"}));
     std::vector<std::string> deleted;
     for (std::size_t j = 0; j < t.db.deletedCount(); ++j) deleted.push_back(t.deletedText(j, 0));
@@ -230,7 +230,7 @@ int referenceCompare(const KxDatabase& db, const std::vector<KxSortKey>& keys,
         }
         int c = 0;
         if (!x.empty() && !y.empty())
-            c = compareRaw(type, x, y);
+            c = kxCompareRaw(type, x, y);
         else if (x.empty() != y.empty())
             c = x.empty() ? -1 : 1;
         if (c != 0) return key.direction == Desc ? -c : c;
@@ -251,7 +251,7 @@ std::vector<KxRecordIdentity> stableSorted(const KxDatabase& db, const std::vect
     for (std::size_t i = 0; i < n; ++i)
         records.push_back(deleted ? &db.deletedChunk(i) : &db.liveChunk(i));
     std::stable_sort(records.begin(), records.end(), [&](const KxRecordChunk* a, const KxRecordChunk* b) {
-        return compareRecords(db, keys, *a, *b) < 0;
+        return kxCompareRecords(db, keys, *a, *b) < 0;
     });
     std::vector<KxRecordIdentity> ids;
     for (const auto* r : records) ids.push_back(r->identity);
@@ -268,7 +268,7 @@ TEST(SortRandomized, CompareRecordsFollowsTheRulesOnRawValues) {
             for (int n = 0; n < 3000; ++n) {
                 const auto& a = db.liveChunk(data.pick(600));
                 const auto& b = db.liveChunk(data.pick(600));
-                ASSERT_EQ(compareRecords(db, keys, a, b), referenceCompare(db, keys, a, b))
+                ASSERT_EQ(kxCompareRecords(db, keys, a, b), referenceCompare(db, keys, a, b))
                     << "field " << int{field} << (dir == Desc ? " descending" : " ascending");
             }
         }
@@ -290,7 +290,7 @@ TEST(SortRandomized, SortRecordsGivesTheOrderOfAStableSort) {
         data.t.setSortKeys(keys);
         const auto live = stableSorted(data.t.db, keys, false);
         const auto deleted = stableSorted(data.t.db, keys, true);
-        sortRecords(data.t.db);
+        kxSortRecords(data.t.db);
         ASSERT_EQ(liveOrder(data.t.db), live);
         ASSERT_EQ(deletedOrder(data.t.db), deleted);
     }
@@ -305,7 +305,7 @@ TEST(SortProgress, EachRangeReportsAgainstThreeTimesItsLastIndex) {
     t.setSortKeys({{0, Asc}});
     std::vector<std::pair<std::uint32_t, std::uint32_t>> calls;
     t.db.setProgress([&](std::uint32_t done, std::uint32_t total) { calls.emplace_back(done, total); });
-    sortRecords(t.db);
+    kxSortRecords(t.db);
     ASSERT_FALSE(calls.empty());
     std::size_t liveCalls = 0;
     while (liveCalls < calls.size() && calls[liveCalls].second == 297) ++liveCalls;
@@ -327,7 +327,7 @@ TEST(SortProgress, RangesOfEightOrFewerAreSortedWithoutProgress) {
     t.setSortKeys({{0, Asc}});
     int calls = 0;
     t.db.setProgress([&](std::uint32_t, std::uint32_t) { ++calls; });
-    sortRecords(t.db);
+    kxSortRecords(t.db);
     EXPECT_EQ(calls, 0);
     EXPECT_EQ(t.column(0), (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8"}));
 }
@@ -340,7 +340,7 @@ protected:
         for (const char* n : {"50", "10", "40", "20", "30"}) t.addRecord({n});
         for (const char* n : {"35", "15", "25"}) t.addDeletedRecord({n});
         t.setSortKeys({{0, Asc}});
-        sortRecords(t.db);
+        kxSortRecords(t.db);
     }
     std::vector<std::string> deletedColumn() const {
         std::vector<std::string> texts;
@@ -372,7 +372,7 @@ TEST_F(SortedPlacement, AnUndeletedRecordGoesToItsPlaceAmongTheLive) {
 
 TEST_F(SortedPlacement, DescendingKeysPlaceInDescendingOrder) {
     t.setSortKeys({{0, Desc}});
-    sortRecords(t.db);
+    kxSortRecords(t.db);
     EXPECT_EQ(t.db.deleteRecord(1), 0u); // 40 before 35, 25, 15
     EXPECT_EQ(deletedColumn(), (std::vector<std::string>{"40", "35", "25", "15"}));
     EXPECT_EQ(t.db.undeleteRecord(3), 3u); // 15 at the end: 50, 30, 20, 15, 10
@@ -430,7 +430,7 @@ TEST(SortedPlacementTies, EqualKeysFollowIdentityInBothLists) {
             if (deleted)
                 while (t.db.liveCount() > 0) t.db.deleteRecord(0);
             t.setSortKeys({{0, direction}});
-            sortRecords(t.db);
+            kxSortRecords(t.db);
             auto handle = [&](std::size_t i) {
                 return deleted ? t.db.deletedRecord(i, true) : t.db.record(i, true);
             };

@@ -1,7 +1,7 @@
-#include "TextCollation.h"
-#include "values/FieldValue.h"
-#include "values/ValueCompare.h"
-#include "values_test_locales.h"
+#include "engine/TextCollation.h"
+#include "engine/values/FieldValue.h"
+#include "engine/values/ValueCompare.h"
+#include "tests/engine/values_test_locales.h"
 
 #include <gtest/gtest.h>
 
@@ -51,48 +51,48 @@ TEST(TextCollation, CaseInsensitiveWithAccentsBesideTheirLetters) {
 }
 
 TEST(CompareRaw, TextsUpToTheirNul) {
-    EXPECT_EQ(compareRaw(1, bytes("abc\0", 4), bytes("ABC\0\0\0", 6)), 0);
-    EXPECT_EQ(compareRaw(2, bytes("ab\0\0", 4), bytes("abc\0", 4)), -1);
-    EXPECT_EQ(compareRaw(1, bytes("b\0", 2), bytes("A\0", 2)), 1);
+    EXPECT_EQ(kxCompareRaw(1, bytes("abc\0", 4), bytes("ABC\0\0\0", 6)), 0);
+    EXPECT_EQ(kxCompareRaw(2, bytes("ab\0\0", 4), bytes("abc\0", 4)), -1);
+    EXPECT_EQ(kxCompareRaw(1, bytes("b\0", 2), bytes("A\0", 2)), 1);
 }
 
 TEST(CompareRaw, NumbersDatesAndTimes) {
     const std::uint8_t minusOne[] = {0xFF, 0xFF, 0xFF, 0xFF}, one[] = {1, 0, 0, 0};
-    EXPECT_EQ(compareRaw(3, minusOne, one), -1);
-    EXPECT_EQ(compareRaw(4, rawNumber(-0.5), rawNumber(0.25)), -1);
-    EXPECT_EQ(compareRaw(4, rawNumber(0.0), rawNumber(-0.0)), 0);
-    EXPECT_EQ(compareRaw(4, rawNumber(std::numeric_limits<double>::quiet_NaN()), rawNumber(-1e300)),
+    EXPECT_EQ(kxCompareRaw(3, minusOne, one), -1);
+    EXPECT_EQ(kxCompareRaw(4, rawNumber(-0.5), rawNumber(0.25)), -1);
+    EXPECT_EQ(kxCompareRaw(4, rawNumber(0.0), rawNumber(-0.0)), 0);
+    EXPECT_EQ(kxCompareRaw(4, rawNumber(std::numeric_limits<double>::quiet_NaN()), rawNumber(-1e300)),
               -1);
 
     std::vector<std::uint8_t> calcA = rawNumber(2), calcB = rawNumber(2);
     calcA.insert(calcA.end(), {1, 0});
     calcB.insert(calcB.end(), {0, 0});
-    EXPECT_EQ(compareRaw(9, calcA, calcB), 0); // the error flag is not looked at
+    EXPECT_EQ(kxCompareRaw(9, calcA, calcB), 0); // the error flag is not looked at
 
     const std::uint8_t d2000[] = {0xD0, 0x07, 12, 31}, d2001[] = {0xD1, 0x07, 1, 1};
-    EXPECT_EQ(compareRaw(5, d2000, d2001), -1);
+    EXPECT_EQ(kxCompareRaw(5, d2000, d2001), -1);
     const std::uint8_t t1[] = {1, 2, 3, 0}, t1spare[] = {1, 2, 3, 9}, t2[] = {1, 2, 4, 0};
-    EXPECT_EQ(compareRaw(6, t1, t1spare), 0);
-    EXPECT_EQ(compareRaw(6, t2, t1), 1);
+    EXPECT_EQ(kxCompareRaw(6, t1, t1spare), 0);
+    EXPECT_EQ(kxCompareRaw(6, t2, t1), 1);
 }
 
 TEST(CompareRaw, EveryCheckedValueIsEqual) {
     const std::uint8_t off[] = {0, 0}, on[] = {1, 0}, five[] = {5, 0}, minus[] = {0xFF, 0xFF};
-    EXPECT_EQ(compareRaw(7, off, on), -1);
-    EXPECT_EQ(compareRaw(7, on, off), 1);
-    EXPECT_EQ(compareRaw(7, on, five), 0);
-    EXPECT_EQ(compareRaw(7, five, minus), 0);
+    EXPECT_EQ(kxCompareRaw(7, off, on), -1);
+    EXPECT_EQ(kxCompareRaw(7, on, off), 1);
+    EXPECT_EQ(kxCompareRaw(7, on, five), 0);
+    EXPECT_EQ(kxCompareRaw(7, five, minus), 0);
     const std::uint8_t zero8[] = {0, 0, 0, 0}, seven8[] = {7, 0, 0, 0}, nine8[] = {9, 0, 0, 0};
-    EXPECT_EQ(compareRaw(8, zero8, seven8), -1);
-    EXPECT_EQ(compareRaw(8, nine8, seven8), 0);
+    EXPECT_EQ(kxCompareRaw(8, zero8, seven8), -1);
+    EXPECT_EQ(kxCompareRaw(8, nine8, seven8), 0);
 }
 
 TEST(CompareRaw, ShortValuesReadMissingBytesAsZero) {
     const std::uint8_t one[] = {1};
     const std::uint8_t full[] = {1, 0, 0, 0};
-    EXPECT_EQ(compareRaw(3, one, full), 0);
-    EXPECT_EQ(compareRaw(4, {}, rawNumber(0)), 0);
-    EXPECT_EQ(compareRaw(0, one, full), -1);
+    EXPECT_EQ(kxCompareRaw(3, one, full), 0);
+    EXPECT_EQ(kxCompareRaw(4, {}, rawNumber(0)), 0);
+    EXPECT_EQ(kxCompareRaw(0, one, full), -1);
 }
 
 TEST(FieldValueCompare, TypedOrderWithFailedCalculationsFirst) {

@@ -1,5 +1,5 @@
-#include "values/Conversion.h"
-#include "values_test_locales.h"
+#include "engine/values/Conversion.h"
+#include "tests/engine/values_test_locales.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ TEST(ConversionKind, TableOfEveryPair) {
     };
     for (int from = 0; from < 10; ++from)
         for (int to = 0; to < 10; ++to)
-            EXPECT_EQ(conversionKind(from, to), table[from][to]) << from << " -> " << to;
+            EXPECT_EQ(kxConversionKind(from, to), table[from][to]) << from << " -> " << to;
 }
 
 FieldValue make(int type, std::string_view text) {
@@ -36,48 +36,48 @@ FieldValue make(int type, std::string_view text) {
 
 TEST(ConvertValue, ThroughTextBothWays) {
     const KxLocale us = usLocale();
-    auto text = convertValue(make(7, "yes"), 1, us);
+    auto text = kxConvertValue(make(7, "yes"), 1, us);
     ASSERT_TRUE(text);
     EXPECT_EQ(text->text(), "Yes");
-    auto back = convertValue(*text, 7, us);
+    auto back = kxConvertValue(*text, 7, us);
     ASSERT_TRUE(back);
     EXPECT_TRUE(back->isChecked());
 
-    EXPECT_EQ(convertValue(make(5, "2001-03-05"), 2, us)->text(), "3/5/2001");
-    auto date = convertValue(make(1, "3/5/2001"), 5, us);
+    EXPECT_EQ(kxConvertValue(make(5, "2001-03-05"), 2, us)->text(), "3/5/2001");
+    auto date = kxConvertValue(make(1, "3/5/2001"), 5, us);
     EXPECT_EQ(date->month(), 3);
-    EXPECT_FALSE(convertValue(make(1, "soon"), 5, us)->isValid());
-    EXPECT_EQ(convertValue(make(1, "soon"), 6, us)->rawSize(), 0u);
-    EXPECT_TRUE(convertValue(make(2, "0:00:00"), 6, us)->isValid());
+    EXPECT_FALSE(kxConvertValue(make(1, "soon"), 5, us)->isValid());
+    EXPECT_EQ(kxConvertValue(make(1, "soon"), 6, us)->rawSize(), 0u);
+    EXPECT_TRUE(kxConvertValue(make(2, "0:00:00"), 6, us)->isValid());
 
     FieldValue failed = FieldValue::newValue(9);
     failed.setCalcResult(0, true);
-    EXPECT_EQ(convertValue(failed, 1, us)->text(), "###############");
-    EXPECT_EQ(convertValue(make(4, "2.15"), 1, us)->text(), "2.15");
-    EXPECT_EQ(convertValue(make(1, "1,234.5"), 9, us)->number(), 1234.5);
-    EXPECT_EQ(convertValue(make(1, "12 apples"), 4, us)->number(), 0.0);
-    EXPECT_EQ(convertValue(make(1, "-17"), 3, us)->integer(), -17);
-    EXPECT_FALSE(convertValue(FieldValue::newValue(8), 1, us)->hasText());
-    EXPECT_FALSE(convertValue(make(1, ""), 2, us)->hasText());
+    EXPECT_EQ(kxConvertValue(failed, 1, us)->text(), "###############");
+    EXPECT_EQ(kxConvertValue(make(4, "2.15"), 1, us)->text(), "2.15");
+    EXPECT_EQ(kxConvertValue(make(1, "1,234.5"), 9, us)->number(), 1234.5);
+    EXPECT_EQ(kxConvertValue(make(1, "12 apples"), 4, us)->number(), 0.0);
+    EXPECT_EQ(kxConvertValue(make(1, "-17"), 3, us)->integer(), -17);
+    EXPECT_FALSE(kxConvertValue(FieldValue::newValue(8), 1, us)->hasText());
+    EXPECT_FALSE(kxConvertValue(make(1, ""), 2, us)->hasText());
 }
 
 TEST(ConvertValue, DoublesToIntegerTruncateAndHoldTheRange) {
     const KxLocale us = usLocale();
-    EXPECT_EQ(convertValue(make(4, "12.75"), 3, us)->integer(), 12);
-    EXPECT_EQ(convertValue(make(4, "-12.75"), 3, us)->integer(), -12);
-    EXPECT_EQ(convertValue(make(4, "30000000000"), 3, us)->integer(), 2147483647);
-    EXPECT_EQ(convertValue(make(4, "-30000000000"), 3, us)->integer(), -2147483647 - 1);
-    EXPECT_EQ(convertValue(make(9, "7.9"), 3, us)->integer(), 7);
+    EXPECT_EQ(kxConvertValue(make(4, "12.75"), 3, us)->integer(), 12);
+    EXPECT_EQ(kxConvertValue(make(4, "-12.75"), 3, us)->integer(), -12);
+    EXPECT_EQ(kxConvertValue(make(4, "30000000000"), 3, us)->integer(), 2147483647);
+    EXPECT_EQ(kxConvertValue(make(4, "-30000000000"), 3, us)->integer(), -2147483647 - 1);
+    EXPECT_EQ(kxConvertValue(make(9, "7.9"), 3, us)->integer(), 7);
     FieldValue failed = FieldValue::newValue(9);
     failed.setCalcResult(0, true);
-    EXPECT_EQ(convertValue(failed, 3, us)->integer(), 0);
+    EXPECT_EQ(kxConvertValue(failed, 3, us)->integer(), 0);
 }
 
 TEST(ConvertValue, IntegerToDoubles) {
     const KxLocale us = usLocale();
-    auto number = convertValue(make(3, "-5"), 4, us);
+    auto number = kxConvertValue(make(3, "-5"), 4, us);
     EXPECT_EQ(number->number(), -5.0);
-    auto calc = convertValue(make(3, "5"), 9, us);
+    auto calc = kxConvertValue(make(3, "5"), 9, us);
     EXPECT_EQ(calc->number(), 5.0);
     EXPECT_FALSE(calc->calcFailed());
 }
@@ -86,13 +86,13 @@ TEST(ConvertValue, SameTypeCopiesAndImpossiblePairsGiveNothing) {
     const KxLocale us = usLocale();
     FieldValue failed = FieldValue::newValue(9);
     failed.setCalcResult(0, true);
-    EXPECT_TRUE(convertValue(failed, 9, us)->calcFailed());
-    EXPECT_FALSE(convertValue(make(4, "1"), 9, us));
-    EXPECT_FALSE(convertValue(make(9, "1"), 4, us));
-    EXPECT_FALSE(convertValue(make(7, "yes"), 5, us));
-    EXPECT_FALSE(convertValue(make(5, "3/5/2001"), 4, us));
-    EXPECT_FALSE(convertValue(make(1, "x"), 0, us));
-    EXPECT_FALSE(convertValue(make(1, "x"), 8, us));
+    EXPECT_TRUE(kxConvertValue(failed, 9, us)->calcFailed());
+    EXPECT_FALSE(kxConvertValue(make(4, "1"), 9, us));
+    EXPECT_FALSE(kxConvertValue(make(9, "1"), 4, us));
+    EXPECT_FALSE(kxConvertValue(make(7, "yes"), 5, us));
+    EXPECT_FALSE(kxConvertValue(make(5, "3/5/2001"), 4, us));
+    EXPECT_FALSE(kxConvertValue(make(1, "x"), 0, us));
+    EXPECT_FALSE(kxConvertValue(make(1, "x"), 8, us));
 }
 
 } // namespace

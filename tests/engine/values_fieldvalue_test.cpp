@@ -1,7 +1,7 @@
-#include "KxDbError.h"
-#include "values/FieldValue.h"
-#include "values/RawValueText.h"
-#include "values_test_locales.h"
+#include "engine/KxDbError.h"
+#include "engine/values/FieldValue.h"
+#include "engine/values/RawValueText.h"
+#include "tests/engine/values_test_locales.h"
 
 #include <gtest/gtest.h>
 
@@ -156,21 +156,21 @@ TEST(RawValueText, WhatTheSearchOverAllFieldsReads) {
     const KxLocale us = usLocale();
     FieldValue number = FieldValue::newValue(4);
     number.setNumber(12.5);
-    EXPECT_EQ(rawValueText(4, number.raw(), us), "12.500000000000000");
+    EXPECT_EQ(kxRawValueText(4, number.raw(), us), "12.500000000000000");
     FieldValue calc = FieldValue::newValue(9);
     calc.setCalcResult(0.25, false);
-    EXPECT_EQ(rawValueText(9, calc.raw(), us), "0.250000000000000");
+    EXPECT_EQ(kxRawValueText(9, calc.raw(), us), "0.250000000000000");
     FieldValue date = FieldValue::newValue(5);
     date.setDate(2001, 3, 5);
-    EXPECT_EQ(rawValueText(5, date.raw(), us), "3/5/2001");
+    EXPECT_EQ(kxRawValueText(5, date.raw(), us), "3/5/2001");
     const std::uint8_t checked[] = {5, 0};
-    EXPECT_EQ(rawValueText(7, checked, us), "Yes");
+    EXPECT_EQ(kxRawValueText(7, checked, us), "Yes");
     const std::uint8_t zero[] = {0, 0, 0, 0};
-    EXPECT_EQ(rawValueText(8, zero, us), "No");
+    EXPECT_EQ(kxRawValueText(8, zero, us), "No");
     const char text[] = "Hello";
-    EXPECT_EQ(rawValueText(1, std::span(reinterpret_cast<const std::uint8_t*>(text), 6), us),
+    EXPECT_EQ(kxRawValueText(1, std::span(reinterpret_cast<const std::uint8_t*>(text), 6), us),
               "Hello");
-    EXPECT_EQ(rawValueText(4, std::span(zero, 4), us), "");
+    EXPECT_EQ(kxRawValueText(4, std::span(zero, 4), us), "");
 }
 
 } // namespace

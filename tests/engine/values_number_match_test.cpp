@@ -2,11 +2,11 @@
 // them: its answers must be exactly those of writing the text and looking in it, above all
 // for numbers whose shown digits differ from their value (cut, rounded, carried).
 
-#include "values/NumberTextMatch.h"
-#include "values/RawBytes.h"
-#include "values/RawValueText.h"
-#include "values/TypeCodes.h"
-#include "values_test_locales.h"
+#include "engine/values/NumberTextMatch.h"
+#include "engine/values/RawBytes.h"
+#include "engine/values/RawValueText.h"
+#include "engine/values/TypeCodes.h"
+#include "tests/engine/values_test_locales.h"
 
 #include <gtest/gtest.h>
 
@@ -18,15 +18,15 @@
 namespace {
 
 std::vector<std::uint8_t> numberRaw(double v, int type) {
-    std::vector<std::uint8_t> raw(static_cast<std::size_t>(kxtype::fixedRawSize(type)), 0);
-    kxraw::putF64(raw.data(), v);
+    std::vector<std::uint8_t> raw(static_cast<std::size_t>(kx::type::fixedRawSize(type)), 0);
+    kx::raw::putF64(raw.data(), v);
     return raw;
 }
 
 // Writes the text and looks in it: what the matcher must agree with.
 bool written(const std::string& needle, bool beginsWith, int type, const std::vector<std::uint8_t>& raw,
              const KxLocale& locale) {
-    const std::string text = rawValueText(type, raw, locale);
+    const std::string text = kxRawValueText(type, raw, locale);
     return beginsWith ? text.starts_with(needle) : text.find(needle) != std::string::npos;
 }
 
@@ -36,10 +36,10 @@ void expectSameAnswers(const std::vector<double>& numbers, const std::vector<std
         for (bool beginsWith : {false, true}) {
             const KxNumberTextMatcher matcher(needle, beginsWith, locale);
             for (double v : numbers)
-                for (int type : {kxtype::Number, kxtype::Calculation}) {
+                for (int type : {kx::type::Number, kx::type::Calculation}) {
                     const auto raw = numberRaw(v, type);
                     ASSERT_EQ(matcher.matches(type, raw), written(needle, beginsWith, type, raw, locale))
-                        << "needle '" << needle << "' in " << rawValueText(type, raw, locale) << " ("
+                        << "needle '" << needle << "' in " << kxRawValueText(type, raw, locale) << " ("
                         << v << ")" << (beginsWith ? " at the start" : "");
                 }
         }
@@ -77,7 +77,7 @@ TEST(NumberTextMatch, AgreesWithTheWrittenTextOnRandomNumbers) {
     }
     std::vector<std::string> needles;
     for (std::size_t i = 0; i < numbers.size(); i += 25) {
-        const std::string text = rawValueText(kxtype::Number, numberRaw(numbers[i], kxtype::Number), locale);
+        const std::string text = kxRawValueText(kx::type::Number, numberRaw(numbers[i], kx::type::Number), locale);
         const std::size_t from = i % std::max<std::size_t>(text.size(), 1);
         needles.push_back(text.substr(from, 1 + i % 7));
         needles.push_back(text.substr(0, 4 + i % 9));
@@ -87,11 +87,11 @@ TEST(NumberTextMatch, AgreesWithTheWrittenTextOnRandomNumbers) {
 
 TEST(NumberTextMatch, IntegersHaveNoDecimalSeparator) {
     std::vector<std::uint8_t> raw(4);
-    kxraw::putI32(raw.data(), -1225);
-    EXPECT_TRUE(KxNumberTextMatcher("-12", false).matches(kxtype::Integer, raw));
-    EXPECT_TRUE(KxNumberTextMatcher("225", false).matches(kxtype::Integer, raw));
-    EXPECT_FALSE(KxNumberTextMatcher("12.25", false).matches(kxtype::Integer, raw));
-    EXPECT_FALSE(KxNumberTextMatcher("12", true).matches(kxtype::Integer, raw));
+    kx::raw::putI32(raw.data(), -1225);
+    EXPECT_TRUE(KxNumberTextMatcher("-12", false).matches(kx::type::Integer, raw));
+    EXPECT_TRUE(KxNumberTextMatcher("225", false).matches(kx::type::Integer, raw));
+    EXPECT_FALSE(KxNumberTextMatcher("12.25", false).matches(kx::type::Integer, raw));
+    EXPECT_FALSE(KxNumberTextMatcher("12", true).matches(kx::type::Integer, raw));
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 // The text of a stored number as the search over all fields matches it: the quick way for
 // short decimals must give exactly what the number formatter gives.
 
-#include "values/NumberFormat.h"
-#include "values/RawBytes.h"
-#include "values/RawValueText.h"
-#include "values/TypeCodes.h"
+#include "engine/values/NumberFormat.h"
+#include "engine/values/RawBytes.h"
+#include "engine/values/RawValueText.h"
+#include "engine/values/TypeCodes.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +14,8 @@ namespace {
 
 std::string textOf(double v) {
     std::uint8_t raw[8];
-    kxraw::putF64(raw, v);
-    return rawValueText(kxtype::Number, std::span<const std::uint8_t>(raw, 8), KxLocale{});
+    kx::raw::putF64(raw, v);
+    return kxRawValueText(kx::type::Number, std::span<const std::uint8_t>(raw, 8), KxLocale{});
 }
 
 TEST(RawValueText, NumbersHaveFifteenDecimalsUntrimmed) {
@@ -35,7 +35,7 @@ TEST(RawValueText, QuickTextAgreesWithTheFormatter) {
         // Typed decimals (a few digits, a few places) and arbitrary doubles.
         const double typed = static_cast<double>(mantissa(random)) / std::pow(10.0, scale(random));
         for (double v : {typed, any(random), typed / 3, 1.0 / (i + 1)})
-            ASSERT_EQ(textOf(v), formatNumber(v, 15, false, false, locale)) << v;
+            ASSERT_EQ(textOf(v), kxFormatNumber(v, 15, false, false, locale)) << v;
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The two explicit locales the value tests run under; no test reads the machine's locale.
 
-#include "Locale.h"
+#include "engine/KxLocale.h"
 
 // Month/day/four-digit year, 12-hour clock: the defaults.
 inline KxLocale usLocale() {

@@ -2,14 +2,14 @@
 // A main window over a document, with a scripted user interface and a settings file in a
 // fresh directory; and small databases to open in it.
 
-#include "ScriptedUi.h"
-#include "TestDatabase.h"
-#include "TestFiles.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TestDatabase.h"
+#include "tests/support/TestFiles.h"
 
-#include "SearchChunk.h"
-#include "app/DbDoc.h"
-#include "app/KxDbMainFrame.h"
-#include "app/KxPlaceholderPanesWidget.h"
+#include "engine/KxSearchChunk.h"
+#include "app/KxDbDoc.h"
+#include "app/widgets/KxDbMainFrame.h"
+#include "app/widgets/KxPlaceholderPanesWidget.h"
 
 #include <QAction>
 #include <QApplication>

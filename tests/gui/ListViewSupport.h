@@ -1,12 +1,12 @@
 #pragma once
 // The main window with the real list view, over small databases built for the list's tests.
 
-#include "GuiTestSupport.h"
+#include "tests/gui/GuiTestSupport.h"
 
-#include "Categories.h"
-#include "Sort.h"
-#include "views/KxDbListView.h"
-#include "views/KxRecordTableModelQt.h"
+#include "engine/KxCategoryEditor.h"
+#include "engine/Sort.h"
+#include "views/widgets/KxDbListView.h"
+#include "views/widgets/KxRecordTableModel.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -30,7 +30,7 @@ inline std::string makeListDatabase(const TempDir& dir, const std::vector<TestFi
         t.addRecord(records[i], i < categories.size() ? categories[i] : 0);
     for (std::size_t i = 0; i < deletedRecords; ++i) t.addDeletedRecord(records[i % records.size()]);
     kxApplyListOptions(t.db, columns, false);
-    sortRecords(t.db);
+    kxSortRecords(t.db);
     t.db.header().setAttributes(t.db.header().attributes() | kAttrEditableCheckboxes);
     const std::string path = dir.file("List.rlv");
     t.db.save(path);

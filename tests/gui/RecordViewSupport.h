@@ -1,11 +1,11 @@
 #pragma once
 // A main window whose right pane is the record view, over a database built for the test.
 
-#include "GuiTestSupport.h"
+#include "tests/gui/GuiTestSupport.h"
 
-#include "Categories.h"
-#include "views/KxDbRecordCtrl.h"
-#include "views/KxDbRecordView.h"
+#include "engine/KxCategoryEditor.h"
+#include "views/widgets/KxDbRecordCtrl.h"
+#include "views/widgets/KxDbRecordView.h"
 
 // Saves a test database under the fixture's directory, after `prepare` had its say.
 template <class Prepare>

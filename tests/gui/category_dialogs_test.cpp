@@ -1,13 +1,13 @@
 // The category dialogs: refusals, merge, deletion, and the name box's trimming.
 
-#include "ScriptedUi.h"
-#include "Screenshots.h"
-#include "TestDatabase.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/gui/Screenshots.h"
+#include "tests/support/TestDatabase.h"
 
-#include "Categories.h"
-#include "editors/KxDeleteCategoryDialog.h"
-#include "editors/KxEditCategoriesDialog.h"
-#include "editors/KxRenameCategoryDialog.h"
+#include "engine/KxCategoryEditor.h"
+#include "editors/widgets/KxDeleteCategoryDialog.h"
+#include "editors/widgets/KxEditCategoriesDialog.h"
+#include "editors/widgets/KxRenameCategoryDialog.h"
 
 #include <QLabel>
 #include <QRadioButton>

@@ -1,12 +1,12 @@
 // The Multiple Choice list on a real form: the form is built with its painting switched off,
 // and the list must still draw its items when it drops down.
 
-#include "RecordViewSupport.h"
-#include "Screenshots.h"
+#include "tests/gui/RecordViewSupport.h"
+#include "tests/gui/Screenshots.h"
 
-#include "SchemaEditor.h"
-#include "views/KxMultiChoiceCtrl.h"
-#include "views/KxMultiChoiceInnerCtrl.h"
+#include "engine/KxSchemaEditor.h"
+#include "views/widgets/KxMultiChoiceCtrl.h"
+#include "views/widgets/KxMultiChoiceInnerCtrl.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,6 +1,6 @@
 // A failure escaping a command is shown as its message and the program goes on.
 
-#include "GuiTestSupport.h"
+#include "tests/gui/GuiTestSupport.h"
 
 #include "app/CommandFailure.h"
 

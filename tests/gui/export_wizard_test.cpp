@@ -2,14 +2,14 @@
 // type takes, the labels box forced on for a database file, and a text file that is byte for
 // byte the one `rolva export` writes for the same choices; pictures of every page.
 
-#include "CliRun.h"
-#include "GuiTestSupport.h"
-#include "Screenshots.h"
+#include "tests/support/CliRun.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "tests/gui/Screenshots.h"
 
-#include "app/KxWizard.h"
-#include "transfer/KxExportPages.h"
-#include "transfer/KxExportWizard.h"
-#include "views/KxDragCheckListBox.h"
+#include "app/widgets/KxWizard.h"
+#include "transfer/widgets/KxExportPages.h"
+#include "transfer/widgets/KxExportWizard.h"
+#include "views/widgets/KxDragCheckListBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>

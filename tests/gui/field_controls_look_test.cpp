@@ -1,24 +1,24 @@
 // Every control kind in one form-like column: each single-line control stands at the
 // standard control height; the column is saved as a picture for review.
 
-#include "Screenshots.h"
+#include "tests/gui/Screenshots.h"
 
-#include "views/KxCategoryCtrl.h"
-#include "views/KxCheckBoxCtrl.h"
-#include "Clock.h"
-#include "views/KxCtrlClock.h"
-#include "views/KxCtrlMetrics.h"
-#include "views/KxDateCtrl.h"
-#include "views/KxDateTimeCtrl.h"
-#include "views/KxFieldCtrlFactory.h"
-#include "views/KxLabelCtrl.h"
-#include "views/KxMultiChoiceCtrl.h"
-#include "views/KxNumericCtrl.h"
-#include "views/KxTextCtrl.h"
-#include "views/KxTimeCtrl.h"
+#include "views/widgets/KxCategoryCtrl.h"
+#include "views/widgets/KxCheckBoxCtrl.h"
+#include "base/KxClock.h"
+#include "views/widgets/KxCtrlClock.h"
+#include "views/widgets/KxCtrlMetrics.h"
+#include "views/widgets/KxDateCtrl.h"
+#include "views/widgets/KxDateTimeCtrl.h"
+#include "views/widgets/KxFieldCtrlFactory.h"
+#include "views/widgets/KxLabelCtrl.h"
+#include "views/widgets/KxMultiChoiceCtrl.h"
+#include "views/widgets/KxNumericCtrl.h"
+#include "views/widgets/KxTextCtrl.h"
+#include "views/widgets/KxTimeCtrl.h"
 
-#include "HeaderChunk.h"
-#include "values/TypeCodes.h"
+#include "engine/KxHeaderChunk.h"
+#include "engine/values/TypeCodes.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -72,44 +72,44 @@ TEST(FieldControlsLook, EveryKindInAColumn) {
         return ctrl;
     };
 
-    line(column.add("Name", new KxTextCtrl(KxTextCtrl::Use::Form), value(kxtype::Text, "Hammer")));
+    line(column.add("Name", new KxTextCtrl(KxTextCtrl::Use::Form), value(kx::type::Text, "Hammer")));
     column.add("Notes", new KxTextCtrl(KxTextCtrl::Use::Form),
-               value(kxtype::Text, "Claw hammer, 16 oz\nsteel handle\nrubber grip"));
+               value(kx::type::Text, "Claw hammer, 16 oz\nsteel handle\nrubber grip"));
     line(column.add("Colour", new KxMultiChoiceCtrl({"Red", "Green", "Blue"}),
-                    value(kxtype::MultipleChoice, "Purple")));
-    line(column.add("Price", new Num(kxtype::Number, 2, true, true, Num::Use::Form),
-                    value(kxtype::Number, "1234.5")));
+                    value(kx::type::MultipleChoice, "Purple")));
+    line(column.add("Price", new Num(kx::type::Number, 2, true, true, Num::Use::Form),
+                    value(kx::type::Number, "1234.5")));
     auto* narrow =
-        line(column.add("Narrow", new Num(kxtype::Number, 2, true, false, Num::Use::Form),
-                        value(kxtype::Number, "123456789")));
+        line(column.add("Narrow", new Num(kx::type::Number, 2, true, false, Num::Use::Form),
+                        value(kx::type::Number, "123456789")));
     narrow->setFixedWidth(60);
-    FieldValue failed = FieldValue::newValue(kxtype::Calculation);
+    FieldValue failed = FieldValue::newValue(kx::type::Calculation);
     failed.setCalcResult(0, true);
     line(
-        column.add("Total", new Num(kxtype::Calculation, 2, false, false, Num::Use::Form), failed));
+        column.add("Total", new Num(kx::type::Calculation, 2, false, false, Num::Use::Form), failed));
     line(column.add("Bought", new KxDateTimeCtrl(KxDateTimeCtrl::Mode::Date, false)));
     line(column.add("Sold", new KxDateTimeCtrl(KxDateTimeCtrl::Mode::Date, false),
-                    value(kxtype::Date, "3/14/2024")));
+                    value(kx::type::Date, "3/14/2024")));
     line(column.add("Opens", new KxDateTimeCtrl(KxDateTimeCtrl::Mode::Time, true)));
     line(column.add("Closes", new KxDateTimeCtrl(KxDateTimeCtrl::Mode::Time, false),
-                    value(kxtype::Time, "5:30 PM")));
-    line(column.add("In stock", new KxCheckBoxCtrl, value(kxtype::Checkbox, "yes")));
-    auto* shownCheck = column.add("Taxed", new KxCheckBoxCtrl, value(kxtype::Checkbox, "yes"));
+                    value(kx::type::Time, "5:30 PM")));
+    line(column.add("In stock", new KxCheckBoxCtrl, value(kx::type::Checkbox, "yes")));
+    auto* shownCheck = column.add("Taxed", new KxCheckBoxCtrl, value(kx::type::Checkbox, "yes"));
     shownCheck->setReadOnly(true);
     KxFieldCtrlSpec display;
-    display.type = kxtype::Number;
+    display.type = kx::type::Number;
     display.decimals = 2;
     display.flags = kFlagCurrency;
     display.displayOnly = true;
     line(column.add("Cost", kxCreateFormCtrl(display, &column.host()),
-                    value(kxtype::Number, "9.5")));
-    column.add("Checked", new KxLabelCtrl(nullptr, true), value(kxtype::Checkbox, "1"));
-    line(column.add("Search date", new KxDateCtrl, value(kxtype::Date, "1/2/2003")));
-    line(column.add("Search time", new KxTimeCtrl(true), value(kxtype::Time, "8:09:10 AM")));
+                    value(kx::type::Number, "9.5")));
+    column.add("Checked", new KxLabelCtrl(nullptr, true), value(kx::type::Checkbox, "1"));
+    line(column.add("Search date", new KxDateCtrl, value(kx::type::Date, "1/2/2003")));
+    line(column.add("Search time", new KxTimeCtrl(true), value(kx::type::Time, "8:09:10 AM")));
     line(column.add("Category", new KxCategoryCtrl({"Unfiled", "Business", "Personal"}),
-                    value(kxtype::Text, "bus")));
+                    value(kx::type::Text, "bus")));
     line(column.add("Search text", new KxTextCtrl(KxTextCtrl::Use::Search),
-                    value(kxtype::Text, "smi")));
+                    value(kx::type::Text, "smi")));
 
     column.host().resize(360, column.host().sizeHint().height());
     column.host().show();
@@ -135,11 +135,11 @@ TEST(FieldControlsLook, ReadOnlyControlsLookReadOnly) {
     ControlColumn column;
     using Num = KxNumericCtrl;
     std::vector<KxBaseCtrl*> ctrls{
-        column.add("Name", new KxTextCtrl(KxTextCtrl::Use::Form), value(kxtype::Text, "Hammer")),
-        column.add("Colour", new KxMultiChoiceCtrl({"Red", "Green"}), value(kxtype::MultipleChoice, "Red")),
-        column.add("Price", new Num(kxtype::Number, 2, true, true, Num::Use::Form), value(kxtype::Number, "12.5")),
-        column.add("Sold", new KxDateTimeCtrl(KxDateTimeCtrl::Mode::Date, false), value(kxtype::Date, "3/14/2024")),
-        column.add("Closes", new KxDateTimeCtrl(KxDateTimeCtrl::Mode::Time, false), value(kxtype::Time, "5:30 PM")),
+        column.add("Name", new KxTextCtrl(KxTextCtrl::Use::Form), value(kx::type::Text, "Hammer")),
+        column.add("Colour", new KxMultiChoiceCtrl({"Red", "Green"}), value(kx::type::MultipleChoice, "Red")),
+        column.add("Price", new Num(kx::type::Number, 2, true, true, Num::Use::Form), value(kx::type::Number, "12.5")),
+        column.add("Sold", new KxDateTimeCtrl(KxDateTimeCtrl::Mode::Date, false), value(kx::type::Date, "3/14/2024")),
+        column.add("Closes", new KxDateTimeCtrl(KxDateTimeCtrl::Mode::Time, false), value(kx::type::Time, "5:30 PM")),
     };
     column.host().resize(360, column.host().sizeHint().height());
     column.host().show();

@@ -1,21 +1,21 @@
-#include "views/KxCategoryCtrl.h"
-#include "views/KxCheckBoxCtrl.h"
-#include "Clock.h"
-#include "views/KxCtrlClock.h"
-#include "views/KxCtrlMetrics.h"
-#include "views/KxDateCtrl.h"
-#include "views/KxDateTimeCtrl.h"
-#include "views/KxFieldCtrlFactory.h"
-#include "views/KxInnerDateTimeCtrl.h"
-#include "views/KxLabelCtrl.h"
-#include "views/KxMultiChoiceCtrl.h"
-#include "views/KxMultiChoiceInnerCtrl.h"
-#include "views/KxNumericCtrl.h"
-#include "views/KxTextCtrl.h"
-#include "views/KxTimeCtrl.h"
+#include "views/widgets/KxCategoryCtrl.h"
+#include "views/widgets/KxCheckBoxCtrl.h"
+#include "base/KxClock.h"
+#include "views/widgets/KxCtrlClock.h"
+#include "views/widgets/KxCtrlMetrics.h"
+#include "views/widgets/KxDateCtrl.h"
+#include "views/widgets/KxDateTimeCtrl.h"
+#include "views/widgets/KxFieldCtrlFactory.h"
+#include "views/widgets/KxInnerDateTimeCtrl.h"
+#include "views/widgets/KxLabelCtrl.h"
+#include "views/widgets/KxMultiChoiceCtrl.h"
+#include "views/widgets/KxMultiChoiceInnerCtrl.h"
+#include "views/widgets/KxNumericCtrl.h"
+#include "views/widgets/KxTextCtrl.h"
+#include "views/widgets/KxTimeCtrl.h"
 
-#include "HeaderChunk.h"
-#include "values/TypeCodes.h"
+#include "engine/KxHeaderChunk.h"
+#include "engine/values/TypeCodes.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -27,30 +27,30 @@
 
 namespace {
 
-using kxtype::Calculation;
+using kx::type::Calculation;
 
 FieldValue number(double v) {
-    FieldValue f = FieldValue::newValue(kxtype::Number);
+    FieldValue f = FieldValue::newValue(kx::type::Number);
     f.setNumber(v);
     return f;
 }
 FieldValue calc(double v, bool failed) {
-    FieldValue f = FieldValue::newValue(kxtype::Calculation);
+    FieldValue f = FieldValue::newValue(kx::type::Calculation);
     f.setCalcResult(v, failed);
     return f;
 }
-FieldValue text(std::string_view s, int type = kxtype::Text) {
+FieldValue text(std::string_view s, int type = kx::type::Text) {
     FieldValue f = FieldValue::newValue(type);
     f.setText(s);
     return f;
 }
 FieldValue date(int y, int m, int d) {
-    FieldValue f = FieldValue::newValue(kxtype::Date);
+    FieldValue f = FieldValue::newValue(kx::type::Date);
     f.setDate(y, m, d);
     return f;
 }
 FieldValue time(int h, int m, int s) {
-    FieldValue f = FieldValue::newValue(kxtype::Time);
+    FieldValue f = FieldValue::newValue(kx::type::Time);
     f.setTime(h, m, s);
     return f;
 }
@@ -100,7 +100,7 @@ class FieldControls : public ::testing::Test {
 
 // ---- number box --------------------------------------------------------------------------
 
-KxNumericCtrl* numberBox(int decimals, bool thousands, bool currency, int type = kxtype::Number) {
+KxNumericCtrl* numberBox(int decimals, bool thousands, bool currency, int type = kx::type::Number) {
     return new KxNumericCtrl(type, decimals, thousands, currency, KxNumericCtrl::Use::Form);
 }
 
@@ -129,7 +129,7 @@ TEST_F(FieldControls, NumberBoxWithThousandsAndCurrency) {
     EXPECT_EQ(box->text(), "-$1,234.5");
     std::optional<FieldValue> v = box->readValue();
     ASSERT_TRUE(v.has_value());
-    EXPECT_EQ(v->type(), kxtype::Number);
+    EXPECT_EQ(v->type(), kx::type::Number);
     EXPECT_DOUBLE_EQ(v->number(), -1234.5);
 }
 
@@ -193,13 +193,13 @@ TEST_F(FieldControls, NumberBoxReadsWhatTheUserTyped) {
 }
 
 TEST_F(FieldControls, IntegerNumberBoxReadsAnInteger) {
-    KxNumericCtrl* box = add(numberBox(0, true, false, kxtype::Integer));
+    KxNumericCtrl* box = add(numberBox(0, true, false, kx::type::Integer));
     showHost();
     focus(box);
     QTest::keyClicks(box, "-1,234.9");
     const std::optional<FieldValue> v = box->readValue();
     ASSERT_TRUE(v.has_value());
-    EXPECT_EQ(v->type(), kxtype::Integer);
+    EXPECT_EQ(v->type(), kx::type::Integer);
     EXPECT_EQ(v->integer(), -1234);
 }
 
@@ -244,7 +244,7 @@ TEST_F(FieldControls, SearchNumberBoxAlwaysShowsThePlainNumber) {
     box->selectAll();
     QTest::keyClicks(box, "0.123456789012345678");
     EXPECT_EQ(box->text(), "0.123456789012345");
-    EXPECT_EQ(box->readValue()->type(), kxtype::Number);
+    EXPECT_EQ(box->readValue()->type(), kx::type::Number);
 }
 
 TEST_F(FieldControls, OverwriteModeReplacesTheNextCharacter) {
@@ -278,7 +278,7 @@ TEST_F(FieldControls, EmptyDateBoxStartsAtTodayWithTheKeyApplied) {
     EXPECT_TRUE(box->picker()->hasFocus());
     std::optional<FieldValue> v = box->readValue();
     ASSERT_TRUE(v.has_value());
-    EXPECT_EQ(v->type(), kxtype::Date);
+    EXPECT_EQ(v->type(), kx::type::Date);
     EXPECT_EQ(v->year(), 2024);
     EXPECT_EQ(v->month(), 5); // the digit went into the first field, the month
     EXPECT_EQ(v->day(), 15);
@@ -313,7 +313,7 @@ TEST_F(FieldControls, DateBoxReadsBackWhatItWasShown) {
     // A time or an invalid date leaves the box empty.
     box->showValue(time(1, 2, 3));
     EXPECT_FALSE(box->hasValue());
-    FieldValue invalid = FieldValue::newValue(kxtype::Date);
+    FieldValue invalid = FieldValue::newValue(kx::type::Date);
     box->showValue(&invalid);
     EXPECT_FALSE(box->hasValue());
 }
@@ -482,15 +482,15 @@ TEST_F(FieldControls, TextBoxGrowsAndShrinksWithItsContent) {
 TEST_F(FieldControls, MultipleChoiceValueNotInTheListShowsItsTextWithNothingSelected) {
     auto* box = add(new KxMultiChoiceCtrl({"Red", "Green", "Blue"}));
     showHost();
-    box->showValue(text("Purple", kxtype::MultipleChoice));
+    box->showValue(text("Purple", kx::type::MultipleChoice));
     EXPECT_EQ(box->shownText(), "Purple");
     EXPECT_EQ(box->selectedItem(), -1);
     std::optional<FieldValue> v = box->readValue();
     ASSERT_TRUE(v.has_value());
-    EXPECT_EQ(v->type(), kxtype::MultipleChoice);
+    EXPECT_EQ(v->type(), kx::type::MultipleChoice);
     EXPECT_EQ(v->text(), "Purple");
 
-    box->showValue(text("Green", kxtype::MultipleChoice));
+    box->showValue(text("Green", kx::type::MultipleChoice));
     EXPECT_EQ(box->selectedItem(), 1);
     focus(box);
     QTest::keyClick(box, Qt::Key_Down);
@@ -519,7 +519,7 @@ TEST_F(FieldControls, MultipleChoiceListChoosesAnItem) {
 TEST_F(FieldControls, MultipleChoiceWithoutAListHasNoValue) {
     auto* box = add(new KxMultiChoiceCtrl({}));
     showHost();
-    box->showValue(text("Stored", kxtype::MultipleChoice));
+    box->showValue(text("Stored", kx::type::MultipleChoice));
     EXPECT_EQ(box->shownText(), "Stored");
     EXPECT_FALSE(box->readValue().has_value());
 }
@@ -529,7 +529,7 @@ TEST_F(FieldControls, CheckBoxAlwaysHasAValue) {
     showHost();
     std::optional<FieldValue> v = box->readValue();
     ASSERT_TRUE(v.has_value()); // never touched: unchecked, not empty
-    EXPECT_EQ(v->type(), kxtype::Checkbox);
+    EXPECT_EQ(v->type(), kx::type::Checkbox);
     EXPECT_FALSE(v->isChecked());
     box->showValue(nullptr);
     EXPECT_TRUE(box->readValue().has_value());
@@ -565,7 +565,7 @@ TEST_F(FieldControls, LabelNeverGivesAValue) {
     label->showValue(number(2.5));
     EXPECT_EQ(label->text(), "2.5");
     EXPECT_FALSE(label->readValue().has_value());
-    FieldValue checked = FieldValue::newValue(kxtype::Checkbox);
+    FieldValue checked = FieldValue::newValue(kx::type::Checkbox);
     checked.setChecked(true);
     checkLabel->showValue(&checked);
     EXPECT_TRUE(checkLabel->isChecked());
@@ -584,31 +584,31 @@ TEST_F(FieldControls, FormControlPerFieldType) {
         spec.displayOnly = displayOnly;
         return kxCreateFormCtrl(spec, parent);
     };
-    EXPECT_EQ(make(kxtype::LabelOnly), nullptr);
-    EXPECT_EQ(make(kxtype::Unnamed), nullptr);
-    EXPECT_NE(dynamic_cast<KxTextCtrl*>(make(kxtype::Text)), nullptr);
-    EXPECT_NE(dynamic_cast<KxMultiChoiceCtrl*>(make(kxtype::MultipleChoice)), nullptr);
-    EXPECT_NE(dynamic_cast<KxNumericCtrl*>(make(kxtype::Integer)), nullptr);
-    EXPECT_NE(dynamic_cast<KxCheckBoxCtrl*>(make(kxtype::Checkbox)), nullptr);
-    auto* dateBox = dynamic_cast<KxDateTimeCtrl*>(make(kxtype::Date));
+    EXPECT_EQ(make(kx::type::LabelOnly), nullptr);
+    EXPECT_EQ(make(kx::type::Unnamed), nullptr);
+    EXPECT_NE(dynamic_cast<KxTextCtrl*>(make(kx::type::Text)), nullptr);
+    EXPECT_NE(dynamic_cast<KxMultiChoiceCtrl*>(make(kx::type::MultipleChoice)), nullptr);
+    EXPECT_NE(dynamic_cast<KxNumericCtrl*>(make(kx::type::Integer)), nullptr);
+    EXPECT_NE(dynamic_cast<KxCheckBoxCtrl*>(make(kx::type::Checkbox)), nullptr);
+    auto* dateBox = dynamic_cast<KxDateTimeCtrl*>(make(kx::type::Date));
     ASSERT_NE(dateBox, nullptr);
     EXPECT_EQ(dateBox->mode(), KxDateTimeCtrl::Mode::Date);
     EXPECT_EQ(dateBox->fieldNumber(), 7);
-    auto* timeBox = dynamic_cast<KxDateTimeCtrl*>(make(kxtype::Time, kFlagHideSeconds));
+    auto* timeBox = dynamic_cast<KxDateTimeCtrl*>(make(kx::type::Time, kFlagHideSeconds));
     ASSERT_NE(timeBox, nullptr);
     EXPECT_EQ(timeBox->mode(), KxDateTimeCtrl::Mode::Time);
 
     // Display-only items: formatted text in a read-only box, a read-only check box.
-    auto* shown = dynamic_cast<KxTextCtrl*>(make(kxtype::Time, kFlagHideSeconds, true));
+    auto* shown = dynamic_cast<KxTextCtrl*>(make(kx::type::Time, kFlagHideSeconds, true));
     ASSERT_NE(shown, nullptr);
     EXPECT_TRUE(shown->isReadOnly());
     shown->showValue(time(14, 5, 9));
     EXPECT_EQ(shown->toPlainText(), "2:05 PM");
     EXPECT_EQ(shown->readValue()->second(), 9); // reads back the value, not its text
-    auto* shownCheck = dynamic_cast<KxCheckBoxCtrl*>(make(kxtype::Checkbox, 0, true));
+    auto* shownCheck = dynamic_cast<KxCheckBoxCtrl*>(make(kx::type::Checkbox, 0, true));
     ASSERT_NE(shownCheck, nullptr);
     EXPECT_TRUE(shownCheck->isReadOnly());
-    EXPECT_EQ(make(kxtype::LabelOnly, 0, true), nullptr);
+    EXPECT_EQ(make(kx::type::LabelOnly, 0, true), nullptr);
 }
 
 TEST_F(FieldControls, SearchControlPerFieldType) {
@@ -622,15 +622,15 @@ TEST_F(FieldControls, SearchControlPerFieldType) {
     auto* all = dynamic_cast<KxTextCtrl*>(make(kAnyField));
     ASSERT_NE(all, nullptr);
     EXPECT_EQ(all->limit(), KxTextCtrl::kSearchLimit);
-    EXPECT_NE(dynamic_cast<KxTextCtrl*>(make(kxtype::MultipleChoice)), nullptr);
+    EXPECT_NE(dynamic_cast<KxTextCtrl*>(make(kx::type::MultipleChoice)), nullptr);
     EXPECT_NE(dynamic_cast<KxCategoryCtrl*>(make(kCategoryField)), nullptr);
-    auto* numberBox = dynamic_cast<KxNumericCtrl*>(make(kxtype::Integer));
+    auto* numberBox = dynamic_cast<KxNumericCtrl*>(make(kx::type::Integer));
     ASSERT_NE(numberBox, nullptr);
     EXPECT_EQ(numberBox->decimals(), KxNumericCtrl::kSearchDecimals);
-    EXPECT_NE(dynamic_cast<KxDateCtrl*>(make(kxtype::Date)), nullptr);
-    EXPECT_NE(dynamic_cast<KxTimeCtrl*>(make(kxtype::Time)), nullptr);
-    EXPECT_EQ(make(kxtype::Checkbox), nullptr);
-    EXPECT_EQ(make(kxtype::LabelOnly), nullptr);
+    EXPECT_NE(dynamic_cast<KxDateCtrl*>(make(kx::type::Date)), nullptr);
+    EXPECT_NE(dynamic_cast<KxTimeCtrl*>(make(kx::type::Time)), nullptr);
+    EXPECT_EQ(make(kx::type::Checkbox), nullptr);
+    EXPECT_EQ(make(kx::type::LabelOnly), nullptr);
 }
 
 } // namespace

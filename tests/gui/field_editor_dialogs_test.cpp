@@ -2,17 +2,17 @@
 // each type shows, the Calculation Editor's boxes and notes, the Multiple Choice List Editor's
 // keys and refusals, the drag lists' keyboard moves; and pictures of each.
 
-#include "Screenshots.h"
-#include "ScriptedUi.h"
-#include "TestDatabase.h"
+#include "tests/gui/Screenshots.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TestDatabase.h"
 
 #include "editors/EditorStrings.h"
-#include "editors/KxCalcEditorDialog.h"
-#include "editors/KxFieldEditDialog.h"
-#include "editors/KxFieldListBox.h"
-#include "editors/KxFieldNFormDialog.h"
-#include "editors/KxMultiChoiceDialog.h"
-#include "views/KxDragCheckListBox.h"
+#include "editors/widgets/KxCalcEditorDialog.h"
+#include "editors/widgets/KxFieldEditDialog.h"
+#include "editors/widgets/KxFieldListBox.h"
+#include "editors/widgets/KxFieldNFormDialog.h"
+#include "editors/widgets/KxMultiChoiceDialog.h"
+#include "views/widgets/KxDragCheckListBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,14 +2,14 @@
 // Number and a Calculation field are added, the Calculation is moved up with Alt+Up, OK; the
 // saved file holds the new schema and the computed values.
 
-#include "../logic/SchemaBytes.h"
-#include "GuiTestSupport.h"
+#include "tests/logic/SchemaBytes.h"
+#include "tests/gui/GuiTestSupport.h"
 
-#include "app/DbDoc.h"
+#include "app/KxDbDoc.h"
 #include "editors/FieldEditorCommand.h"
-#include "editors/KxFieldEditDialog.h"
-#include "editors/KxFieldListBox.h"
-#include "editors/KxFieldNFormDialog.h"
+#include "editors/widgets/KxFieldEditDialog.h"
+#include "editors/widgets/KxFieldListBox.h"
+#include "editors/widgets/KxFieldNFormDialog.h"
 
 #include <QComboBox>
 #include <QLineEdit>

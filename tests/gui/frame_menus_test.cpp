@@ -1,11 +1,11 @@
 // The main window's menus: texts, shortcuts, the enabling table by display mode, the
 // run-time entries, the title and the status bar.
 
-#include "GuiTestSupport.h"
+#include "tests/gui/GuiTestSupport.h"
 
-#include "app/DisplayModes.h"
-#include "app/KxCommandActionsQt.h"
-#include "app/KxStatusBarWidget.h"
+#include "app/KxDisplayModes.h"
+#include "app/widgets/KxCommandActions.h"
+#include "app/widgets/KxStatusBarWidget.h"
 
 #include <QMenu>
 #include <QMenuBar>

@@ -1,17 +1,17 @@
 // The smaller parts around the main window: the recent-file list, the views' font, Database
 // Properties and Preferences, the edit commands on the focused control, and the clipboard.
 
-#include "GuiTestSupport.h"
+#include "tests/gui/GuiTestSupport.h"
 
-#include "HeaderChunk.h"
-#include "app/DatabaseProperties.h"
-#include "app/EditCommandsQt.h"
-#include "app/KxDbPropertiesDialog.h"
-#include "app/KxPreferencesDialog.h"
-#include "app/KxSharedFontsQt.h"
-#include "app/KxUiQt.h"
-#include "app/Preferences.h"
-#include "app/RecentFileList.h"
+#include "engine/KxHeaderChunk.h"
+#include "app/KxDbProperties.h"
+#include "app/widgets/EditCommandsQt.h"
+#include "app/widgets/KxDbPropertiesDialog.h"
+#include "app/widgets/KxPreferencesDialog.h"
+#include "app/widgets/KxSharedFonts.h"
+#include "app/widgets/KxUiQt.h"
+#include "app/KxPreferences.h"
+#include "app/KxRecentFileList.h"
 
 #include <QCheckBox>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 // Where the main window opens and what it stores when it moves or changes size.
 
-#include "GuiTestSupport.h"
+#include "tests/gui/GuiTestSupport.h"
 
 #include "app/WindowPlacement.h"
 

@@ -1,7 +1,7 @@
 // The one QApplication the widget tests share, made before the first test and gone after
 // the last. Widget tests run without a display.
 
-#include "Locale.h"
+#include "engine/KxLocale.h"
 
 #include <QApplication>
 

@@ -2,7 +2,7 @@
 // the cache (print output) and the settings file are sent to a scratch directory that goes
 // when the tests end.
 
-#include "TestFiles.h"
+#include "tests/support/TestFiles.h"
 
 #include <cstdlib>
 #include <string>

@@ -2,15 +2,15 @@
 // on OK, nothing on Cancel, the keyboard, the low-resources failure, the command in the
 // running program and a picture of the dialog.
 
-#include "GuiTestSupport.h"
-#include "Screenshots.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "tests/gui/Screenshots.h"
 
-#include "KxDbError.h"
-#include "app/KxDbAppInstanceQt.h"
+#include "engine/KxDbError.h"
+#include "app/widgets/KxDbAppInstance.h"
 #include "install/HandheldUsers.h"
-#include "install/InstallSchedule.h"
-#include "install/KxHandheldInstallChildDialog.h"
-#include "install/KxHandheldInstallDialog.h"
+#include "install/KxInstallSchedule.h"
+#include "install/widgets/KxHandheldInstallChildDialog.h"
+#include "install/widgets/KxHandheldInstallDialog.h"
 
 #include <QLabel>
 #include <QListWidget>

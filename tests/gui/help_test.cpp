@@ -1,14 +1,14 @@
 // The user guide: Help and F1 in the main window open it at its start, F1 in a dialog at the
 // dialog's section, and every section a window leads to is in the guide.
 
-#include "GuiTestSupport.h"
-#include "Screenshots.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "tests/gui/Screenshots.h"
 
 #include "app/HelpTopics.h"
-#include "app/KxCommandActionsQt.h"
-#include "app/KxDbAppQt.h"
-#include "app/KxHelpWidget.h"
-#include "editors/KxListOptionsDialog.h"
+#include "app/widgets/KxCommandActions.h"
+#include "app/widgets/KxDbApp.h"
+#include "app/widgets/KxHelpWidget.h"
+#include "editors/widgets/KxListOptionsDialog.h"
 
 #include <QTest>
 #include <QTextBlock>

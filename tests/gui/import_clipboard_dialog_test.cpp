@@ -2,11 +2,11 @@
 // record in the chosen category that becomes the current record; the rows scrolled; the
 // refusals; a picture.
 
-#include "GuiTestSupport.h"
-#include "Screenshots.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "tests/gui/Screenshots.h"
 
 #include "transfer/TransferStrings.h"
-#include "transfer/KxImportClipboardDialog.h"
+#include "transfer/widgets/KxImportClipboardDialog.h"
 
 #include <QComboBox>
 #include <QLineEdit>

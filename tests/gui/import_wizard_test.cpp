@@ -2,14 +2,14 @@
 // a column dragged against another field, the rows scanned, and every record checked; the
 // first row of labels; pictures of both pages.
 
-#include "GuiTestSupport.h"
-#include "Screenshots.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "tests/gui/Screenshots.h"
 
-#include "app/KxWizard.h"
-#include "transfer/KxImportFieldsPage.h"
-#include "transfer/KxImportFilePage.h"
-#include "transfer/KxImportWizard.h"
-#include "views/KxDragCheckListBox.h"
+#include "app/widgets/KxWizard.h"
+#include "transfer/widgets/KxImportFieldsPage.h"
+#include "transfer/widgets/KxImportFilePage.h"
+#include "transfer/widgets/KxImportWizard.h"
+#include "views/widgets/KxDragCheckListBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,14 +2,14 @@
 // underlined letters, the Insert key reaching the form's text boxes once, and the edit keys
 // running the window's Edit commands.
 
-#include "GuiTestSupport.h"
+#include "tests/gui/GuiTestSupport.h"
 
-#include "app/KxDbAppInstanceQt.h"
-#include "views/KxBaseCtrl.h"
-#include "views/KxDbListView.h"
-#include "views/KxDbRecordCtrl.h"
-#include "views/KxDbRecordView.h"
-#include "views/KxTextCtrl.h"
+#include "app/widgets/KxDbAppInstance.h"
+#include "views/widgets/KxBaseCtrl.h"
+#include "views/widgets/KxDbListView.h"
+#include "views/widgets/KxDbRecordCtrl.h"
+#include "views/widgets/KxDbRecordView.h"
+#include "views/widgets/KxTextCtrl.h"
 
 #include <QClipboard>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 // The List Options dialog's choices: "None" and "No Sort" where they are allowed.
 
-#include "TestDatabase.h"
+#include "tests/support/TestDatabase.h"
 
-#include "editors/KxListOptionsDialog.h"
-#include "editors/ListOptionsRules.h"
+#include "editors/widgets/KxListOptionsDialog.h"
+#include "editors/KxListOptionsRules.h"
 
 #include <QComboBox>
 

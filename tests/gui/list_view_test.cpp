@@ -1,12 +1,12 @@
 // The list view in the main window: look-up, the rows following the records (the deleted
 // ones too), column widths, the category filter and check box cells.
 
-#include "ListViewSupport.h"
+#include "tests/gui/ListViewSupport.h"
 
-#include "RecordHandle.h"
-#include "app/DisplayModes.h"
-#include "app/RecordCommands.h"
-#include "views/KxRecordTableModelQt.h"
+#include "engine/KxRecordHandle.h"
+#include "app/KxDisplayModes.h"
+#include "app/KxRecordCommands.h"
+#include "views/widgets/KxRecordTableModel.h"
 
 #include <QHeaderView>
 #include <QPushButton>

@@ -1,19 +1,19 @@
 // The New Database wizard in the running program, driven by the keyboard alone from the name
 // to the created database; its buttons and titles step by step; and pictures of the steps.
 
-#include "GuiTestSupport.h"
-#include "Screenshots.h"
-#include "../logic/SchemaBytes.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "tests/gui/Screenshots.h"
+#include "tests/logic/SchemaBytes.h"
 
-#include "KxDatabase.h"
-#include "app/KxDbAppInstanceQt.h"
-#include "app/KxNewFileDialog.h"
-#include "app/KxNewFilePages.h"
-#include "editors/KxFieldEditDialog.h"
-#include "editors/KxFieldListBox.h"
-#include "editors/KxFieldNFormDialog.h"
-#include "install/InstallSchedule.h"
-#include "install/KxHandheldInstallChildDialog.h"
+#include "engine/KxDatabase.h"
+#include "app/widgets/KxDbAppInstance.h"
+#include "app/widgets/KxNewFileDialog.h"
+#include "app/widgets/KxNewFilePages.h"
+#include "editors/widgets/KxFieldEditDialog.h"
+#include "editors/widgets/KxFieldListBox.h"
+#include "editors/widgets/KxFieldNFormDialog.h"
+#include "install/KxInstallSchedule.h"
+#include "install/widgets/KxHandheldInstallChildDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,23 +3,23 @@
 // Setup, File > Print end to end, and pictures of each dialog and of the first preview page
 // of every shipped template.
 
-#include "GuiTestSupport.h"
-#include "Screenshots.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "tests/gui/Screenshots.h"
 
-#include "app/KxDbAppInstanceQt.h"
-#include "app/KxDbMainFrame.h"
-#include "print/KxFieldsToPrintDialog.h"
-#include "print/KxPageSetupDialog.h"
-#include "print/KxPageSetupStoreQt.h"
-#include "print/KxPrintReportDialog.h"
-#include "print/KxPrintTemplateDialog.h"
-#include "print/PrintSession.h"
+#include "app/widgets/KxDbAppInstance.h"
+#include "app/widgets/KxDbMainFrame.h"
+#include "print/widgets/KxFieldsToPrintDialog.h"
+#include "print/widgets/KxPageSetupDialog.h"
+#include "print/widgets/KxPageSetupStoreQt.h"
+#include "print/widgets/KxPrintReportDlg.h"
+#include "print/widgets/KxPrintTemplateDlg.h"
+#include "print/KxPrintSession.h"
 #include "print/render/PrintPages.h"
-#include "transfer/KxFieldChooserPage.h"
-#include "views/KxDragCheckListBox.h"
+#include "transfer/widgets/KxFieldChooserPage.h"
+#include "views/widgets/KxDragCheckListBox.h"
 
 #include "print/PrintStrings.h"
-#include "PropertyChunk.h"
+#include "engine/KxPropertyChunk.h"
 
 #include <QCheckBox>
 #include <QDoubleSpinBox>

@@ -2,13 +2,13 @@
 // the buttons per display mode, commits that the record refuses, Restore Record, Form Options
 // and another record shown in the same controls.
 
-#include "RecordViewSupport.h"
+#include "tests/gui/RecordViewSupport.h"
 
-#include "KxDbError.h"
+#include "engine/KxDbError.h"
 #include "app/FormOptions.h"
-#include "app/RecordCommands.h"
-#include "views/KxBaseCtrl.h"
-#include "views/KxCtrlMetrics.h"
+#include "app/KxRecordCommands.h"
+#include "views/widgets/KxBaseCtrl.h"
+#include "views/widgets/KxCtrlMetrics.h"
 
 #include <QApplication>
 #include <QComboBox>

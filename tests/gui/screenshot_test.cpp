@@ -3,16 +3,16 @@
 // browsing and searching. Under xvfb-run with QT_QPA_PLATFORM=xcb the windows are real ones
 // with the desktop's decorations and fonts.
 
-#include "GuiTestSupport.h"
-#include "Screenshots.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "tests/gui/Screenshots.h"
 
-#include "Categories.h"
-#include "Sort.h"
-#include "app/DisplayModes.h"
-#include "app/KxDbAppInstanceQt.h"
-#include "app/KxSearchDialog.h"
-#include "editors/KxEditCategoriesDialog.h"
-#include "editors/KxListOptionsDialog.h"
+#include "engine/KxCategoryEditor.h"
+#include "engine/Sort.h"
+#include "app/KxDisplayModes.h"
+#include "app/widgets/KxDbAppInstance.h"
+#include "app/widgets/KxSearchDialog.h"
+#include "editors/widgets/KxEditCategoriesDialog.h"
+#include "editors/widgets/KxListOptionsDialog.h"
 
 #include <QComboBox>
 
@@ -51,7 +51,7 @@ std::string makeToolsDatabase(const TempDir& dir) {
                        {{0, KxSortDirection::None}, {1, KxSortDirection::Ascending},
                         {2, KxSortDirection::Ascending}, {3, KxSortDirection::Ascending}},
                        false);
-    sortRecords(t.db);
+    kxSortRecords(t.db);
     t.db.fileHeader().setListPaneShare(50);
     const std::string path = dir.file("Tools.rlv");
     t.db.save(path);

@@ -2,19 +2,19 @@
 // on a stored search, the criteria its rows make, the name box with Edit Names, and the
 // search's own list options.
 
-#include "GuiTestSupport.h"
+#include "tests/gui/GuiTestSupport.h"
 
-#include "SavedSearches.h"
-#include "app/DisplayModes.h"
-#include "app/KxEditNamesDialog.h"
-#include "app/KxSearchDialog.h"
+#include "engine/KxSavedSearches.h"
+#include "app/KxDisplayModes.h"
+#include "app/widgets/KxEditNamesDialog.h"
+#include "app/widgets/KxSearchDialog.h"
 #include "app/SearchListSets.h"
-#include "app/SearchRequest.h"
-#include "editors/ListOptionsRules.h"
-#include "views/KxBaseCtrl.h"
-#include "views/KxCategoryCtrl.h"
-#include "views/KxNumericCtrl.h"
-#include "views/KxTextCtrl.h"
+#include "app/KxSearchRequest.h"
+#include "editors/KxListOptionsRules.h"
+#include "views/widgets/KxBaseCtrl.h"
+#include "views/widgets/KxCategoryCtrl.h"
+#include "views/widgets/KxNumericCtrl.h"
+#include "views/widgets/KxTextCtrl.h"
 
 #include <QComboBox>
 #include <QListWidget>

@@ -1,11 +1,11 @@
 // The start-up of a run: first run, the command line, reopening the last database, and a
 // database another program already has open.
 
-#include "GuiTestSupport.h"
+#include "tests/gui/GuiTestSupport.h"
 
-#include "app/KxDbAppInstanceQt.h"
-#include "app/KxRecentFilesQt.h"
-#include "app/KxStatusBarWidget.h"
+#include "app/widgets/KxDbAppInstance.h"
+#include "app/widgets/KxRecentFilesQt.h"
+#include "app/widgets/KxStatusBarWidget.h"
 
 #include <QDir>
 #include <QSettings>

@@ -1,7 +1,7 @@
 // Every toolbar button shows an icon, on a bare system without an icon theme too.
 
-#include "GuiTestSupport.h"
-#include "Screenshots.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "tests/gui/Screenshots.h"
 
 #include <QIcon>
 #include <QToolBar>

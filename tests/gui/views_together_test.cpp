@@ -1,11 +1,11 @@
 // The list view and the record view in one window, for what passes between them.
 
-#include "ListViewSupport.h"
+#include "tests/gui/ListViewSupport.h"
 
-#include "editors/CategoryEditing.h"
-#include "views/KxBaseCtrl.h"
-#include "views/KxDbRecordCtrl.h"
-#include "views/KxDbRecordView.h"
+#include "editors/KxCategoryEditing.h"
+#include "views/widgets/KxBaseCtrl.h"
+#include "views/widgets/KxDbRecordCtrl.h"
+#include "views/widgets/KxDbRecordView.h"
 
 #include <QComboBox>
 #include <QTest>

@@ -1,10 +1,10 @@
 // The progress box: its texts, a bar that only moves forward, Cancel with its question, and
 // the main window disabled while it is up.
 
-#include "ScriptedUi.h"
+#include "tests/support/ScriptedUi.h"
 
-#include "app/KxUiQt.h"
-#include "app/KxWaitBoxWidget.h"
+#include "app/widgets/KxUiQt.h"
+#include "app/widgets/KxWaitBoxWidget.h"
 #include "app/WaitProgress.h"
 
 #include <QMainWindow>

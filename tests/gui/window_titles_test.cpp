@@ -1,8 +1,8 @@
 // Window titles as the desktop shows them: no program name added to titles that carry it,
 // and small boxes wide enough for their titles.
 
-#include "app/DialogTitleFitQt.h"
-#include "app/KxDbAppQt.h"
+#include "app/widgets/KxDialogTitleFit.h"
+#include "app/widgets/KxDbApp.h"
 
 #include <QApplication>
 #include <QInputDialog>

@@ -1,10 +1,10 @@
 // The wizard frame: the buttons each page offers, the default button and Enter, a page's
 // refusal to be left, the title, and a page that cannot be made.
 
-#include "ScriptedUi.h"
+#include "tests/support/ScriptedUi.h"
 
-#include "KxDbError.h"
-#include "app/KxWizard.h"
+#include "engine/KxDbError.h"
+#include "app/widgets/KxWizard.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

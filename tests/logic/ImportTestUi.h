@@ -2,7 +2,7 @@
 // A scripted user interface whose progress boxes report Cancel after a given number of
 // progress steps, so that a cancel in the middle of a loading or an import can be tested.
 
-#include "ScriptedUi.h"
+#include "tests/support/ScriptedUi.h"
 
 class CountingWaitBox : public KxWaitBox {
 public:

@@ -2,8 +2,8 @@
 // Reads the schema back out of a saved database file's bytes, without the engine: the field
 // definitions and the current form layout's items, as the header chunk holds them.
 
-#include "Bytes.h"
-#include "TestFiles.h"
+#include "engine/Bytes.h"
+#include "tests/support/TestFiles.h"
 
 #include <cstdint>
 #include <stdexcept>

@@ -3,9 +3,9 @@
 // (a form with every field in order, sorted by the first fields), for the import, selection
 // and cursor tests.
 
-#include "FileHeader.h"
-#include "TestDatabase.h"
-#include "editors/SchemaBuilder.h"
+#include "engine/KxFileHeader.h"
+#include "tests/support/TestDatabase.h"
+#include "editors/KxSchemaBuilder.h"
 
 #include <string>
 #include <vector>

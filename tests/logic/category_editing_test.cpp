@@ -1,11 +1,11 @@
 // The rules behind the category dialogs that need no window: renames that change nothing and
 // a merge into Unfiled.
 
-#include "ScriptedUi.h"
-#include "TestDatabase.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TestDatabase.h"
 
-#include "Categories.h"
-#include "editors/CategoryEditing.h"
+#include "engine/KxCategoryEditor.h"
+#include "editors/KxCategoryEditing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "transfer/ClipboardRecord.h"
+#include "transfer/KxClipboardRecord.h"
 
-#include "ScriptedUi.h"
-#include "TransferTestDb.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/logic/TransferTestDb.h"
 
 #include <gtest/gtest.h>
 

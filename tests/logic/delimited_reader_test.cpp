@@ -1,7 +1,7 @@
-#include "transfer/DelimitedReader.h"
+#include "transfer/KxDelimitedReader.h"
 
-#include "KxDbError.h"
-#include "TestFiles.h"
+#include "engine/KxDbError.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -2,12 +2,12 @@
 // the rows, their places, flags and column count must be those of the whole text in memory,
 // however the rows fall across the window's edges.
 
-#include "transfer/DelimitedImporter.h"
+#include "transfer/KxDelimitedImporter.h"
 #include "transfer/ImportRun.h"
 
-#include "ImportTestUi.h"
-#include "KxDbError.h"
-#include "TransferTestDb.h"
+#include "tests/logic/ImportTestUi.h"
+#include "engine/KxDbError.h"
+#include "tests/logic/TransferTestDb.h"
 
 #include <gtest/gtest.h>
 
@@ -177,7 +177,7 @@ TEST(DelimitedStream, StreamedImportStopsAtTheRecordLimit) {
     ASSERT_EQ(importer.rowCount(), KxDatabase::kMaxRecords + 1);
     KxFieldSelection selection(t.db, kxImportSelectionOptions(kAllCategories));
     KxImportOptions options;
-    options.logPath = t.dir.file("log.txt");
+    options.logPath = t.dir().file("log.txt");
     options.offerLog = false;
     const KxImportResult result = kxRunImport(t.db, ui, importer, selection, options);
     EXPECT_TRUE(result.limitReached);

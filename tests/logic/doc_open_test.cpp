@@ -1,6 +1,6 @@
-#include "doc_test_support.h"
+#include "tests/logic/doc_test_support.h"
 
-#include "SchemaEditor.h"
+#include "engine/KxSchemaEditor.h"
 #include "app/DocFileRules.h"
 
 #include <cerrno>

@@ -1,8 +1,8 @@
-#include "doc_test_support.h"
+#include "tests/logic/doc_test_support.h"
 
-#include "app/DisplayModes.h"
+#include "app/KxDisplayModes.h"
 #include "app/DocFileRules.h"
-#include "app/RecordCommands.h"
+#include "app/KxRecordCommands.h"
 
 #include <sys/stat.h>
 

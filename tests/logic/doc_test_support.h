@@ -2,14 +2,14 @@
 // A document wired to recording stand-ins of the panes, the views and the dialogs, over a
 // settings file in a fresh directory.
 
-#include "EngineTestSupport.h"
-#include "ScriptedUi.h"
-#include "TestFiles.h"
+#include "tests/support/EngineTestSupport.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TestFiles.h"
 
-#include "HeaderChunk.h"
-#include "KxStrings.h"
-#include "RecordHandle.h"
-#include "app/DbDoc.h"
+#include "engine/KxHeaderChunk.h"
+#include "engine/KxStrings.h"
+#include "engine/KxRecordHandle.h"
+#include "app/KxDbDoc.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 
 #include "transfer/ExportCommand.h"
 
-#include "ScriptedUi.h"
-#include "TestDatabase.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TestDatabase.h"
 
-#include "app/Settings.h"
+#include "base/KxSettings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,15 +1,15 @@
 // Export to a new database file: the schema it copies, byte for byte, and the records it
 // carries over.
 
-#include "transfer/Exporter.h"
+#include "transfer/KxExporter.h"
 
-#include "EngineTestSupport.h"
-#include "RlvBuilder.h"
-#include "ScriptedUi.h"
-#include "TestDatabase.h"
+#include "tests/support/EngineTestSupport.h"
+#include "tests/support/RlvBuilder.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TestDatabase.h"
 
-#include "Categories.h"
-#include "transfer/DatabaseExport.h"
+#include "engine/KxCategoryEditor.h"
+#include "transfer/KxDatabaseExport.h"
 
 #include <sys/stat.h>
 

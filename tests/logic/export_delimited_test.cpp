@@ -1,14 +1,14 @@
 // Export to comma- and tab-separated files: quoting, empty and checkbox values, the header
 // line, the ranges, the encodings and Cancel.
 
-#include "transfer/Exporter.h"
+#include "transfer/KxExporter.h"
 
-#include "EngineTestSupport.h"
-#include "ScriptedUi.h"
-#include "TestDatabase.h"
+#include "tests/support/EngineTestSupport.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TestDatabase.h"
 
-#include "Categories.h"
-#include "KxDbError.h"
+#include "engine/KxCategoryEditor.h"
+#include "engine/KxDbError.h"
 
 #include <gtest/gtest.h>
 

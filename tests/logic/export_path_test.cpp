@@ -3,8 +3,8 @@
 
 #include "transfer/ExportPath.h"
 
-#include "ScriptedUi.h"
-#include "TestFiles.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

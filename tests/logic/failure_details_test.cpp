@@ -1,7 +1,7 @@
 // What goes beside the product's message when a database file cannot be opened: a file that
 // is no database at all, one another program holds, one that is write-protected.
 
-#include "doc_test_support.h"
+#include "tests/logic/doc_test_support.h"
 
 #include "app/CommandFailure.h"
 #include "app/FailureDetails.h"

@@ -2,15 +2,15 @@
 // deleted fields, form order and flags, calculation operands, converted values, the
 // recalculation, and the fields-to-print choice.
 
-#include "SchemaBytes.h"
-#include "TestDatabase.h"
+#include "tests/logic/SchemaBytes.h"
+#include "tests/support/TestDatabase.h"
 
-#include "ItemListChunk.h"
-#include "KxDatabase.h"
-#include "editors/FieldWorkingCopy.h"
-#include "editors/SchemaBuilder.h"
-#include "print/PrintSettings.h"
-#include "Calculation.h"
+#include "engine/KxItemListChunk.h"
+#include "engine/KxDatabase.h"
+#include "editors/KxFieldWorkingCopy.h"
+#include "editors/KxSchemaBuilder.h"
+#include "print/KxPrintSettings.h"
+#include "engine/Calculation.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@ KxWorkingField newField(T type, const std::string& label) {
 
 void commit(TestDatabase& t, const KxFieldWorkingCopy& copy) {
     KxSchemaBuilder(t.db).commit(copy);
-    recalculateAllRecords(t.db, nullptr);
+    kxRecalculateAllRecords(t.db, nullptr);
     t.db.save();
 }
 } // namespace

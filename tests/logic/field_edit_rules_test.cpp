@@ -1,11 +1,11 @@
 // What the field list, the field dialog, the Calculation Editor and the Multiple Choice List
 // Editor refuse and ask, in which order, and what they do with the answers.
 
-#include "ScriptedUi.h"
-#include "TestDatabase.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TestDatabase.h"
 
 #include "editors/EditorStrings.h"
-#include "editors/FieldEditRules.h"
+#include "editors/KxFieldEditRules.h"
 #include "editors/MultiChoiceRules.h"
 
 #include <gtest/gtest.h>

@@ -2,11 +2,11 @@
 // committed, nothing happens without a change, Cancel after changes asks, OK commits under
 // "Updating the database", and the handheld hooks come before and after.
 
-#include "doc_test_support.h"
+#include "tests/logic/doc_test_support.h"
 
 #include <algorithm>
 
-#include "SearchChunk.h"
+#include "engine/KxSearchChunk.h"
 #include "editors/FieldEditorCommand.h"
 #include "editors/EditorStrings.h"
 

@@ -1,8 +1,8 @@
-#include "transfer/FieldChooserModel.h"
-#include "transfer/FieldSelection.h"
+#include "transfer/KxFieldChooserModel.h"
+#include "transfer/KxFieldSelection.h"
 
-#include "SchemaEditor.h"
-#include "TransferTestDb.h"
+#include "engine/KxSchemaEditor.h"
+#include "tests/logic/TransferTestDb.h"
 
 #include <gtest/gtest.h>
 

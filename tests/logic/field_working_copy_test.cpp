@@ -1,11 +1,11 @@
 // The Field and Form Editor's working copy: loading, and the renumbering of calculation
 // operands by every list operation.
 
-#include "TestDatabase.h"
+#include "tests/support/TestDatabase.h"
 
-#include "ItemListChunk.h"
-#include "SchemaEditor.h"
-#include "editors/FieldWorkingCopy.h"
+#include "engine/KxItemListChunk.h"
+#include "engine/KxSchemaEditor.h"
+#include "editors/KxFieldWorkingCopy.h"
 
 #include <gtest/gtest.h>
 

@@ -2,17 +2,17 @@
 // turn: the previous file stays exactly as it was, nothing half written is reported as done,
 // the code is the one that belongs to the failing call and no temporary file is left.
 
-#include "print/Report.h"
-#include "transfer/Exporter.h"
-#include "transfer/FieldSelection.h"
-#include "transfer/ImportLog.h"
+#include "print/KxReport.h"
+#include "transfer/KxExporter.h"
+#include "transfer/KxFieldSelection.h"
+#include "transfer/KxImportLog.h"
 
-#include "EngineTestSupport.h"
-#include "FaultInjection.h"
-#include "ScriptedUi.h"
-#include "TestDatabase.h"
+#include "tests/support/EngineTestSupport.h"
+#include "tests/support/FaultInjection.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TestDatabase.h"
 
-#include "KxDbError.h"
+#include "engine/KxDbError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // Save/Install on Handheld on an open document, and the questions around the Field and Form
 // Editor, with the dialog answered by a script.
 
-#include "doc_test_support.h"
+#include "tests/logic/doc_test_support.h"
 
-#include "app/SettingsKeys.h"
+#include "base/SettingsKeys.h"
 #include "editors/FieldEditorCommand.h"
 #include "install/HandheldInstallCommand.h"
-#include "install/HandheldSchemaHooks.h"
-#include "install/InstallSchedule.h"
+#include "install/KxHandheldSchemaHooks.h"
+#include "install/KxInstallSchedule.h"
 
 namespace {
 using Names = std::vector<std::string>;

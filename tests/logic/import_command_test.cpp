@@ -2,14 +2,14 @@
 // the remembered directory, a failure keeping what was imported, the log question; and the
 // first row of labels.
 
-#include "ImportTestUi.h"
-#include "TransferTestDb.h"
+#include "tests/logic/ImportTestUi.h"
+#include "tests/logic/TransferTestDb.h"
 
-#include "KxDbError.h"
+#include "engine/KxDbError.h"
 #include "app/AppStrings.h"
 #include "transfer/TransferStrings.h"
-#include "app/Settings.h"
-#include "transfer/FieldChooserModel.h"
+#include "base/KxSettings.h"
+#include "transfer/KxFieldChooserModel.h"
 #include "transfer/ImportCommand.h"
 #include "transfer/ImportHeaderRow.h"
 

@@ -1,9 +1,9 @@
-#include "transfer/DbImporter.h"
+#include "transfer/KxDbImporter.h"
 #include "transfer/ImportRun.h"
 
-#include "Categories.h"
-#include "ImportTestUi.h"
-#include "TransferTestDb.h"
+#include "engine/KxCategoryEditor.h"
+#include "tests/logic/ImportTestUi.h"
+#include "tests/logic/TransferTestDb.h"
 
 #include <gtest/gtest.h>
 

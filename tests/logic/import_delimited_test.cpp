@@ -1,11 +1,11 @@
-#include "transfer/DelimitedImporter.h"
+#include "transfer/KxDelimitedImporter.h"
 #include "transfer/ImportRun.h"
 
-#include "Categories.h"
-#include "ImportTestUi.h"
-#include "KxDbError.h"
-#include "RemovalLog.h"
-#include "TransferTestDb.h"
+#include "engine/KxCategoryEditor.h"
+#include "tests/logic/ImportTestUi.h"
+#include "engine/KxDbError.h"
+#include "engine/KxRemovalLog.h"
+#include "tests/logic/TransferTestDb.h"
 
 #include <gtest/gtest.h>
 

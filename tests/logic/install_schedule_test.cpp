@@ -1,11 +1,11 @@
 // The handheld installation schedule in the settings file: what is read back as the users
 // with a database, and the exact text schedule and mark write.
 
-#include "TestFiles.h"
+#include "tests/support/TestFiles.h"
 
 #include "install/HandheldChoices.h"
 #include "install/HandheldUsers.h"
-#include "install/InstallSchedule.h"
+#include "install/KxInstallSchedule.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // What the List Options dialog opens with: each column's direction from the sort definition,
 // and the first field for a field the dialog no longer offers.
 
-#include "TestDatabase.h"
+#include "tests/support/TestDatabase.h"
 
-#include "app/DisplayModes.h"
-#include "editors/ListOptionsRules.h"
+#include "app/KxDisplayModes.h"
+#include "editors/KxListOptionsRules.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // edited record sits in its sorted place, the category filter's entry, and dragging a column
 // divider.
 
-#include "TestDatabase.h"
+#include "tests/support/TestDatabase.h"
 
-#include "Categories.h"
-#include "Sort.h"
+#include "engine/KxCategoryEditor.h"
+#include "engine/Sort.h"
 #include "views/ListRows.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@ struct SortedFruit {
                  {"Cherry", "20"}, {"apple", "5"}, {"Blueberry", "100"}, {"banana", "12"}, {"", ""}})
             t.addRecord(r);
         kxApplyListOptions(t.db, {{field, direction}}, false);
-        sortRecords(t.db);
+        kxSortRecords(t.db);
         rows = kxRowsInView(t.db, false, kAllCategories);
     }
     std::optional<std::size_t> find(std::uint8_t field, bool ascending, const std::string& typed) const {

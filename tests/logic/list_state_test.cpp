@@ -2,10 +2,10 @@
 // look-up text, of the filter after the categories changed, and of dragged pane and column
 // widths.
 
-#include "doc_test_support.h"
+#include "tests/logic/doc_test_support.h"
 
-#include "app/DisplayModes.h"
-#include "views/ListState.h"
+#include "app/KxDisplayModes.h"
+#include "views/KxListState.h"
 
 namespace {
 class ListStateTest : public DocTest {

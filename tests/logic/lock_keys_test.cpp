@@ -1,7 +1,7 @@
 // The Caps Lock and Num Lock panes follow X11's modifier state, which each key event gives as
 // it was just before the event.
 
-#include "app/LockKeys.h"
+#include "app/KxLockKeys.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The New Database wizard's first step (where the file goes and what is asked on the way)
 // and the database File New makes from the wizard's working definitions.
 
-#include "doc_test_support.h"
+#include "tests/logic/doc_test_support.h"
 
-#include "app/NewDatabaseName.h"
+#include "app/KxNewDatabaseName.h"
 #include "transfer/TransferStrings.h"
 
 #include <filesystem>

@@ -7,11 +7,11 @@
 #include "print/MarginText.h"
 #include "print/PrintFieldList.h"
 #include "print/PrintableHtml.h"
-#include "print/PrintSession.h"
+#include "print/KxPrintSession.h"
 #include "print/UserPrintSetup.h"
 
-#include "ScriptedUi.h"
-#include "TestDatabase.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TestDatabase.h"
 
 #include "print/PrintStrings.h"
 

@@ -1,9 +1,9 @@
-#include "doc_test_support.h"
+#include "tests/logic/doc_test_support.h"
 
-#include "SavedSearches.h"
-#include "Sort.h"
-#include "app/CommandState.h"
-#include "app/DisplayModes.h"
+#include "engine/KxSavedSearches.h"
+#include "engine/Sort.h"
+#include "app/KxCommandState.h"
+#include "app/KxDisplayModes.h"
 
 namespace {
 class DisplayModesTest : public DocTest {

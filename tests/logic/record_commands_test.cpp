@@ -1,12 +1,12 @@
-#include "doc_test_support.h"
+#include "tests/logic/doc_test_support.h"
 
-#include "FieldDisplay.h"
-#include "RecordChunk.h"
-#include "RemovalLog.h"
+#include "engine/FieldDisplay.h"
+#include "engine/KxRecordChunk.h"
+#include "engine/KxRemovalLog.h"
 #include "app/DeletionLog.h"
-#include "app/DisplayModes.h"
+#include "app/KxDisplayModes.h"
 #include "app/RecordClipboardText.h"
-#include "app/RecordCommands.h"
+#include "app/KxRecordCommands.h"
 #include "app/AppStrings.h"
 
 #include <filesystem>

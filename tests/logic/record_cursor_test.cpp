@@ -1,6 +1,6 @@
-#include "transfer/RecordCursor.h"
+#include "transfer/KxRecordCursor.h"
 
-#include "TransferTestDb.h"
+#include "tests/logic/TransferTestDb.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 // with the calculations computed again, the category rules, and the record view's modes and
 // buttons.
 
-#include "doc_test_support.h"
+#include "tests/logic/doc_test_support.h"
 
-#include "Categories.h"
-#include "app/DisplayModes.h"
-#include "views/RecordEditSession.h"
+#include "engine/KxCategoryEditor.h"
+#include "app/KxDisplayModes.h"
+#include "views/KxRecordEditSession.h"
 
 namespace {
 class RecordEditSessionTest : public DocTest {

@@ -2,17 +2,17 @@
 // progress and Cancel, template names from the database file, the shipped templates and the
 // stored print settings.
 
-#include "print/PrintSession.h"
-#include "print/PrintSettings.h"
-#include "print/Report.h"
+#include "print/KxPrintSession.h"
+#include "print/KxPrintSettings.h"
+#include "print/KxReport.h"
 #include "print/TemplateLocator.h"
-#include "transfer/FieldSelection.h"
+#include "transfer/KxFieldSelection.h"
 
-#include "ScriptedUi.h"
-#include "TestDatabase.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TestDatabase.h"
 
-#include "Categories.h"
-#include "PropertyChunk.h"
+#include "engine/KxCategoryEditor.h"
+#include "engine/KxPropertyChunk.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "print/HtmlReport.h"
+#include "print/KxHtmlReport.h"
 #include "print/ReportTemplate.h"
 #include "print/ReportValue.h"
 
-#include "KxDbError.h"
-#include "PosixFile.h"
-#include "TestFiles.h"
+#include "engine/KxDbError.h"
+#include "engine/PosixFile.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

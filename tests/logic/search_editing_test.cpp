@@ -2,11 +2,11 @@
 // boxes' entries, and the list options set its search is linked to, made, dropped and
 // renumbered.
 
-#include "doc_test_support.h"
+#include "tests/logic/doc_test_support.h"
 
-#include "Categories.h"
-#include "SavedSearches.h"
-#include "app/SearchEditing.h"
+#include "engine/KxCategoryEditor.h"
+#include "engine/KxSavedSearches.h"
+#include "app/KxSearchEditing.h"
 
 namespace {
 class SearchEditingTest : public DocTest {

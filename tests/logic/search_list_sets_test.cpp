@@ -1,11 +1,11 @@
 // The list options sets of saved searches after the Search Records dialog: the sets it left
 // behind go, as long as nothing uses them, and every other set and link stays as it was.
 
-#include "doc_test_support.h"
+#include "tests/logic/doc_test_support.h"
 
-#include "SavedSearches.h"
-#include "SchemaEditor.h"
-#include "app/DisplayModes.h"
+#include "engine/KxSavedSearches.h"
+#include "engine/KxSchemaEditor.h"
+#include "app/KxDisplayModes.h"
 #include "app/SearchListSets.h"
 
 namespace {

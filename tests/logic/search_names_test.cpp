@@ -1,11 +1,11 @@
 // The Edit Names rules: six named searches at most, names of one to twenty characters that
 // are not listed yet, and Rename and Delete only on a selected search.
 
-#include "ScriptedUi.h"
-#include "TestDatabase.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TestDatabase.h"
 
-#include "SavedSearches.h"
-#include "app/SearchNames.h"
+#include "engine/KxSavedSearches.h"
+#include "app/KxSearchNamesEditor.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The search-and-show workflow both front ends run: the request stored, its search made
 // current and run, the matches marked, the search-results attribute following them.
 
-#include "doc_test_support.h"
+#include "tests/logic/doc_test_support.h"
 
-#include "SavedSearches.h"
-#include "app/SearchRun.h"
+#include "engine/KxSavedSearches.h"
+#include "app/KxSearchRun.h"
 
 namespace {
 class SearchRunTest : public DocTest {

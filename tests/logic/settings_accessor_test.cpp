@@ -1,6 +1,6 @@
-#include "app/Settings.h"
+#include "base/KxSettings.h"
 
-#include "TestFiles.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

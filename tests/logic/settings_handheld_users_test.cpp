@@ -1,7 +1,7 @@
 #include "install/HandheldNameFetch.h"
 #include "install/HandheldUsers.h"
 
-#include "TestFiles.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

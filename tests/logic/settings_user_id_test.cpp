@@ -1,7 +1,7 @@
 #include "app/DesktopUserId.h"
 
-#include "TestFiles.h"
-#include "Crc32.h"
+#include "tests/support/TestFiles.h"
+#include "platform/Crc32.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // rebuilds the views; a cancelled one changes nothing; an export leaves the document as it
 // was and writes what the list shows.
 
-#include "doc_test_support.h"
+#include "tests/logic/doc_test_support.h"
 
-#include "app/TransferCommands.h"
+#include "app/KxTransferCommands.h"
 
 #include <fstream>
 

@@ -1,5 +1,5 @@
-#include "Crc32.h"
-#include "NoCase.h"
+#include "platform/Crc32.h"
+#include "platform/NoCase.h"
 
 #include <gtest/gtest.h>
 

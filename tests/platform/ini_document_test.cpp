@@ -1,4 +1,4 @@
-#include "IniDocument.h"
+#include "platform/KxIniDocument.h"
 
 #include <gtest/gtest.h>
 

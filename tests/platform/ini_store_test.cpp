@@ -1,5 +1,5 @@
-#include "IniStore.h"
-#include "TestFiles.h"
+#include "platform/KxIniStore.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

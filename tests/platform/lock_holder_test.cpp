@@ -1,8 +1,8 @@
 // Naming the program that holds a file's lock: the kernel's list of locks read for the file's
 // device and inode, the holder a child process or another open description of this one.
 
-#include "LockHolder.h"
-#include "TestFiles.h"
+#include "platform/KxLockHolder.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

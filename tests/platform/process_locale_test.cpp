@@ -1,4 +1,4 @@
-#include "ProcessLocale.h"
+#include "platform/ProcessLocale.h"
 
 #include <gtest/gtest.h>
 

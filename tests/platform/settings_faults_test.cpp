@@ -2,9 +2,9 @@
 // files that are FIFOs: the write leaves the old file and no temporary one, the read refuses
 // at once instead of waiting for a writer.
 
-#include "AtomicFile.h"
-#include "FaultInjection.h"
-#include "TestFiles.h"
+#include "platform/AtomicFile.h"
+#include "tests/support/FaultInjection.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 

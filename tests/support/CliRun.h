@@ -2,8 +2,8 @@
 // Runs the command-line tool in the test process and keeps what it printed. Every test gets
 // its own settings file, so the tool never touches the user's.
 
-#include "CliCommand.h"
-#include "TestFiles.h"
+#include "cli/CliCommand.h"
+#include "tests/support/TestFiles.h"
 
 #include <cstdlib>
 #include <sstream>

@@ -2,10 +2,10 @@
 // Small helpers for engine tests: a fixed clock, the write-failure hooks switched off again
 // at the end of a test, and a schema set up directly before any record exists.
 
-#include "Clock.h"
-#include "KxDatabase.h"
-#include "KxDbError.h"
-#include "PosixFile.h"
+#include "base/KxClock.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxDbError.h"
+#include "engine/PosixFile.h"
 
 #include <gtest/gtest.h>
 

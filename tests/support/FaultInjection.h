@@ -4,7 +4,7 @@
 // with that call failing, and hands each run to a check: the previous file unchanged, no
 // output claimed as success, the right code, no temporary file left.
 
-#include "SysCalls.h"
+#include "engine/KxSysCalls.h"
 
 #include <array>
 #include <cerrno>

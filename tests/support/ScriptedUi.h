@@ -1,7 +1,7 @@
 #pragma once
 // A KxUi for tests: records every message and answers questions from a queue.
 
-#include "app/KxUi.h"
+#include "base/KxUi.h"
 
 #include <deque>
 #include <string>

@@ -1,4 +1,4 @@
-#include "TestDatabase.h"
+#include "tests/support/TestDatabase.h"
 
 TestDatabase::TestDatabase(const std::vector<TestField>& fields) {
     db.create(path(), kRolvaTypeTag, kOpenDocument, kUser);

@@ -5,14 +5,14 @@
 // the New Database wizard makes one. Records are added from texts as the user would type them
 // (FieldValue::parseText), so tests read like the data they describe.
 
-#include "TestFiles.h"
+#include "tests/support/TestFiles.h"
 
-#include "KxDatabase.h"
-#include "RecordChunk.h"
-#include "RecordHandle.h"
-#include "SchemaEditor.h"
-#include "editors/SchemaBuilder.h"
-#include "values/FieldValue.h"
+#include "engine/KxDatabase.h"
+#include "engine/KxRecordChunk.h"
+#include "engine/KxRecordHandle.h"
+#include "engine/KxSchemaEditor.h"
+#include "editors/KxSchemaBuilder.h"
+#include "engine/values/FieldValue.h"
 
 #include <cstdint>
 #include <optional>

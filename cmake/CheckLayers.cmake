@@ -1,0 +1,22 @@
+# Fails when a file of the plain-logic layers includes Qt or a widget header, so that the
+# logic library never links Qt. Run by the test suite (layers.logic_without_qt):
+#   cmake -DROLVA_SOURCE_DIR=<repository> -P cmake/CheckLayers.cmake
+set(folders engine platform base app views editors transfer print install)
+set(offences "")
+foreach(folder ${folders})
+  file(GLOB_RECURSE files ${ROLVA_SOURCE_DIR}/${folder}/*.h ${ROLVA_SOURCE_DIR}/${folder}/*.cpp)
+  foreach(f ${files})
+    if(f MATCHES "/widgets/" OR f MATCHES "/print/render/")
+      continue()
+    endif()
+    file(STRINGS ${f} bad REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]*[>\"]|Qt[A-Za-z]*/|[a-z]+/widgets/|print/render/)")
+    if(bad)
+      file(RELATIVE_PATH name ${ROLVA_SOURCE_DIR} ${f})
+      list(APPEND offences "${name}: ${bad}")
+    endif()
+  endforeach()
+endforeach()
+if(offences)
+  list(JOIN offences "\n" text)
+  message(FATAL_ERROR "Logic files that include Qt or widgets:\n${text}")
+endif()

@@ -1,0 +1,107 @@
+#include "engine/KxSortKeyTable.h"
+
+#include "engine/KxRecordChunk.h"
+#include "engine/TextCollation.h"
+#include "engine/values/RawBytes.h"
+#include "engine/values/TypeCodes.h"
+#include "engine/values/ValueCompare.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace {
+// A short value reads as if the missing bytes were zero.
+std::array<std::uint8_t, 10> padded(std::span<const std::uint8_t> raw) {
+    std::array<std::uint8_t, 10> bytes{};
+    // An empty value of a record without any value has no bytes at all, not even an address.
+    if (!raw.empty()) std::memcpy(bytes.data(), raw.data(), std::min(raw.size(), bytes.size()));
+    return bytes;
+}
+
+int sign(std::int64_t d) { return d < 0 ? -1 : d > 0 ? 1 : 0; }
+} // namespace
+
+KxSortKeyTable::KxSortKeyTable(const std::vector<KxFieldDef>& fields,
+                               const std::vector<KxSortKey>& keys)
+    : keys_(keys) {
+    for (const auto& key : keys) types_.push_back(static_cast<int>(fields.at(key.field).type));
+}
+
+KxSortKeyTable::Cell KxSortKeyTable::makeCell(int type, std::span<const std::uint8_t> raw, std::string* folded) {
+    Cell cell;
+    // An empty Checkbox counts as unchecked: it sorts with the unchecked ones.
+    if (raw.empty() && type != kx::type::Checkbox) return cell;
+    cell.present = true;
+    const auto b = padded(raw);
+    switch (type) {
+    case kx::type::Text:
+    case kx::type::MultipleChoice: {
+        const std::string weights = kxFoldKey(kx::raw::text(raw));
+        cell.text = static_cast<std::uint32_t>(folded->size());
+        cell.length = static_cast<std::uint16_t>(std::min<std::size_t>(weights.size(), 0xFFFF));
+        folded->append(weights);
+        // Every character but NUL, which a text never holds, weighs more than the zero
+        // bytes after a short text, so the prefixes order as the texts do where they differ.
+        cell.prefix = 0;
+        for (std::size_t k = 0; k < 8; ++k)
+            cell.prefix = (cell.prefix << 8) | (k < weights.size() ? static_cast<unsigned char>(weights[k]) : 0u);
+        break;
+    }
+    case kx::type::Integer: cell.number = kx::raw::i32(b.data()); break;
+    case kx::type::Number:
+    case kx::type::Calculation: cell.real = kx::raw::f64(b.data()); break;
+    case kx::type::Date: cell.number = (std::int64_t{kx::raw::i16(b.data())} << 16) | (b[2] << 8) | b[3]; break;
+    case kx::type::Time: cell.number = (b[0] << 16) | (b[1] << 8) | b[2]; break;
+    case kx::type::Checkbox: cell.number = kx::raw::i16(b.data()) != 0; break;
+    case kx::type::Unnamed: cell.number = kx::raw::i32(b.data()) != 0; break;
+    default: break;
+    }
+    return cell;
+}
+
+int KxSortKeyTable::compareCells(int type, const Cell& a, const Cell& b, const std::string& folded) {
+    if (a.present != b.present) return a.present ? 1 : -1;
+    if (!a.present) return 0;
+    switch (type) {
+    case kx::type::Text:
+    case kx::type::MultipleChoice:
+        if (a.prefix != b.prefix) return a.prefix < b.prefix ? -1 : 1;
+        if (a.length <= 8 && b.length <= 8) return 0; // equal prefixes: the same weights
+        {
+            const int c = std::string_view(folded).substr(a.text, a.length).compare(
+                std::string_view(folded).substr(b.text, b.length));
+            return c < 0 ? -1 : c > 0 ? 1 : 0;
+        }
+    case kx::type::Number:
+    case kx::type::Calculation: return kxCompareDoubles(a.real, b.real);
+    default: return sign(a.number - b.number);
+    }
+}
+
+void KxSortKeyTable::reserve(std::size_t records) {
+    cells_.reserve(records * keys_.size());
+    identities_.reserve(records);
+}
+
+void KxSortKeyTable::add(const KxRecordChunk& record) {
+    for (std::size_t k = 0; k < keys_.size(); ++k)
+        cells_.push_back(makeCell(types_[k], record.value(keys_[k].field), &folded_));
+    identities_.push_back({record.identity.created, record.identity.sequence, record.identity.userId});
+}
+
+int KxSortKeyTable::compare(std::size_t a, std::size_t b) const {
+    const std::size_t n = keys_.size();
+    for (std::size_t k = 0; k < n; ++k) {
+        const int c = compareCells(types_[k], cells_[a * n + k], cells_[b * n + k], folded_);
+        if (c != 0) return keys_[k].direction == KxSortDirection::Descending ? -c : c;
+    }
+    const Identity& x = identities_[a];
+    const Identity& y = identities_[b];
+    int c = 0;
+    if (x.created != y.created) c = x.created < y.created ? -1 : 1;
+    else if (x.sequence != y.sequence) c = x.sequence < y.sequence ? -1 : 1;
+    else if (x.userId != y.userId) c = x.userId < y.userId ? -1 : 1;
+    const bool descending = n > 0 && keys_[0].direction == KxSortDirection::Descending;
+    return descending ? -c : c;
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The sort keys of every record of a range, read once before a sort so that the comparisons
+// of the sort touch no locale tables and no raw bytes. The folded texts lie end to end in
+// one buffer, and a text key also keeps its first eight weights in the cell, so that most
+// comparisons of texts look no further.
+
+#include "engine/KxHeaderChunk.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+class KxRecordChunk;
+
+class KxSortKeyTable {
+public:
+    KxSortKeyTable(const std::vector<KxFieldDef>& fields, const std::vector<KxSortKey>& keys);
+
+    // Room for the keys of that many records, so that a large sort takes no spare memory.
+    void reserve(std::size_t records);
+    // Adds the keys of one record; records are numbered in the order they are added.
+    void add(const KxRecordChunk& record);
+    // kxCompareRecords of records a and b, from the table.
+    int compare(std::size_t a, std::size_t b) const;
+
+    // The key of one value, as the table stores it.
+    struct Cell {
+        union {
+            std::int64_t number = 0; // integers, dates, times, check marks
+            double real;             // Number and Calculation
+            std::uint64_t prefix;    // a text's first eight weights, the first in the top byte
+        };
+        std::uint32_t text = 0;   // where a text's weights start in the folded texts
+        std::uint16_t length = 0; // and their count (a record never exceeds 65280 bytes)
+        bool present = false;
+    };
+    static Cell makeCell(int type, std::span<const std::uint8_t> raw, std::string* folded);
+    static int compareCells(int type, const Cell& a, const Cell& b, const std::string& folded);
+
+private:
+    struct Identity {
+        std::uint32_t created;
+        std::uint16_t sequence;
+        std::uint32_t userId;
+    };
+    std::vector<int> types_;
+    std::vector<KxSortKey> keys_;
+    std::vector<Cell> cells_;  // keys_.size() cells per record
+    std::vector<Identity> identities_;
+    std::string folded_; // the weights of every text key, end to end
+};

@@ -1,0 +1,7 @@
+#include "views/widgets/KxCtrlClock.h"
+
+#include "base/KxClock.h"
+
+QDateTime kxCtrlNow() {
+    return QDateTime::fromSecsSinceEpoch(kxSystemNow());
+}
