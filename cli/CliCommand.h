@@ -15,8 +15,8 @@ struct CliContext {
 
 struct CliCommand {
     const char* name;
-    const char* usage;   // the argument synopsis, e.g. "FILE [--json]"
-    const char* summary; // one line
+    int usage;   // the numbered argument synopsis, e.g. "FILE [--json]"
+    int summary; // the numbered one-line summary
     int (*run)(CliContext&);
 };
 

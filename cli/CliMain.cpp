@@ -17,12 +17,13 @@ std::vector<CliCommand>& registry() {
 }
 
 void printUsage(std::ostream& os) {
-    os << "Usage: rolva COMMAND [ARGUMENTS]\n\nCommands:\n";
+    os << kxString(kxStrCliUsageHead) << "\n\n" << kxString(kxStrCliCommandsHead) << "\n";
     auto commands = cliCommands();
     std::sort(commands.begin(), commands.end(),
               [](const CliCommand& a, const CliCommand& b) { return std::strcmp(a.name, b.name) < 0; });
-    for (const auto& c : commands) os << "  rolva " << c.name << " " << c.usage << "\n      " << c.summary << "\n";
-    os << "\nExit status: 0 success, 1 an error of the database, 2 a usage error.\n";
+    for (const auto& c : commands)
+        os << cliText(kxStrCliCommandLine, {c.name, kxString(c.usage), kxString(c.summary)}) << "\n";
+    os << "\n" << kxString(kxStrCliExitStatus) << "\n";
 }
 } // namespace
 
@@ -48,16 +49,17 @@ int rolvaMain(const std::vector<std::string>& args, std::ostream& out, std::ostr
     try {
         return it->run(context);
     } catch (const CliUsageError& e) {
-        err << "rolva " << it->name << ": " << e.what() << "\nUsage: rolva " << it->name << " "
-            << it->usage << "\n";
+        err << cliText(kxStrCliCommandFailed, {it->name, e.what()}) << "\n"
+            << cliText(kxStrCliCommandUsage, {it->name, kxString(it->usage)}) << "\n";
         return 2;
     } catch (KxDbError code) {
-        err << "error " << kxCode(code) << ": " << kxDbErrorMessage(code) << "\n";
+        err << cliText(kxStrCliErrorLine, {std::to_string(kxCode(code)), kxDbErrorMessage(code)}) << "\n";
         if (const std::string detail = cliTakeFailureDetail(code); !detail.empty())
             err << cliFromDatabaseText(detail) << "\n";
         return 1;
     } catch (const std::bad_alloc&) {
-        err << "error 19: " << kxDbErrorMessage(KxDbError::OutOfMemory) << "\n";
+        const KxDbError code = KxDbError::OutOfMemory;
+        err << cliText(kxStrCliErrorLine, {std::to_string(kxCode(code)), kxDbErrorMessage(code)}) << "\n";
         return 1;
     }
 }

@@ -61,7 +61,5 @@ int runAdd(CliContext& c) {
     c.out << id.userId << "-" << id.created << "-" << id.sequence << "\n";
     return 0;
 }
-const CliRegistrar registrar({"add", "FILE [--category NAME] FIELD=VALUE ...",
-                              "Add a record (FIELD is a label or #n; values are read as the field's type reads text).",
-                              runAdd});
+const CliRegistrar registrar({"add", kxStrCliSynopsisAdd, kxStrCliSummaryAdd, runAdd});
 } // namespace

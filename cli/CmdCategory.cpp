@@ -50,6 +50,5 @@ int runCategory(CliContext& c) {
     cliSaveChanged(*db);
     return 0;
 }
-const CliRegistrar registrar({"category", "FILE --list | --add NAME | --rename OLD NEW [--yes] | --delete NAME [--records] [--yes]",
-                              "List, add, rename (merging with --yes) or delete categories.", runCategory});
+const CliRegistrar registrar({"category", kxStrCliSynopsisCategory, kxStrCliSummaryCategory, runCategory});
 } // namespace

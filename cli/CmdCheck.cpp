@@ -17,5 +17,5 @@ int runCheck(CliContext& c) {
           << "\n";
     return 0;
 }
-const CliRegistrar registrar({"check", "FILE", "Open a database read-only and report whether it is sound.", runCheck});
+const CliRegistrar registrar({"check", kxStrCliSynopsisCheck, kxStrCliSummaryCheck, runCheck});
 } // namespace

@@ -83,16 +83,6 @@ int runExport(CliContext& c) {
     return 0;
 }
 
-const CliRegistrar registrar(
-    {"export",
-     "FILE OUT [--type csv|tab|rlv] [--range all|category|found|selected|structure] "
-     "[--fields LABEL,...|--fields all] [--no-labels] [--encoding utf-8|cp1252] [--deleted] [--yes]",
-     "Write the records to a comma- or tab-separated file (every value quoted, CR LF line ends, "
-     "UTF-8 unless --encoding cp1252) or to a new database file with the chosen fields. The type "
-     "follows OUT's extension unless --type is given; a new file gets the type's extension. "
-     "category and selected use the category and record stored as current; found the records "
-     "of the last search; --deleted walks the deleted records. --fields takes labels or #n "
-     "(entry numbers from 1; Category is an entry). An existing OUT is replaced only with --yes.",
-     runExport});
+const CliRegistrar registrar({"export", kxStrCliSynopsisExport, kxStrCliSummaryExport, runExport});
 
 } // namespace

@@ -106,9 +106,5 @@ int runFind(CliContext& c) {
     cliPrintRecords(*db, selection, args.flag("json"), c.out);
     return 0;
 }
-const CliRegistrar registrar(
-    {"find", "FILE --where 'FIELD OP VALUE' ... [--save NAME] [--json]",
-     "Search (up to three criteria joined by AND). FIELD: a label, #n, * (all text and numeric fields) or "
-     "category; OP: contains begins eq ne lt gt empty nonempty checked unchecked.",
-     runFind});
+const CliRegistrar registrar({"find", kxStrCliSynopsisFind, kxStrCliSummaryFind, runFind});
 } // namespace

@@ -126,13 +126,6 @@ int runImport(CliContext& c) {
     return 0;
 }
 
-const CliRegistrar registrar({"import", "FILE SRC [--type csv|tab|rlv] [--order N,N,...] [--category NAME] [--header yes|no|auto]",
-                              "Add the rows of a comma- or tab-separated file or another database as new "
-                              "records. --order gives, for each column, the field entry it goes to (the fields "
-                              "that are not Label Only in form order, then Category unless --category names "
-                              "the category shown) or - to leave it out. --header yes leaves out a first row of field labels "
-                              "and, without --order, sends each column to the field of its label; auto (the "
-                              "default) does so when every value of the first row is a field label.",
-                              runImport});
+const CliRegistrar registrar({"import", kxStrCliSynopsisImport, kxStrCliSummaryImport, runImport});
 
 } // namespace

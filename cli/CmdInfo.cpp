@@ -1,6 +1,7 @@
 // rolva info FILE [--json]: everything the database file holds.
 
 #include "cli/CliArgs.h"
+#include "cli/CliStrings.h"
 #include "cli/CliSession.h"
 #include "cli/DatabaseInfo.h"
 #include "engine/KxDatabase.h"
@@ -21,7 +22,5 @@ int runInfo(CliContext& c) {
     }
     return 0;
 }
-const CliRegistrar registrar({"info", "FILE [--json]",
-                              "Show the schema, settings, categories, searches and counts of a database.",
-                              runInfo});
+const CliRegistrar registrar({"info", kxStrCliSynopsisInfo, kxStrCliSummaryInfo, runInfo});
 } // namespace

@@ -45,7 +45,5 @@ int runInstall(CliContext& c) {
     schedule.schedule(users);
     return 0;
 }
-const CliRegistrar registrar({"install", "FILE --user NAME ... | --list [--all]",
-                              "Schedule a database for installation on handheld users at their next sync, or list them.",
-                              runInstall});
+const CliRegistrar registrar({"install", kxStrCliSynopsisInstall, kxStrCliSummaryInstall, runInstall});
 } // namespace

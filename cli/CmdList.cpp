@@ -1,6 +1,7 @@
 // rolva list FILE [--category NAME|all] [--deleted] [--found] [--all-fields] [--json]
 
 #include "cli/CliArgs.h"
+#include "cli/CliStrings.h"
 #include "cli/CliCategory.h"
 #include "cli/CliSession.h"
 #include "engine/KxDatabase.h"
@@ -19,7 +20,5 @@ int runList(CliContext& c) {
     cliPrintRecords(*db, selection, args.flag("json"), c.out);
     return 0;
 }
-const CliRegistrar registrar({"list", "FILE [--category NAME|all] [--deleted] [--found] [--all-fields] [--json]",
-                              "List records as the list shows them: the list's columns, tab-separated.",
-                              runList});
+const CliRegistrar registrar({"list", kxStrCliSynopsisList, kxStrCliSummaryList, runList});
 } // namespace

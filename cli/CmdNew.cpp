@@ -32,9 +32,5 @@ int runNew(CliContext& c) {
     c.out << cliText(kxStrCliCreated, {path, std::to_string(specs.size())}) << "\n";
     return 0;
 }
-const CliRegistrar registrar({"new", "FILE --field Label:type[:option,...] ... [--force]",
-                              "Create a database. Types: text choice number calc date time checkbox label; "
-                              "options: decimals=N thousands currency noseconds hidelabel items=a|b|c "
-                              "op=add|subtract|multiply|divide|sum|average|grandtotal a=LABEL b=LABEL.",
-                              runNew});
+const CliRegistrar registrar({"new", kxStrCliSynopsisNew, kxStrCliSummaryNew, runNew});
 } // namespace

@@ -89,15 +89,6 @@ int runPrint(CliContext& c) {
     return 0;
 }
 
-const CliRegistrar registrar(
-    {"print", "FILE OUT.html|OUT.pdf [--template NAME|PATH] [--title TEXT] [--range all|category|found|selected] "
-              "[--limit N] [--fields LABEL,...|--fields all] [--deleted] [--yes]",
-     "Fill a print template with the records in range and write the HTML (UTF-8). Title, range and "
-     "template default to the database's print settings (template Basic.htm). A NAME is looked up in "
-     "the templates directories beside the program and under share/rolva/templates; a PATH (with a "
-     "slash) is used as given. --limit N prints at most N + 1 records. An OUT name ending in .pdf "
-     "gets the printed pages as PDF, with the database's page setup. An existing OUT is replaced only "
-     "with --yes, and only once the output is complete; the database itself never.",
-     runPrint});
+const CliRegistrar registrar({"print", kxStrCliSynopsisPrint, kxStrCliSummaryPrint, runPrint});
 
 } // namespace

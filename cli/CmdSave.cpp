@@ -17,7 +17,5 @@ int runSave(CliContext& c) {
     c.out << cliText(kxStrCliSaved, {db->fileName()}) << "\n";
     return 0;
 }
-const CliRegistrar registrar({"save", "FILE [--as NEWFILE]",
-                              "Write a database again (an older file comes out as the current version).",
-                              runSave});
+const CliRegistrar registrar({"save", kxStrCliSynopsisSave, kxStrCliSummarySave, runSave});
 } // namespace

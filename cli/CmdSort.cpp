@@ -43,6 +43,5 @@ int runSort(CliContext& c) {
     c.out << cliText(kxStrCliSorted, {std::to_string(db->liveCount())}) << "\n";
     return 0;
 }
-const CliRegistrar registrar({"sort", "FILE --by FIELD[:asc|:desc] ...",
-                              "Set the list's sort columns (up to five) and sort the records.", runSort});
+const CliRegistrar registrar({"sort", kxStrCliSynopsisSort, kxStrCliSummarySort, runSort});
 } // namespace

@@ -1,5 +1,7 @@
 #include "cli/Json.h"
 
+#include "cli/CliStrings.h"
+
 #include <cstdio>
 #include <iomanip>
 #include <ostream>
@@ -9,6 +11,11 @@ JsonValue& JsonValue::add(std::string key, JsonValue value) {
     auto& object = std::get<Object>(value_);
     object.emplace_back(std::move(key), std::move(value));
     return object.back().second;
+}
+
+JsonValue& JsonValue::add(std::string key, JsonValue value, int textLabel) {
+    value.textLabel_ = textLabel;
+    return add(std::move(key), std::move(value));
 }
 
 JsonValue& JsonValue::push(JsonValue value) {
@@ -101,14 +108,15 @@ void JsonValue::writeText(std::ostream& os, int indent) const {
     const std::string pad(static_cast<std::size_t>(indent), ' ');
     if (const auto* o = std::get_if<Object>(&value_)) {
         for (const auto& [key, value] : *o) {
+            const std::string& label = value.textLabel_ != 0 ? kxString(value.textLabel_) : key;
             if ((value.isObject() && !value.members().empty()) ||
                 (value.isArray() && !value.elements().empty())) {
-                os << pad << key << ":\n";
+                os << pad << label << ":\n";
                 value.writeText(os, indent + 2);
             } else if (value.isArray() || value.isObject()) {
-                os << pad << key << ": (none)\n";
+                os << pad << label << ": " << kxString(kxStrCliNone) << "\n";
             } else {
-                os << pad << key << ": " << value.asString() << "\n";
+                os << pad << label << ": " << value.asString() << "\n";
             }
         }
     } else if (const auto* a = std::get_if<Array>(&value_)) {

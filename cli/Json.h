@@ -31,6 +31,8 @@ public:
 
     // Appends a member to an object or an element to an array; returns the new value.
     JsonValue& add(std::string key, JsonValue value);
+    // The same, with the numbered text the text report prints instead of the key.
+    JsonValue& add(std::string key, JsonValue value, int textLabel);
     JsonValue& push(JsonValue value);
 
     bool isObject() const { return std::holds_alternative<Object>(value_); }
@@ -45,6 +47,7 @@ public:
 
 private:
     std::variant<std::nullptr_t, bool, std::int64_t, double, std::string, Array, Object> value_;
+    int textLabel_ = 0; // as an object's member: the text report's label; 0 prints the key
 };
 
 // JSON string escaping of UTF-8 text.

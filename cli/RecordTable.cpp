@@ -2,6 +2,7 @@
 
 #include "cli/CliArgs.h"
 #include "engine/FieldDisplay.h"
+#include "cli/CliStrings.h"
 #include "cli/Json.h"
 #include "engine/KxDatabase.h"
 #include "engine/KxStrings.h"
@@ -50,7 +51,7 @@ void cliPrintRecords(const KxDatabase& db, const CliRecordSelection& sel, bool j
     const std::size_t base = db.schemaChunkCount() + (sel.deleted ? db.liveCount() : 0);
     JsonValue records = JsonValue::array();
     if (!json) {
-        out << "#\tCategory";
+        out << kxString(kxStrCliListHead);
         for (std::size_t f : fields) out << "\t" << oneLine(cliFromDatabaseText(h.fields[f].label));
         out << "\n";
     }
