@@ -2,6 +2,7 @@
 // and each found through the one lookup.
 
 #include "cli/CliStrings.h"
+#include "cli/Json.h"
 #include "engine/KxStrings.h"
 #include "app/AppStrings.h"
 #include "editors/EditorStrings.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <sstream>
 
 TEST(StringTables, EveryNumberIsUniqueAndEveryTextGiven) {
     const auto tables = kxStringTables();
@@ -45,4 +47,17 @@ TEST(StringTables, EachSubsystemsTextsAreFound) {
     // A missing argument leaves its mark; "%" before anything else stays.
     EXPECT_EQ(cliText(kxStrCliExported, {"5"}), "exported 5 records to %2");
     EXPECT_EQ(cliText(kxStrPercentComplete, {"40"}), "40% Complete");
+}
+
+TEST(StringTables, TheTextReportPrintsTheNumberedLabelAndJsonKeepsTheKey) {
+    JsonValue info = JsonValue::object();
+    info.add("liveRecords", 3, kxStrCliInfoSchemaChunks);
+    info.add("plain", 1);
+    info.add("fields", JsonValue::array(), kxStrCliInfoFields);
+    std::ostringstream text;
+    std::ostringstream json;
+    info.writeText(text);
+    info.writeJson(json);
+    EXPECT_EQ(text.str(), "schemaChunks: 3\nplain: 1\nfields: (none)\n");
+    EXPECT_EQ(json.str(), "{\n  \"liveRecords\": 3,\n  \"plain\": 1,\n  \"fields\": []\n}");
 }
