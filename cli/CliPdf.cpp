@@ -1,5 +1,7 @@
 #include "cli/CliPdf.h"
 
+#include "cli/CliStrings.h"
+
 #include "platform/AtomicFile.h"
 #include "print/KxPrintSession.h"
 #include "print/KxPrintSettings.h"
@@ -28,11 +30,11 @@ bool cliWritePdf(const KxDatabase& db, const std::string& htmlPath, const std::s
     const auto pages = KxPrintPages::fromFile(htmlPath, setup, title);
     const auto bytes = pages ? kxRenderPdf(*pages, KxPaperChoice::localeDefault()) : std::nullopt;
     if (!bytes) {
-        error = "could not lay out the printout";
+        error = cliText(kxStrCliPdfNotLaidOut);
         return false;
     }
     if (!kxWriteFileAtomically(pdfPath, std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())))) {
-        error = "could not write " + pdfPath;
+        error = cliText(kxStrCliPdfNotWritten, {pdfPath});
         return false;
     }
     return true;

@@ -65,12 +65,16 @@ inline constexpr int kxStrCliExported = 8069;         // %1: records, %2: the pa
 inline constexpr int kxStrCliUnknownUser = 8070;      // %1: the name
 inline constexpr int kxStrCliInstallUsage = 8071;
 inline constexpr int kxStrCliAllWithList = 8072;
+inline constexpr int kxStrCliPending = 8073;
+inline constexpr int kxStrCliNotPending = 8074;
 // print.
 inline constexpr int kxStrCliPrintRangeChoice = 8080;
 inline constexpr int kxStrCliLimitNumber = 8081;
 inline constexpr int kxStrCliNoHtmlFolder = 8082;
 inline constexpr int kxStrCliNoPrintFields = 8083;
 inline constexpr int kxStrCliPrinted = 8084;          // %1: the output
+inline constexpr int kxStrCliPdfNotLaidOut = 8085;
+inline constexpr int kxStrCliPdfNotWritten = 8086;    // %1: the path
 // Field descriptions of `rolva new`.
 inline constexpr int kxStrCliBadOperand = 8090;       // %1: the label
 inline constexpr int kxStrCliDecimalsRange = 8091;

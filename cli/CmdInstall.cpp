@@ -35,7 +35,7 @@ int runInstall(CliContext& c) {
     if (args.flag("list")) {
         for (const KxScheduledUser& user : schedule.users())
             if (user.pending || args.flag("all"))
-                c.out << user.name << "\t" << (user.pending ? "pending" : "not pending") << "\n";
+                c.out << user.name << "\t" << kxString(user.pending ? kxStrCliPending : kxStrCliNotPending) << "\n";
         return 0;
     }
     cliOpenForReading(path); // only a database can be installed

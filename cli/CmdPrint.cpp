@@ -82,7 +82,7 @@ int runPrint(CliContext& c) {
     if (result != 0) return 1;
     std::string error;
     if (pdf && !cliWritePdf(*db, html, out, titleText, error)) {
-        c.err << "rolva print: " << error << "\n";
+        c.err << cliText(kxStrCliCommandFailed, {"print", error}) << "\n";
         return 1;
     }
     c.out << cliText(kxStrCliPrinted, {out}) << "\n";
