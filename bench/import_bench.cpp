@@ -66,11 +66,8 @@ std::string makeCsv() {
     return csv;
 }
 
-void BM_ImportCsv(benchmark::State& state) {
-    const TempDir scratch("import-bench");
-    const std::filesystem::path dir = scratch.path();
-    const std::string csvPath = (dir / "in.csv").string();
-    std::ofstream(csvPath, std::ios::binary) << makeCsv();
+// The twenty fields the generated file fills, one per column.
+std::vector<KxFieldSpec> importFields() {
     std::vector<KxFieldSpec> fields;
     for (std::size_t column = 0; column < 20; ++column) {
         KxFieldSpec spec;
@@ -79,6 +76,15 @@ void BM_ImportCsv(benchmark::State& state) {
         spec.decimals = 2;
         fields.push_back(spec);
     }
+    return fields;
+}
+
+void BM_ImportCsv(benchmark::State& state) {
+    const TempDir scratch("import-bench");
+    const std::filesystem::path dir = scratch.path();
+    const std::string csvPath = (dir / "in.csv").string();
+    std::ofstream(csvPath, std::ios::binary) << makeCsv();
+    const std::vector<KxFieldSpec> fields = importFields();
     KxSilentUi ui;
     std::size_t imported = 0;
     for (auto _ : state) {
@@ -116,14 +122,7 @@ void BM_ImportCommandCsv(benchmark::State& state) {
     const std::filesystem::path dir = scratch.path();
     const std::string csvPath = (dir / "in.csv").string();
     std::ofstream(csvPath, std::ios::binary) << makeCsv();
-    std::vector<KxFieldSpec> fields;
-    for (std::size_t column = 0; column < 20; ++column) {
-        KxFieldSpec spec;
-        spec.label = "Column " + std::to_string(column + 1);
-        spec.type = columnType(column);
-        spec.decimals = 2;
-        fields.push_back(spec);
-    }
+    const std::vector<KxFieldSpec> fields = importFields();
     KxSilentUi ui;
     KxSettings settings((dir / "rolvadesk.ini").string());
     std::size_t imported = 0;
