@@ -4,7 +4,12 @@
 #include "platform/Paths.h"
 #include "engine/KxRemovalLog.h"
 
+#include <cerrno>
 #include <cstdio>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const std::string kRule = std::string(57, '=') + "\n";
@@ -57,8 +62,18 @@ std::string kxDeletionLogText(const KxDatabase& db, std::time_t now) {
 }
 
 bool kxAppendDeletionLog(const std::string& path, const std::string& text) {
-    std::FILE* file = std::fopen(path.c_str(), "ab");
-    if (!file) return false;
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    return std::fclose(file) == 0 && written;
+    // The log is ours: a link planted at its name is not followed, and anything but a regular
+    // file (a FIFO would block, a device would take the text) is left alone.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                          0644);
+    if (fd < 0) return false;
+    struct stat st {};
+    bool written = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    for (std::size_t done = 0; written && done < text.size();) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        written = n > 0;
+        if (written) done += static_cast<std::size_t>(n);
+    }
+    return ::close(fd) == 0 && written;
 }

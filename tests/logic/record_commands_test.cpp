@@ -11,6 +11,8 @@
 
 #include <filesystem>
 
+#include <sys/stat.h>
+
 namespace {
 class RecordCommandsTest : public DocTest {
   protected:
@@ -409,5 +411,20 @@ TEST_F(RecordCommandsTest, DeletionLogIsAppendedBesideTheSettingsFile) {
     // A log that cannot be written (here a directory stands in its place) is a failure.
     std::filesystem::remove(dir.file("rolvadeskDelete.dmp"));
     std::filesystem::create_directory(dir.file("rolvadeskDelete.dmp"));
+    EXPECT_THROW(commands.writeDeletionLog(), KxDbError);
+}
+
+TEST_F(RecordCommandsTest, DeletionLogNeverFollowsALinkOrWritesIntoAFifo) {
+    addRecord({"Ann"});
+    const std::string log = dir.file("rolvadeskDelete.dmp");
+    const std::string victim = dir.file("victim.txt");
+    writeFileText(victim, "precious");
+    std::filesystem::create_symlink(victim, log);
+    EXPECT_THROW(commands.writeDeletionLog(), KxDbError);
+    EXPECT_EQ(readFileText(victim), "precious");
+
+    // A FIFO would block the program for ever; it is refused at once.
+    std::filesystem::remove(log);
+    ASSERT_EQ(::mkfifo(log.c_str(), 0600), 0);
     EXPECT_THROW(commands.writeDeletionLog(), KxDbError);
 }
