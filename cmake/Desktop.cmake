@@ -17,11 +17,9 @@ add_library(rolva_widgets STATIC ${ROLVA_WIDGET_LIB_SOURCES} ${ROLVA_WIDGET_HEAD
 target_link_libraries(rolva_widgets PUBLIC rolva_logic rolva_render Qt6::Widgets Qt6::PrintSupport)
 target_compile_definitions(rolva_widgets PRIVATE ROLVA_VERSION_TEXT="${PROJECT_VERSION}")
 
-if(EXISTS ${CMAKE_SOURCE_DIR}/app/main.cpp)
-  add_executable(rolvadesk ${CMAKE_SOURCE_DIR}/app/main.cpp)
-  target_link_libraries(rolvadesk PRIVATE rolva_widgets)
-  install(TARGETS rolvadesk RUNTIME DESTINATION bin)
-endif()
+add_executable(rolvadesk ${CMAKE_SOURCE_DIR}/app/widgets/main.cpp)
+target_link_libraries(rolvadesk PRIVATE rolva_widgets)
+install(TARGETS rolvadesk RUNTIME DESTINATION bin)
 
 # Desktop integration: double-clicking a database opens it.
 if(EXISTS ${CMAKE_SOURCE_DIR}/resources/rolvadesk.desktop)
