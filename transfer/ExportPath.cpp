@@ -1,6 +1,7 @@
 #include "transfer/ExportPath.h"
 
 #include "app/DocFileRules.h"
+#include "app/FailureDetails.h"
 
 #include "base/KxUi.h"
 
@@ -177,7 +178,9 @@ std::optional<std::string> kxConfirmOutputTarget(KxUi& ui, const std::string& pa
         return std::nullopt;
     }
     if (kxFileLockedByOther(path)) {
-        ui.inform(kxDbErrorMessage(KxDbError::AccessDenied));
+        ui.messageWithDetail(kxDbErrorMessage(KxDbError::AccessDenied),
+                             kxOpenFailureDetail(path, KxDbError::AccessDenied), KxUi::kCaption,
+                             KxButtons::Ok, KxIcon::Warning, KxAnswer::Ok);
         return std::nullopt;
     }
     if (!ui.ask(kxString(kxStrReplaceFile, shown(path)), KxAnswer::No)) return std::nullopt;
