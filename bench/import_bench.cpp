@@ -79,6 +79,13 @@ std::vector<KxFieldSpec> importFields() {
     return fields;
 }
 
+// A fresh, empty database with those fields in the scratch folder, in place of the last run's.
+void createTarget(KxDatabase& db, const std::filesystem::path& dir, const std::vector<KxFieldSpec>& fields) {
+    std::filesystem::remove(dir / "target.rlv");
+    db.create((dir / "target.rlv").string(), kRolvaTypeTag, kOpenDocument, 1);
+    kxBuildNewDatabaseSchema(db, fields, 0);
+}
+
 void BM_ImportCsv(benchmark::State& state) {
     const TempDir scratch("import-bench");
     const std::filesystem::path dir = scratch.path();
@@ -90,9 +97,7 @@ void BM_ImportCsv(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         KxDatabase db;
-        std::filesystem::remove(dir / "target.rlv");
-        db.create((dir / "target.rlv").string(), kRolvaTypeTag, kOpenDocument, 1);
-        kxBuildNewDatabaseSchema(db, fields, 0);
+        createTarget(db, dir, fields);
         KxFieldSelection selection(db, kxImportSelectionOptions(kAllCategories));
         KxImportOptions options;
         options.logPath = (dir / "log.txt").string();
@@ -129,9 +134,7 @@ void BM_ImportCommandCsv(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         KxDatabase db;
-        std::filesystem::remove(dir / "target.rlv");
-        db.create((dir / "target.rlv").string(), kRolvaTypeTag, kOpenDocument, 1);
-        kxBuildNewDatabaseSchema(db, fields, 0);
+        createTarget(db, dir, fields);
         KxImportOptions options;
         options.logPath = (dir / "log.txt").string();
         state.ResumeTiming();
