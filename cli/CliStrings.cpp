@@ -56,6 +56,8 @@ const KxStringTable& kxCliStrings() {
         {kxStrCliPrinted, "printed to %1"},
         {kxStrCliPdfNotLaidOut, "could not lay out the printout"},
         {kxStrCliPdfNotWritten, "could not write %1"},
+        {kxStrCliPdfNoProgram, "the PDF program %1 is not installed"},
+        {kxStrCliPdfProgramFailed, "%1 did not finish the PDF"},
         {kxStrCliBadOperand, "calculation operand '%1' is not an earlier Number or Calculation field"},
         {kxStrCliDecimalsRange, "decimals takes a number from 0 to 15"},
         {kxStrCliUnknownOperator, "unknown calculation operator '%1'"},

@@ -75,6 +75,8 @@ inline constexpr int kxStrCliNoPrintFields = 8083;
 inline constexpr int kxStrCliPrinted = 8084;          // %1: the output
 inline constexpr int kxStrCliPdfNotLaidOut = 8085;
 inline constexpr int kxStrCliPdfNotWritten = 8086;    // %1: the path
+inline constexpr int kxStrCliPdfNoProgram = 8087;     // %1: the PDF program's name
+inline constexpr int kxStrCliPdfProgramFailed = 8088; // %1: the PDF program's path
 // Field descriptions of `rolva new`.
 inline constexpr int kxStrCliBadOperand = 8090;       // %1: the label
 inline constexpr int kxStrCliDecimalsRange = 8091;

@@ -142,14 +142,28 @@ std::string_view kxInstallPrefix() {
     return ROLVA_INSTALL_PREFIX;
 }
 
+namespace {
+
+// The program's own directory (when known) and a folder under the install prefix.
+std::vector<std::string> besideProgramThenPrefix(std::string_view programDir, std::string_view installPrefix,
+                                                 std::string_view underPrefix, std::string_view name) {
+    std::vector<std::string> places;
+    if (!programDir.empty()) places.push_back(withSlash(std::string(programDir)) + std::string(name));
+    const std::string prefix = installPrefix.empty() ? std::string("/usr/local") : std::string(installPrefix);
+    places.push_back(withSlash(prefix) + std::string(underPrefix) + std::string(name));
+    return places;
+}
+
+} // namespace
+
 std::vector<std::string> kxTemplateDirectories(std::string_view programDir,
                                                std::string_view installPrefix) {
-    std::vector<std::string> dirs;
-    if (!programDir.empty()) dirs.push_back(withSlash(std::string(programDir)) + "templates/");
-    std::string prefix =
-        installPrefix.empty() ? std::string("/usr/local") : std::string(installPrefix);
-    dirs.push_back(withSlash(prefix) + "share/rolva/templates/");
-    return dirs;
+    return besideProgramThenPrefix(programDir, installPrefix, "share/rolva/", "templates/");
+}
+
+std::vector<std::string> kxHelperProgramPaths(std::string_view name, std::string_view programDir,
+                                              std::string_view installPrefix) {
+    return besideProgramThenPrefix(programDir, installPrefix, "libexec/rolva/", name);
 }
 
 std::string kxOutputDirectory(const KxPathEnvironment& env, std::string_view programDir,

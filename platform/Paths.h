@@ -58,6 +58,11 @@ std::string_view kxInstallPrefix();
 std::vector<std::string> kxTemplateDirectories(std::string_view programDir,
                                                std::string_view installPrefix = kxInstallPrefix());
 
+// Where a helper program of the product is looked for, in order: beside the program, then
+// <install prefix>/libexec/rolva/.
+std::vector<std::string> kxHelperProgramPaths(std::string_view name, std::string_view programDir,
+                                              std::string_view installPrefix = kxInstallPrefix());
+
 // Where print output and the import error log go: the program directory when writable,
 // else $XDG_CACHE_HOME/rolva/ (default ~/.cache/rolva/). The caller creates it when needed.
 std::string kxOutputDirectory(const KxPathEnvironment& env, std::string_view programDir,
