@@ -1,14 +1,38 @@
 #include "engine/KxRecordChunk.h"
 
+#include "engine/KxDbError.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+namespace {
+constexpr std::size_t kMaxValueBytes = std::numeric_limits<std::uint16_t>::max();
+}
+
+std::unique_ptr<std::uint16_t[]> KxRecordChunk::allocate(std::size_t count, std::size_t bytes) {
+    if (bytes > kMaxValueBytes || count > kMaxValueBytes) throw KxDbError::TooLarge;
+    return std::make_unique_for_overwrite<std::uint16_t[]>(count + (bytes + 1) / 2);
+}
+
 KxRecordChunk::KxRecordChunk(std::size_t fieldCount)
-    : KxChunk(KxChunkTag::Record), ends_(fieldCount, 0) {}
+    : KxChunk(KxChunkTag::Record), data_(allocate(fieldCount, 0)), count_(static_cast<std::uint16_t>(fieldCount)) {
+    std::fill_n(ends(), count_, std::uint16_t{0});
+}
+
+KxRecordChunk::KxRecordChunk(const KxRecordChunk& other) : KxChunk(other) { copyContentFrom(other); }
+
+KxRecordChunk& KxRecordChunk::operator=(const KxRecordChunk& other) {
+    if (this != &other) copyContentFrom(other);
+    return *this;
+}
 
 std::unique_ptr<KxRecordChunk> KxRecordChunk::load(const kx::ByteReader& in,
                                                    std::size_t fieldCount) {
     if (in.size() < kFixedSize ||
         in.u16(kChunkTagAt) != static_cast<std::uint16_t>(KxChunkTag::Record))
         throw KxDbError::Damaged;
-    auto record = std::make_unique<KxRecordChunk>(fieldCount);
+    auto record = std::make_unique<KxRecordChunk>(0);
     record->flags = in.u8(kFlagsAt);
     record->reserved7 = in.u8(kReserved7At);
     record->identity = {in.u32(kUserIdAt), in.u32(kCreatedAt), in.u16(kSequenceAt)};
@@ -22,15 +46,20 @@ std::unique_ptr<KxRecordChunk> KxRecordChunk::load(const kx::ByteReader& in,
     // Values follow one another: an offset that goes backwards or leaves the chunk is damage.
     const std::uint32_t first = in.u32(table);
     if (first < table + 4ull * fieldCount || first > in.size()) throw KxDbError::Damaged;
+    const std::size_t bytes = in.size() - first;
+    if (bytes > kMaxValueBytes) throw KxDbError::Damaged;
+    auto data = allocate(fieldCount, bytes);
     std::uint32_t previous = first;
     for (std::size_t i = 0; i < fieldCount; ++i) {
         const std::uint32_t end =
             i + 1 < fieldCount ? in.u32(table + 4 * (i + 1)) : static_cast<std::uint32_t>(in.size());
         if (end < previous || end > in.size()) throw KxDbError::Damaged;
-        record->ends_[i] = end - first;
+        data[i] = static_cast<std::uint16_t>(end - first);
         previous = end;
     }
-    record->values_.assign(in.data() + first, in.data() + in.size());
+    record->data_ = std::move(data);
+    record->count_ = static_cast<std::uint16_t>(fieldCount);
+    if (bytes) std::memcpy(record->values(), in.data() + first, bytes);
     return record;
 }
 
@@ -45,59 +74,80 @@ void KxRecordChunk::write(kx::ByteWriter& out) const {
     out.u32(modified);
     out.u32(reserved22);
     out.u32(kFixedSize);
-    const std::uint32_t base = kFixedSize + 4 * static_cast<std::uint32_t>(ends_.size());
+    const std::uint32_t base = kFixedSize + 4 * std::uint32_t{count_};
     std::uint32_t start = 0;
-    for (std::uint32_t end : ends_) {
+    for (std::size_t i = 0; i < count_; ++i) {
         out.u32(base + start);
-        start = end;
+        start = ends()[i];
     }
-    out.bytes(values_.data(), values_.size());
+    out.bytes(values(), valueBytes());
 }
 
 void KxRecordChunk::setValue(std::size_t field, std::span<const std::uint8_t> bytes) {
-    const std::uint32_t start = field == 0 ? 0 : ends_[field - 1];
-    const std::uint32_t oldEnd = ends_[field];
-    const std::size_t oldLength = oldEnd - start;
-    const auto delta = static_cast<std::int64_t>(bytes.size()) - static_cast<std::int64_t>(oldLength);
-    if (delta > 0) {
-        values_.insert(values_.begin() + oldEnd, static_cast<std::size_t>(delta), 0);
-    } else if (delta < 0) {
-        values_.erase(values_.begin() + start + static_cast<std::ptrdiff_t>(bytes.size()),
-                      values_.begin() + oldEnd);
+    const std::size_t start = field == 0 ? 0 : ends()[field - 1];
+    const std::size_t oldEnd = ends()[field];
+    const std::size_t total = valueBytes();
+    if (bytes.size() == oldEnd - start) {
+        if (!bytes.empty()) std::memcpy(values() + start, bytes.data(), bytes.size());
+        return;
     }
-    std::copy(bytes.begin(), bytes.end(), values_.begin() + start);
-    for (std::size_t i = field; i < ends_.size(); ++i)
-        ends_[i] = static_cast<std::uint32_t>(ends_[i] + delta);
+    const std::size_t newTotal = total - (oldEnd - start) + bytes.size();
+    auto data = allocate(count_, newTotal);
+    const auto delta = static_cast<std::ptrdiff_t>(bytes.size()) - static_cast<std::ptrdiff_t>(oldEnd - start);
+    for (std::size_t i = 0; i < count_; ++i)
+        data[i] = static_cast<std::uint16_t>(i < field ? ends()[i] : ends()[i] + delta);
+    auto* into = reinterpret_cast<std::uint8_t*>(data.get() + count_);
+    std::memcpy(into, values(), start);
+    if (!bytes.empty()) std::memcpy(into + start, bytes.data(), bytes.size());
+    std::memcpy(into + start + bytes.size(), values() + oldEnd, total - oldEnd);
+    data_ = std::move(data);
 }
 
 void KxRecordChunk::setValues(std::span<const std::span<const std::uint8_t>> values) {
-    const std::size_t given = std::min(values.size(), ends_.size());
+    const std::size_t given = std::min<std::size_t>(values.size(), count_);
     std::size_t total = 0;
     for (std::size_t field = 0; field < given; ++field) total += values[field].size();
-    values_.resize(total);
+    auto data = allocate(count_, total);
+    auto* into = reinterpret_cast<std::uint8_t*>(data.get() + count_);
     std::size_t end = 0;
-    for (std::size_t field = 0; field < ends_.size(); ++field) {
-        if (field < given) {
-            std::copy(values[field].begin(), values[field].end(), values_.begin() + static_cast<std::ptrdiff_t>(end));
+    for (std::size_t field = 0; field < count_; ++field) {
+        if (field < given && !values[field].empty()) {
+            std::memcpy(into + end, values[field].data(), values[field].size());
             end += values[field].size();
         }
-        ends_[field] = static_cast<std::uint32_t>(end);
+        data[field] = static_cast<std::uint16_t>(end);
     }
+    data_ = std::move(data);
 }
 
 void KxRecordChunk::copyValuesFrom(const KxRecordChunk& other) {
-    ends_ = other.ends_;
-    values_ = other.values_;
+    auto data = allocate(other.count_, other.valueBytes());
+    std::memcpy(data.get(), other.data_.get(), other.count_ * sizeof(std::uint16_t) + other.valueBytes());
+    data_ = std::move(data);
+    count_ = other.count_;
 }
 
 void KxRecordChunk::insertValue(std::size_t field) {
-    const std::uint32_t at = field == 0 ? 0 : ends_[field - 1];
-    ends_.insert(ends_.begin() + static_cast<std::ptrdiff_t>(field), at);
+    const std::size_t total = valueBytes();
+    auto data = allocate(count_ + 1u, total);
+    const std::uint16_t at = field == 0 ? 0 : ends()[field - 1];
+    std::copy(ends(), ends() + field, data.get());
+    data[field] = at;
+    std::copy(ends() + field, ends() + count_, data.get() + field + 1);
+    std::memcpy(reinterpret_cast<std::uint8_t*>(data.get() + count_ + 1), values(), total);
+    data_ = std::move(data);
+    ++count_;
 }
 
 void KxRecordChunk::eraseValue(std::size_t field) {
     setValue(field, {});
-    ends_.erase(ends_.begin() + static_cast<std::ptrdiff_t>(field));
+    const std::size_t total = valueBytes();
+    auto data = allocate(count_ - 1u, total);
+    std::copy(ends(), ends() + field, data.get());
+    std::copy(ends() + field + 1, ends() + count_, data.get() + field);
+    std::memcpy(reinterpret_cast<std::uint8_t*>(data.get() + count_ - 1), values(), total);
+    data_ = std::move(data);
+    --count_;
 }
 
 void KxRecordChunk::copyContentFrom(const KxRecordChunk& other) {
@@ -106,6 +156,5 @@ void KxRecordChunk::copyContentFrom(const KxRecordChunk& other) {
     identity = other.identity;
     modified = other.modified;
     reserved22 = other.reserved22;
-    ends_ = other.ends_;
-    values_ = other.values_;
+    copyValuesFrom(other);
 }

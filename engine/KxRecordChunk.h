@@ -1,11 +1,12 @@
 #pragma once
-// One record: identity, flags, times and one raw value per field. The values live in one
-// buffer with a table of end offsets, not in one allocation per value.
+// One record: identity, flags, times and one raw value per field. The values and a table of
+// their end offsets share one allocation: a database holds up to 16000 records, and each
+// costs little more than its bytes in the file.
 
 #include "engine/KxChunk.h"
 
+#include <memory>
 #include <span>
-#include <vector>
 
 class KxRecordChunk : public KxChunk {
 public:
@@ -23,12 +24,11 @@ public:
     static constexpr std::size_t kValueTableAt = 26; // u32: offset of the u32 value offsets
 
     explicit KxRecordChunk(std::size_t fieldCount);
+    KxRecordChunk(const KxRecordChunk& other);
+    KxRecordChunk& operator=(const KxRecordChunk& other);
     static std::unique_ptr<KxRecordChunk> load(const kx::ByteReader& in, std::size_t fieldCount);
 
-    std::uint32_t byteSize() const override {
-        return kFixedSize + 4 * static_cast<std::uint32_t>(ends_.size()) +
-               static_cast<std::uint32_t>(values_.size());
-    }
+    std::uint32_t byteSize() const override { return kFixedSize + 4 * std::uint32_t{count_} + valueBytes(); }
     void write(kx::ByteWriter& out) const override;
 
     std::uint8_t flags = 0;
@@ -37,14 +37,15 @@ public:
     std::uint32_t modified = 0;
     std::uint32_t reserved22 = 0;
 
-    std::size_t valueCount() const { return ends_.size(); }
+    std::size_t valueCount() const { return count_; }
     std::span<const std::uint8_t> value(std::size_t field) const {
-        const std::uint32_t start = field == 0 ? 0 : ends_[field - 1];
-        return {values_.data() + start, ends_[field] - start};
+        const std::uint16_t start = field == 0 ? 0 : ends()[field - 1];
+        return {values() + start, static_cast<std::size_t>(ends()[field] - start)};
     }
-    bool isEmpty() const { return values_.empty(); }
-    // Replaces one value's bytes (an empty span empties the field). No size check here:
-    // the database checks the 65280-byte limit before it changes a record.
+    bool isEmpty() const { return valueBytes() == 0; }
+    // Replaces one value's bytes (an empty span empties the field). The database checks the
+    // 65280-byte limit before it changes a record; values that could not be held at all
+    // (over 65535 bytes together) throw KxDbError::TooLarge.
     void setValue(std::size_t field, std::span<const std::uint8_t> bytes);
     // Replaces every value at once, in one pass (one span per field, valueCount() of them).
     void setValues(std::span<const std::span<const std::uint8_t>> values);
@@ -57,6 +58,14 @@ public:
     void copyContentFrom(const KxRecordChunk& other);
 
 private:
-    std::vector<std::uint32_t> ends_;  // end offset of each value inside values_
-    std::vector<std::uint8_t> values_;
+    // Storage for `count` end offsets followed by `bytes` bytes of values.
+    static std::unique_ptr<std::uint16_t[]> allocate(std::size_t count, std::size_t bytes);
+    std::uint16_t* ends() const { return data_.get(); }
+    std::uint8_t* values() const { return reinterpret_cast<std::uint8_t*>(data_.get() + count_); }
+    std::uint32_t valueBytes() const { return count_ == 0 ? 0 : ends()[count_ - 1]; }
+
+    // The end offset of each value (a record's values never reach 65536 bytes), then the
+    // values end to end.
+    std::unique_ptr<std::uint16_t[]> data_;
+    std::uint16_t count_ = 0;
 };

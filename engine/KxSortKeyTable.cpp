@@ -28,7 +28,7 @@ KxSortKeyTable::KxSortKeyTable(const std::vector<KxFieldDef>& fields,
     for (const auto& key : keys) types_.push_back(static_cast<int>(fields.at(key.field).type));
 }
 
-KxSortKeyTable::Cell KxSortKeyTable::makeCell(int type, std::span<const std::uint8_t> raw, std::string* folded) {
+KxSortKeyTable::Cell KxSortKeyTable::makeCell(int type, std::span<const std::uint8_t> raw) {
     Cell cell;
     // An empty Checkbox counts as unchecked: it sorts with the unchecked ones.
     if (raw.empty() && type != kx::type::Checkbox) return cell;
@@ -37,12 +37,11 @@ KxSortKeyTable::Cell KxSortKeyTable::makeCell(int type, std::span<const std::uin
     switch (type) {
     case kx::type::Text:
     case kx::type::MultipleChoice: {
-        const std::string weights = kxFoldKey(kx::raw::text(raw));
-        cell.text = static_cast<std::uint32_t>(folded->size());
-        cell.length = static_cast<std::uint16_t>(std::min<std::size_t>(weights.size(), 0xFFFF));
-        folded->append(weights);
+        const std::string_view text = kx::raw::text(raw);
+        cell.length = static_cast<std::uint16_t>(std::min<std::size_t>(text.size(), 0xFFFF));
         // Every character but NUL, which a text never holds, weighs more than the zero
         // bytes after a short text, so the prefixes order as the texts do where they differ.
+        const std::string weights = kxFoldKey(text.substr(0, 8));
         cell.prefix = 0;
         for (std::size_t k = 0; k < 8; ++k)
             cell.prefix = (cell.prefix << 8) | (k < weights.size() ? static_cast<unsigned char>(weights[k]) : 0u);
@@ -60,40 +59,43 @@ KxSortKeyTable::Cell KxSortKeyTable::makeCell(int type, std::span<const std::uin
     return cell;
 }
 
-int KxSortKeyTable::compareCells(int type, const Cell& a, const Cell& b, const std::string& folded) {
-    if (a.present != b.present) return a.present ? 1 : -1;
-    if (!a.present) return 0;
-    switch (type) {
+int KxSortKeyTable::compareCells(std::size_t key, std::size_t a, std::size_t b) const {
+    const std::size_t n = keys_.size();
+    const Cell& x = cells_[a * n + key];
+    const Cell& y = cells_[b * n + key];
+    if (x.present != y.present) return x.present ? 1 : -1;
+    if (!x.present) return 0;
+    switch (types_[key]) {
     case kx::type::Text:
-    case kx::type::MultipleChoice:
-        if (a.prefix != b.prefix) return a.prefix < b.prefix ? -1 : 1;
-        if (a.length <= 8 && b.length <= 8) return 0; // equal prefixes: the same weights
-        {
-            const int c = std::string_view(folded).substr(a.text, a.length).compare(
-                std::string_view(folded).substr(b.text, b.length));
-            return c < 0 ? -1 : c > 0 ? 1 : 0;
-        }
+    case kx::type::MultipleChoice: {
+        if (x.prefix != y.prefix) return x.prefix < y.prefix ? -1 : 1;
+        if (x.length <= 8 && y.length <= 8) return 0; // equal prefixes: the same weights
+        const std::size_t field = keys_[key].field;
+        return kxCompareTextNoCase(kx::raw::text(records_[a]->value(field)), kx::raw::text(records_[b]->value(field)));
+    }
     case kx::type::Number:
-    case kx::type::Calculation: return kxCompareDoubles(a.real, b.real);
-    default: return sign(a.number - b.number);
+    case kx::type::Calculation: return kxCompareDoubles(x.real, y.real);
+    default: return sign(x.number - y.number);
     }
 }
 
 void KxSortKeyTable::reserve(std::size_t records) {
     cells_.reserve(records * keys_.size());
     identities_.reserve(records);
+    records_.reserve(records);
 }
 
 void KxSortKeyTable::add(const KxRecordChunk& record) {
     for (std::size_t k = 0; k < keys_.size(); ++k)
-        cells_.push_back(makeCell(types_[k], record.value(keys_[k].field), &folded_));
+        cells_.push_back(makeCell(types_[k], record.value(keys_[k].field)));
     identities_.push_back({record.identity.created, record.identity.sequence, record.identity.userId});
+    records_.push_back(&record);
 }
 
 int KxSortKeyTable::compare(std::size_t a, std::size_t b) const {
     const std::size_t n = keys_.size();
     for (std::size_t k = 0; k < n; ++k) {
-        const int c = compareCells(types_[k], cells_[a * n + k], cells_[b * n + k], folded_);
+        const int c = compareCells(k, a, b);
         if (c != 0) return keys_[k].direction == KxSortDirection::Descending ? -c : c;
     }
     const Identity& x = identities_[a];

@@ -1,14 +1,13 @@
 #pragma once
-// The sort keys of every record of a range, read once before a sort so that the comparisons
-// of the sort touch no locale tables and no raw bytes. The folded texts lie end to end in
-// one buffer, and a text key also keeps its first eight weights in the cell, so that most
-// comparisons of texts look no further.
+// The sort keys of every record of a range, read once before a sort so that most
+// comparisons of the sort touch no raw bytes. A text key keeps its first eight weights in
+// the cell; only texts that agree in all eight are compared again from the records, which
+// must stay where they are while the table is in use.
 
 #include "engine/KxHeaderChunk.h"
 
 #include <cstdint>
 #include <span>
-#include <string>
 #include <vector>
 
 class KxRecordChunk;
@@ -31,12 +30,10 @@ public:
             double real;             // Number and Calculation
             std::uint64_t prefix;    // a text's first eight weights, the first in the top byte
         };
-        std::uint32_t text = 0;   // where a text's weights start in the folded texts
-        std::uint16_t length = 0; // and their count (a record never exceeds 65280 bytes)
+        std::uint16_t length = 0; // a text's length (a record never exceeds 65280 bytes)
         bool present = false;
     };
-    static Cell makeCell(int type, std::span<const std::uint8_t> raw, std::string* folded);
-    static int compareCells(int type, const Cell& a, const Cell& b, const std::string& folded);
+    static Cell makeCell(int type, std::span<const std::uint8_t> raw);
 
 private:
     struct Identity {
@@ -44,9 +41,11 @@ private:
         std::uint16_t sequence;
         std::uint32_t userId;
     };
+    int compareCells(std::size_t key, std::size_t a, std::size_t b) const;
+
     std::vector<int> types_;
     std::vector<KxSortKey> keys_;
     std::vector<Cell> cells_;  // keys_.size() cells per record
     std::vector<Identity> identities_;
-    std::string folded_; // the weights of every text key, end to end
+    std::vector<const KxRecordChunk*> records_;
 };

@@ -71,6 +71,23 @@ TEST(SortOrder, TextIgnoresCaseAndPutsAccentedLettersAfterTheirBase) {
                                                      "\xE9lan"}));
 }
 
+// Texts that agree in their first eight letters are told apart by the rest, whatever their
+// case, and the shorter of two otherwise equal texts comes first.
+TEST(SortOrder, TextsWithALongCommonBeginningCompareTheirWholeText) {
+    TestDatabase t({{KxFieldType::Text, "Name"}});
+    for (const char* name : {"Johnson, Paul", "JOHNSON, ANN", "johnson, \xE9mile", "Johnson, Emily", "johnson",
+                             "Johnson, Ann Marie", "Johnsonville"})
+        t.addRecord({name});
+    t.setSortKeys({{0, Asc}});
+    kxSortRecords(t.db);
+    EXPECT_EQ(t.column(0), (std::vector<std::string>{"johnson", "JOHNSON, ANN", "Johnson, Ann Marie", "Johnson, Emily",
+                                                     "johnson, \xE9mile", "Johnson, Paul", "Johnsonville"}));
+    t.setSortKeys({{0, Desc}});
+    kxSortRecords(t.db);
+    EXPECT_EQ(t.column(0).front(), "Johnsonville");
+    EXPECT_EQ(t.column(0).back(), "johnson");
+}
+
 // An empty Checkbox is unchecked; every non-zero flag is checked and all of them are equal,
 // so the identities decide between them.
 TEST(SortOrder, CheckboxesCompareAsCheckedOrNotAndTiesFollowIdentity) {
