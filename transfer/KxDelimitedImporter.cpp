@@ -22,9 +22,8 @@ bool KxDelimitedImporter::load(KxDelimitedReader reader, KxWaitBox* box) {
             return box->cancelled();
         });
     try {
-        std::vector<std::string> values;
         for (;;) {
-            switch (reader.readRow(values)) {
+            switch (reader.skipRow()) {
             case KxRowRead::Row:
                 rowStarts_.push_back(reader.rowStart());
                 rowFlags_.push_back(static_cast<std::uint8_t>((reader.rowHadReplacements() ? kReplaced : 0) |

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <new>
 #include <utility>
@@ -20,6 +21,30 @@ bool isWhiteSpace(char c) {
 
 bool isQuote(char c) {
     return c == '"' || c == '\'';
+}
+
+// A value's final form: one made only of the quote character it begins with loses that
+// first quote, then blanks at both ends are dropped.
+std::string_view finishedValue(std::string_view value, bool quoted) {
+    if (!quoted && !value.empty() && isQuote(value.front()) &&
+        value.find_first_not_of(value.front()) == std::string_view::npos)
+        value.remove_prefix(1);
+    while (!value.empty() && isWhiteSpace(value.front())) value.remove_prefix(1);
+    while (!value.empty() && isWhiteSpace(value.back())) value.remove_suffix(1);
+    return value;
+}
+
+// Whether any byte is above 127, eight at a time.
+bool hasHighByte(std::string_view text) {
+    std::size_t k = 0;
+    for (; k + 8 <= text.size(); k += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + k, 8);
+        if (word & 0x8080808080808080ull) return true;
+    }
+    for (; k < text.size(); ++k)
+        if (static_cast<unsigned char>(text[k]) >= 0x80) return true;
+    return false;
 }
 
 class FileDescriptor {
@@ -130,8 +155,7 @@ FileScan scanFile(int fd, std::uint64_t size) {
             while (judged > 0 && static_cast<unsigned char>(text[judged - 1]) >= 0x80) --judged;
         }
         const std::string_view part = text.substr(0, judged);
-        if (scan.ascii && std::any_of(part.begin(), part.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
-            scan.ascii = false;
+        if (scan.ascii && hasHighByte(part)) scan.ascii = false;
         if (valid && !scan.ascii && !kxLooksLikeUtf8(part)) valid = false;
         block.erase(0, static_cast<std::size_t>(part.data() + part.size() - block.data()));
         if (last) {
@@ -181,6 +205,7 @@ KxDelimitedReader KxDelimitedReader::streamFile(const std::string& path, char se
 KxDelimitedReader::KxDelimitedReader(std::shared_ptr<FileWindow> file, std::uint64_t size,
                                      KxTextEncoding encoding, char separator)
     : encoding_(encoding), separator_(separator) {
+    stops_[static_cast<unsigned char>(separator)] = stops_['\n'] = stops_['\r'] = true;
     size_ = static_cast<std::size_t>(size);
     file_ = std::move(file);
 }
@@ -221,6 +246,7 @@ KxDelimitedReader KxDelimitedReader::fromMemory(std::string_view bytes, char sep
 
 KxDelimitedReader::KxDelimitedReader(std::string bytes, char separator)
     : encoding_(kxDetectEncoding(bytes, true)), separator_(separator) {
+    stops_[static_cast<unsigned char>(separator)] = stops_['\n'] = stops_['\r'] = true;
     text_ = textOf(std::move(bytes));
     size_ = text_.size();
 }
@@ -229,8 +255,7 @@ KxDelimitedReader::KxDelimitedReader(std::string bytes, char separator)
 std::string KxDelimitedReader::textOf(std::string bytes) {
     if (encoding_ == KxTextEncoding::Cp1252) return bytes;
     std::string_view utf8 = kxStripUtf8Bom(bytes);
-    if (utf8.size() == bytes.size() &&
-        std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    if (utf8.size() == bytes.size() && !hasHighByte(bytes))
         return bytes; // plain ASCII reads the same in both encodings
     bool lossy = false;
     std::string text = kxFromUtf8(utf8, &lossy);
@@ -275,7 +300,7 @@ std::size_t KxDelimitedReader::plainRun(bool quoted, char quote) {
     if (quoted) {
         while (p != end && *p != quote && *p != '\r') ++p;
     } else {
-        while (p != end && *p != separator_ && *p != '\n' && *p != '\r') ++p;
+        while (p != end && !endsUnquoted(*p)) ++p;
     }
     return static_cast<std::size_t>(p - begin);
 }
@@ -292,10 +317,39 @@ int KxDelimitedReader::get() {
     return c;
 }
 
+// The common value, found in one step: it lies wholly in the text held and what ends it is
+// there too, and a quoted one has no doubled quote and no carriage return. It reads the
+// same as the character-by-character way below; none for any other value.
+std::optional<KxDelimitedReader::WholeValue> KxDelimitedReader::findWholeValue() const {
+    const std::size_t at = pos_ - base_;
+    if (at >= text_.size()) return std::nullopt;
+    const char* const begin = text_.data() + at;
+    const char* const end = text_.data() + text_.size();
+    const char* p = begin;
+    std::string_view body;
+    if (isQuote(*p)) {
+        const char quote = *p++;
+        while (p != end && *p != quote && *p != '\r') ++p;
+        if (p == end || *p == '\r' || p + 1 == end || p[1] == quote) return std::nullopt;
+        body = std::string_view(begin + 1, static_cast<std::size_t>(p - begin - 1));
+        ++p; // the closing quote; what follows must end the value
+        if (!endsUnquoted(*p)) return std::nullopt;
+    } else {
+        while (p != end && !endsUnquoted(*p)) ++p;
+        if (p == end) return std::nullopt;
+        body = std::string_view(begin, static_cast<std::size_t>(p - begin));
+    }
+    if (body.size() >= kxMaxDelimitedValue) return std::nullopt;
+    std::size_t length = static_cast<std::size_t>(p - begin) + 1;
+    if (*p == '\r') { // a CR LF pair is one line end
+        if (p + 1 == end) return std::nullopt;
+        if (p[1] == '\n') ++length;
+    }
+    return WholeValue{finishedValue(body, false), *p == separator_ ? ValueEnd::Separator : ValueEnd::Line, length};
+}
+
 KxDelimitedReader::ValueEnd KxDelimitedReader::readValue(std::string& value) {
     value.clear();
-    while (peek(pos_) == ' ')
-        ++pos_;
 
     ValueEnd end = ValueEnd::File;
     bool started = false;
@@ -352,16 +406,9 @@ KxDelimitedReader::ValueEnd KxDelimitedReader::readValue(std::string& value) {
         if (value.size() >= kxMaxDelimitedValue) return ValueEnd::TooLong;
     }
 
-    // A value made only of the quote character it begins with loses that first quote.
-    if (!quoted && !value.empty() && isQuote(value.front()) &&
-        value.find_first_not_of(value.front()) == std::string::npos)
-        value.erase(0, 1);
-
-    std::size_t first = 0;
-    std::size_t last = value.size();
-    while (first < last && isWhiteSpace(value[first])) ++first;
-    while (last > first && isWhiteSpace(value[last - 1])) --last;
-    value.erase(last);
+    const std::string_view kept = finishedValue(value, quoted);
+    const auto first = static_cast<std::size_t>(kept.data() - value.data());
+    value.erase(first + kept.size());
     value.erase(0, first);
     return end;
 }
@@ -372,39 +419,103 @@ bool KxDelimitedReader::replacedWithin(std::size_t begin, std::size_t end) {
     return nextSpan_ < replaced_.size() && replaced_[nextSpan_].begin < end;
 }
 
+namespace {
+
+// readRow's sink: the values themselves.
+class ValueSink {
+public:
+    explicit ValueSink(std::vector<std::string>& values) : values_(values) {}
+    void take(std::size_t index, std::string_view value) { slot(index).assign(value); }
+    std::string& slot(std::size_t index) {
+        if (index == values_.size()) values_.emplace_back();
+        return values_[index];
+    }
+    void filled(std::size_t) {}
+    bool allEmpty(std::size_t count) const {
+        return std::all_of(values_.begin(), values_.begin() + static_cast<std::ptrdiff_t>(count),
+                           [](const std::string& v) { return v.empty(); });
+    }
+    // Every character of the row but blanks, quotes, separators and line ends is in a
+    // value, so a NUL in the row is in one of them.
+    bool anyNul() const {
+        return std::any_of(values_.begin(), values_.end(), [](const std::string& v) { return v.find('\0') != std::string::npos; });
+    }
+    void keep(std::size_t count) { values_.resize(count); }
+
+private:
+    std::vector<std::string>& values_;
+};
+
+// skipRow's sink: only whether the row's values were all empty and whether one held a NUL.
+class ShapeSink {
+public:
+    void take(std::size_t, std::string_view value) {
+        if (!value.empty()) nonEmpty_ = true;
+        if (value.find('\0') != std::string_view::npos) nul_ = true;
+    }
+    std::string& slot(std::size_t) { return scratch_; }
+    void filled(std::size_t index) { take(index, scratch_); }
+    bool allEmpty(std::size_t) const { return !nonEmpty_; }
+    bool anyNul() const { return nul_; }
+    void keep(std::size_t count) {
+        if (count == 0) nonEmpty_ = nul_ = false;
+    }
+
+private:
+    std::string scratch_;
+    bool nonEmpty_ = false;
+    bool nul_ = false;
+};
+
+} // namespace
+
 KxRowRead KxDelimitedReader::readRow(std::vector<std::string>& values) {
+    ValueSink sink(values);
+    return readRowInto(sink);
+}
+
+KxRowRead KxDelimitedReader::skipRow() {
+    ShapeSink sink;
+    return readRowInto(sink);
+}
+
+template <class Sink> KxRowRead KxDelimitedReader::readRowInto(Sink& sink) {
     rowReplaced_ = rowNul_ = false;
     rowStart_ = pos_;
     std::size_t count = 0;
     for (;;) {
-        if (count == values.size()) values.emplace_back();
-        const ValueEnd end = readValue(values[count]);
+        while (peek(pos_) == ' ')
+            ++pos_;
+        ValueEnd end;
+        if (const auto whole = findWholeValue()) {
+            sink.take(count, whole->body);
+            pos_ += whole->length;
+            end = whole->end;
+        } else {
+            end = readValue(sink.slot(count));
+            sink.filled(count);
+        }
         if (end == ValueEnd::TooLong) {
-            values.resize(count);
+            sink.keep(count);
             return KxRowRead::ValueTooLong;
         }
         ++count;
         if (progress_ && progress_(pos_, size_)) {
-            values.resize(count);
+            sink.keep(count);
             return KxRowRead::Cancelled;
         }
         if (end == ValueEnd::Separator) continue;
 
-        const bool blank = std::all_of(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(count),
-                                       [](const std::string& v) { return v.empty(); });
-        if (!blank) {
-            values.resize(count);
+        if (!sink.allEmpty(count)) {
+            sink.keep(count);
             columnCount_ = std::max(columnCount_, count);
             rowReplaced_ = replacedWithin(rowStart_, pos_);
-            // Every character of the row but blanks, quotes, separators and line ends is in
-            // a value, so a NUL in the row is in one of them.
-            rowNul_ = std::any_of(values.begin(), values.end(),
-                                  [](const std::string& v) { return v.find('\0') != std::string::npos; });
+            rowNul_ = sink.anyNul();
             return KxRowRead::Row;
         }
         count = 0;
+        sink.keep(0);
         if (end == ValueEnd::File) {
-            values.clear();
             return KxRowRead::End;
         }
         rowStart_ = pos_;

@@ -13,10 +13,12 @@
 
 #include "platform/Cp1252.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,6 +62,9 @@ class KxDelimitedReader {
     // with the row's values, the strings already there reused). A row has as many values
     // as its line had, empty ones included; at the end of the text values is empty.
     KxRowRead readRow(std::vector<std::string>& values);
+    // Passes over the next such row as readRow reads it, keeping no values: the row's start,
+    // its flags and the column count are known afterwards as after readRow.
+    KxRowRead skipRow();
 
     // Whether the row last returned by readRow held characters that became '?'.
     bool rowHadReplacements() const { return rowReplaced_; }
@@ -101,7 +106,21 @@ class KxDelimitedReader {
                       char separator);
 
     std::string textOf(std::string bytes);
+    // A value that lies wholly in the text held, as findWholeValue finds it: its text before
+    // the final touches, how it ends and how many characters it spans with its end.
+    struct WholeValue {
+        std::string_view body;
+        ValueEnd end;
+        std::size_t length;
+    };
+    // readRow and skipRow: the sink keeps the values, or only whether they were all empty
+    // and whether one held a NUL (see the sinks in the source).
+    template <class Sink> KxRowRead readRowInto(Sink& sink);
+
+    // A value after its leading blanks, a character at a time.
     ValueEnd readValue(std::string& value);
+    std::optional<WholeValue> findWholeValue() const;
+    bool endsUnquoted(char c) const { return stops_[static_cast<unsigned char>(c)]; }
     std::size_t plainRun(bool quoted, char quote);
     int get();
     // The character at a text position, or kEnd past the end of the text.
@@ -119,6 +138,7 @@ class KxDelimitedReader {
     std::vector<Span> replaced_;
     KxTextEncoding encoding_ = KxTextEncoding::Cp1252;
     char separator_;
+    std::array<bool, 256> stops_{}; // the characters that end an unquoted value
     Progress progress_;
     std::size_t pos_ = 0;
     std::size_t nextSpan_ = 0;
