@@ -23,8 +23,8 @@ int sign(std::int64_t d) { return d < 0 ? -1 : d > 0 ? 1 : 0; }
 } // namespace
 
 KxSortKeyTable::KxSortKeyTable(const std::vector<KxFieldDef>& fields,
-                               const std::vector<KxSortKey>& keys)
-    : keys_(keys) {
+                               const std::vector<KxSortKey>& keys, Held held)
+    : keys_(keys), held_(held) {
     for (const auto& key : keys) types_.push_back(static_cast<int>(fields.at(key.field).type));
 }
 
@@ -59,10 +59,8 @@ KxSortKeyTable::Cell KxSortKeyTable::makeCell(int type, std::span<const std::uin
     return cell;
 }
 
-int KxSortKeyTable::compareCells(std::size_t key, std::size_t a, std::size_t b) const {
-    const std::size_t n = keys_.size();
-    const Cell& x = cells_[a * n + key];
-    const Cell& y = cells_[b * n + key];
+int KxSortKeyTable::compareCells(std::size_t key, const Cell& x, const Cell& y, std::size_t a,
+                                 std::size_t b) const {
     if (x.present != y.present) return x.present ? 1 : -1;
     if (!x.present) return 0;
     switch (types_[key]) {
@@ -80,13 +78,13 @@ int KxSortKeyTable::compareCells(std::size_t key, std::size_t a, std::size_t b) 
 }
 
 void KxSortKeyTable::reserve(std::size_t records) {
-    cells_.reserve(records * keys_.size());
+    cells_.reserve(records * held());
     identities_.reserve(records);
     records_.reserve(records);
 }
 
 void KxSortKeyTable::add(const KxRecordChunk& record) {
-    for (std::size_t k = 0; k < keys_.size(); ++k)
+    for (std::size_t k = 0; k < held(); ++k)
         cells_.push_back(makeCell(types_[k], record.value(keys_[k].field)));
     identities_.push_back({record.identity.created, record.identity.sequence, record.identity.userId});
     records_.push_back(&record);
@@ -94,8 +92,11 @@ void KxSortKeyTable::add(const KxRecordChunk& record) {
 
 int KxSortKeyTable::compare(std::size_t a, std::size_t b) const {
     const std::size_t n = keys_.size();
+    const std::size_t h = held();
     for (std::size_t k = 0; k < n; ++k) {
-        const int c = compareCells(k, a, b);
+        const int c = k < h ? compareCells(k, cells_[a * h + k], cells_[b * h + k], a, b)
+                            : compareCells(k, makeCell(types_[k], records_[a]->value(keys_[k].field)),
+                                           makeCell(types_[k], records_[b]->value(keys_[k].field)), a, b);
         if (c != 0) return keys_[k].direction == KxSortDirection::Descending ? -c : c;
     }
     const Identity& x = identities_[a];
@@ -106,4 +107,13 @@ int KxSortKeyTable::compare(std::size_t a, std::size_t b) const {
     else if (x.userId != y.userId) c = x.userId < y.userId ? -1 : 1;
     const bool descending = n > 0 && keys_[0].direction == KxSortDirection::Descending;
     return descending ? -c : c;
+}
+
+std::uint64_t KxSortKeyTable::leadingOrder(std::size_t record) const {
+    if (keys_.empty() || (types_[0] != kx::type::Text && types_[0] != kx::type::MultipleChoice)) return 0;
+    // A missing text and an empty one both give 0, and a text weighs more than 0 as soon as
+    // it has a character, so the order of two different numbers is the texts' order.
+    const Cell& cell = cells_[record * held()];
+    const std::uint64_t prefix = cell.present ? cell.prefix : 0;
+    return keys_[0].direction == KxSortDirection::Descending ? ~prefix : prefix;
 }

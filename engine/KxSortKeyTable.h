@@ -6,6 +6,7 @@
 
 #include "engine/KxHeaderChunk.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -14,7 +15,12 @@ class KxRecordChunk;
 
 class KxSortKeyTable {
 public:
-    KxSortKeyTable(const std::vector<KxFieldDef>& fields, const std::vector<KxSortKey>& keys);
+    // Which keys the table holds: all of them, or only the first, the others being read
+    // from the records when the first ties (less memory where ties are rare).
+    enum class Held { AllKeys, FirstKey };
+
+    KxSortKeyTable(const std::vector<KxFieldDef>& fields, const std::vector<KxSortKey>& keys,
+                   Held held = Held::AllKeys);
 
     // Room for the keys of that many records, so that a large sort takes no spare memory.
     void reserve(std::size_t records);
@@ -22,6 +28,9 @@ public:
     void add(const KxRecordChunk& record);
     // kxCompareRecords of records a and b, from the table.
     int compare(std::size_t a, std::size_t b) const;
+    // A number whose order agrees with compare's wherever two of them differ (equal ones
+    // tell nothing): the first key's eight leading weights for a text key, else 0.
+    std::uint64_t leadingOrder(std::size_t record) const;
 
     // The key of one value, as the table stores it.
     struct Cell {
@@ -41,11 +50,13 @@ private:
         std::uint16_t sequence;
         std::uint32_t userId;
     };
-    int compareCells(std::size_t key, std::size_t a, std::size_t b) const;
+    int compareCells(std::size_t key, const Cell& x, const Cell& y, std::size_t a, std::size_t b) const;
+    std::size_t held() const { return held_ == Held::AllKeys ? keys_.size() : std::min<std::size_t>(keys_.size(), 1); }
 
     std::vector<int> types_;
     std::vector<KxSortKey> keys_;
-    std::vector<Cell> cells_;  // keys_.size() cells per record
+    Held held_;
+    std::vector<Cell> cells_;  // held() cells per record
     std::vector<Identity> identities_;
     std::vector<const KxRecordChunk*> records_;
 };

@@ -209,17 +209,27 @@ void KxDatabase::placeRecords(std::size_t first) {
     const auto keys = kxSortKeys(*this);
     if (keys.empty()) return;
     const std::size_t base = liveBase();
-    KxSortKeyTable table(header_->fields, keys);
+    // An import adds thousands of records with few ties on the first key: the table holds
+    // that key alone, and the new records are sorted by its leading weights first.
+    KxSortKeyTable table(header_->fields, keys, KxSortKeyTable::Held::FirstKey);
     table.reserve(count);
     for (std::size_t i = 0; i < count; ++i) table.add(recordAt(base + i));
-    auto before = [&](std::uint32_t a, std::uint32_t b) { return table.compare(a, b) < 0; };
-    std::vector<std::uint32_t> old(first), added(count - first), order(count);
-    std::iota(old.begin(), old.end(), 0u);
-    std::iota(added.begin(), added.end(), static_cast<std::uint32_t>(first));
+    struct Entry {
+        std::uint64_t order;
+        std::uint32_t record;
+    };
+    auto before = [&](const Entry& a, const Entry& b) {
+        return a.order != b.order ? a.order < b.order : table.compare(a.record, b.record) < 0;
+    };
+    std::vector<Entry> old(first), added(count - first), order(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto record = static_cast<std::uint32_t>(i);
+        (i < first ? old[i] : added[i - first]) = {table.leadingOrder(i), record};
+    }
     std::sort(added.begin(), added.end(), before);
     std::merge(old.begin(), old.end(), added.begin(), added.end(), order.begin(), before);
     std::vector<KxDirEntry> placed(count);
-    for (std::size_t i = 0; i < count; ++i) placed[i] = std::move(directory_[base + order[i]]);
+    for (std::size_t i = 0; i < count; ++i) placed[i] = std::move(directory_[base + order[i].record]);
     std::move(placed.begin(), placed.end(), directory_.begin() + static_cast<std::ptrdiff_t>(base));
 }
 

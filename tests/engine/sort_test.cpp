@@ -465,6 +465,31 @@ TEST(SortedPlacementTies, EqualKeysFollowIdentityInBothLists) {
     }
 }
 
+// An import places many new records at once among records already in order: the result is
+// the order a full sort gives, ties on the first key (long common beginnings, empty values)
+// included, in both directions.
+TEST(SortedPlacementOfMany, NewRecordsGoWhereAFullSortPutsThem) {
+    std::mt19937 random(7);
+    const std::vector<std::string> firsts{"", "same beginning, one", "Same Beginning, One", "same beginning, two", "x"};
+    const std::vector<std::string> seconds{"", "b", "A"};
+    for (const auto direction : {Asc, Desc}) {
+        TestDatabase t({{KxFieldType::Text, "A"}, {KxFieldType::Text, "B"}, {KxFieldType::Number, "N"}});
+        const auto addSome = [&](int count) {
+            for (int i = 0; i < count; ++i)
+                t.addRecord({firsts[random() % firsts.size()], seconds[random() % seconds.size()],
+                             std::to_string(random() % 3)});
+        };
+        addSome(30);
+        t.setSortKeys({{0, direction}, {1, Asc}, {2, direction}});
+        kxSortRecords(t.db);
+        addSome(50);
+        t.db.placeRecords(30);
+        const auto placed = liveOrder(t.db);
+        kxSortRecords(t.db);
+        EXPECT_EQ(liveOrder(t.db), placed);
+    }
+}
+
 TEST(SortedPlacementAlone, TheOnlyRecordOfAListStaysAlone) {
     TestDatabase one({{KxFieldType::Integer, "Count"}});
     one.setSortKeys({{0, Asc}});
