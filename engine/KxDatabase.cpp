@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr std::size_t kWriteBlock = 1 << 20;
+constexpr std::size_t kWriteBlock = 1 << 17;
 
 std::string baseNameOf(const std::string& path) {
     const auto slash = path.rfind('/');

@@ -116,6 +116,8 @@ public:
     std::size_t liveCount() const { return header_ ? header_->liveCount() : 0; }
     std::size_t deletedCount() const { return header_ ? header_->deletedCount() : 0; }
     KxRecordHandle newRecord(std::size_t& position, bool keepLocked);
+    // Room for that many more records in the directory, so that adding many grows it once.
+    void reserveRecords(std::size_t more);
     KxRecordHandle cloneRecord(std::size_t liveIndex, bool keepLocked);
     KxRecordHandle record(std::size_t liveIndex, bool lock);
     KxRecordHandle deletedRecord(std::size_t deletedIndex, bool lock);

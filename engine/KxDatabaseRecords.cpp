@@ -2,6 +2,8 @@
 
 #include "engine/KxDatabase.h"
 
+#include <algorithm>
+
 #include "base/KxClock.h"
 #include "engine/KxRecordChunk.h"
 #include "engine/KxRecordHandle.h"
@@ -62,6 +64,10 @@ std::optional<std::uint16_t> KxDatabase::newestSequenceAt(std::uint32_t second) 
         if (!newest || static_cast<std::uint16_t>(id.sequence - *newest) < 0x8000) newest = id.sequence;
     }
     return newest;
+}
+
+void KxDatabase::reserveRecords(std::size_t more) {
+    directory_.reserve(std::min(directory_.size() + more, kMaxDirEntries));
 }
 
 KxRecordHandle KxDatabase::newRecord(std::size_t& position, bool keepLocked) {

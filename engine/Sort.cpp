@@ -221,16 +221,25 @@ void KxDatabase::placeRecords(std::size_t first) {
     auto before = [&](const Entry& a, const Entry& b) {
         return a.order != b.order ? a.order < b.order : table.compare(a.record, b.record) < 0;
     };
-    std::vector<Entry> old(first), added(count - first), order(count);
+    std::vector<Entry> order(count);
+    for (std::size_t i = 0; i < count; ++i) order[i] = {table.leadingOrder(i), static_cast<std::uint32_t>(i)};
+    const auto added = order.begin() + static_cast<std::ptrdiff_t>(first);
+    std::sort(added, order.end(), before);
+    std::inplace_merge(order.begin(), added, order.end(), before);
+    // The entries follow the order in place, one cycle of the permutation at a time.
     for (std::size_t i = 0; i < count; ++i) {
-        const auto record = static_cast<std::uint32_t>(i);
-        (i < first ? old[i] : added[i - first]) = {table.leadingOrder(i), record};
+        if (order[i].record == i) continue;
+        KxDirEntry held = std::move(directory_[base + i]);
+        std::size_t at = i;
+        for (;;) {
+            const std::size_t from = order[at].record;
+            order[at].record = static_cast<std::uint32_t>(at);
+            if (from == i) break;
+            directory_[base + at] = std::move(directory_[base + from]);
+            at = from;
+        }
+        directory_[base + at] = std::move(held);
     }
-    std::sort(added.begin(), added.end(), before);
-    std::merge(old.begin(), old.end(), added.begin(), added.end(), order.begin(), before);
-    std::vector<KxDirEntry> placed(count);
-    for (std::size_t i = 0; i < count; ++i) placed[i] = std::move(directory_[base + order[i].record]);
-    std::move(placed.begin(), placed.end(), directory_.begin() + static_cast<std::ptrdiff_t>(base));
 }
 
 std::size_t kxApplyListOptions(KxDatabase& db, const std::vector<KxListOptionsColumn>& columns,

@@ -36,6 +36,7 @@ public:
 
     void importRows(KxImportResult& result) {
         const std::size_t rows = source_.rowCount();
+        db_.reserveRecords(rows);
         auto box = ui_.waitBox(kxString(kxStrImportingFile));
         for (std::size_t row = 0; row < rows; ++row) {
             box->setProgress(row, rows);
