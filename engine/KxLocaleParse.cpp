@@ -91,7 +91,7 @@ struct FieldOrder {
     int year = 2;
 };
 
-FieldOrder orderOf(const std::string& picture) {
+FieldOrder readOrder(const std::string& picture) {
     int seen = 0;
     int day = -1, month = -1, year = -1;
     kxWalkPicture(
@@ -103,6 +103,18 @@ FieldOrder orderOf(const std::string& picture) {
         [](char) {});
     if (day < 0 || month < 0 || year < 0) return {};
     return {day, month, year};
+}
+
+// The order of the picture last asked about is kept: an import reads thousands of dates
+// against one picture.
+FieldOrder orderOf(const std::string& picture) {
+    thread_local std::string lastPicture;
+    thread_local FieldOrder lastOrder = readOrder(lastPicture);
+    if (picture != lastPicture) {
+        lastOrder = readOrder(picture);
+        lastPicture = picture;
+    }
+    return lastOrder;
 }
 
 bool isDateSeparator(char c, const std::string& picture) {

@@ -34,6 +34,13 @@ std::string_view finishedValue(std::string_view value, bool quoted) {
     return value;
 }
 
+// Whether finishedValue makes nothing of the value, found without trimming it.
+bool finishesEmpty(std::string_view value) {
+    if (!value.empty() && isQuote(value.front()) && value.find_first_not_of(value.front()) == std::string_view::npos)
+        return value.size() == 1;
+    return std::all_of(value.begin(), value.end(), isWhiteSpace);
+}
+
 // Whether any byte is above 127, eight at a time.
 bool hasHighByte(std::string_view text) {
     std::size_t k = 0;
@@ -345,7 +352,7 @@ std::optional<KxDelimitedReader::WholeValue> KxDelimitedReader::findWholeValue()
         if (p + 1 == end) return std::nullopt;
         if (p[1] == '\n') ++length;
     }
-    return WholeValue{finishedValue(body, false), *p == separator_ ? ValueEnd::Separator : ValueEnd::Line, length};
+    return WholeValue{body, *p == separator_ ? ValueEnd::Separator : ValueEnd::Line, length};
 }
 
 KxDelimitedReader::ValueEnd KxDelimitedReader::readValue(std::string& value) {
@@ -425,7 +432,7 @@ namespace {
 class ValueSink {
 public:
     explicit ValueSink(std::vector<std::string>& values) : values_(values) {}
-    void take(std::size_t index, std::string_view value) { slot(index).assign(value); }
+    void take(std::size_t index, std::string_view body) { slot(index).assign(finishedValue(body, false)); }
     std::string& slot(std::size_t index) {
         if (index == values_.size()) values_.emplace_back();
         return values_[index];
@@ -449,12 +456,15 @@ private:
 // skipRow's sink: only whether the row's values were all empty and whether one held a NUL.
 class ShapeSink {
 public:
-    void take(std::size_t, std::string_view value) {
-        if (!value.empty()) nonEmpty_ = true;
-        if (value.find('\0') != std::string_view::npos) nul_ = true;
+    void take(std::size_t, std::string_view body) {
+        if (!nonEmpty_ && !finishesEmpty(body)) nonEmpty_ = true;
+        if (body.find('\0') != std::string_view::npos) nul_ = true;
     }
     std::string& slot(std::size_t) { return scratch_; }
-    void filled(std::size_t index) { take(index, scratch_); }
+    void filled(std::size_t) {
+        if (!scratch_.empty()) nonEmpty_ = true;
+        if (scratch_.find('\0') != std::string::npos) nul_ = true;
+    }
     bool allEmpty(std::size_t) const { return !nonEmpty_; }
     bool anyNul() const { return nul_; }
     void keep(std::size_t count) {
