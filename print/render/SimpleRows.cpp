@@ -239,13 +239,14 @@ class RowReader {
             } else if (plain && (tag->name == "b" || tag->name == "strong" || tag->name == "i" || tag->name == "em" ||
                                  tag->name == "u")) {
                 cell.style(tag->name, tag->closing ? -1 : 1);
-            } else if (tag->closing && tag->name == "td") {
-                at_ = tag->end;
+            } else if (tag->name == "td" || tag->name == "tr" ||
+                       (tag->closing && (tag->name == "table" || tag->name == "tbody"))) {
+                if (tag->closing && tag->name == "td") at_ = tag->end;
                 next = nextTag();
-                return cell.finish(*alignment);
-            } else if (tag->name == "td" || tag->name == "tr" || (tag->closing && (tag->name == "table" || tag->name == "tbody"))) {
-                next = nextTag();
-                return cell.finish(*alignment);
+                KxSimpleCell done = cell.finish(*alignment);
+                // Right-to-left text takes its direction and side from the document.
+                if (done.text.isRightToLeft()) return std::nullopt;
+                return done;
             } else {
                 return std::nullopt;
             }

@@ -1,9 +1,9 @@
 #pragma once
 // The rows of a long table read straight from a piece of the report (see HtmlChunks.h), for
 // laying them out without a rich-text document. Only rows as the report generator writes them
-// are read: cells of text with entities, line breaks and bold, italic or underlined runs, at
-// most aligned; anything else (another element, a cell's class or style, spans, a row's own
-// attributes) leaves the piece to the rich-text document.
+// are read: cells of left-to-right text with entities, line breaks and bold, italic or
+// underlined runs, at most aligned; anything else (another element, a cell's class or style,
+// spans, a row's own attributes) leaves the piece to the rich-text document.
 
 #include <QList>
 #include <QString>

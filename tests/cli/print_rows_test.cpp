@@ -64,7 +64,7 @@ TEST(PrintRows, AnythingElseIsLeftToTheDocument) {
           std::string("<tr><td valign=\"middle\">a</td></tr>"), std::string("<tr><td><font color=red>a</font></td></tr>"),
           std::string("<tr><td><img src=\"a.png\"></td></tr>"), std::string("<tr><td>&euro;</td></tr>"), std::string("<tr><td>&amp</td></tr>"),
           std::string("<tr><td><table><tr><td>inner</td></tr></table></td></tr>"),
-          std::string("<tr><td>a</td></tr><!-- note -->"), std::string("")})
+          std::string("<tr><td>a</td></tr><!-- note -->"), std::string("<tr><td>\u05e9\u05dc\u05d5\u05dd</td></tr>"), std::string("")})
         EXPECT_FALSE(kxSimpleTableRows(piece(rows))) << rows;
     // Anything beside the table: a title, a paragraph after it.
     EXPECT_FALSE(kxSimpleTableRows(kHead + "<h1>Stock</h1>" + kTable + row("a", "b") + "</table></body></html>"));
