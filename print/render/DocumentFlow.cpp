@@ -298,7 +298,18 @@ std::vector<double> kxColumnWidths(QTextDocument& document) {
     const auto edges = columnEdges(document, table);
     if (!edges) return {};
     const double spacing = table->format().cellSpacing() * kxDeviceScale(document);
-    const std::vector<double> wanted = widthsOf(*edges, spacing);
+    std::vector<double> wanted = widthsOf(*edges, spacing);
+    // The layout rounds the shares it is given: a column as narrow as its longest word would
+    // break that word. Every column gets a little room from the widest, which wraps anyway.
+    const auto widest = std::max_element(wanted.begin(), wanted.end());
+    const double room = 2 * kxDeviceScale(document);
+    if (*widest > room * static_cast<double>(2 * wanted.size())) {
+        for (auto it = wanted.begin(); it != wanted.end(); ++it) {
+            if (it == widest) continue;
+            *it += room;
+            *widest -= room;
+        }
+    }
     // The widths go in as shares of the table's width; what the layout makes of them is
     // measured and made up for, twice.
     double total = 0;

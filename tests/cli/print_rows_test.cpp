@@ -1,6 +1,7 @@
 // The body rows of long tables laid out without the rich-text document: which pieces of a
 // report are read that way and which are left to the document, rows as high as the
-// document makes them (wrapped and broken lines), and Cancel while they are laid out.
+// document makes them (wrapped and broken lines), and Cancel while they are laid out. Also the
+// shared column widths: the word that decides a column's width is never broken.
 
 #include "print/render/DocumentFlow.h"
 #include "print/render/PdfOutput.h"
@@ -123,6 +124,40 @@ TEST_F(RowHeights, WrappedAndBrokenLinesMakeRowsAsHighAsInTheDocument) {
     // A row with a cell too many does not fit the columns.
     EXPECT_FALSE(KxTableRows::layOut(std::make_shared<const KxTableFrame>(*frame),
                                      {{KxSimpleCell{}, KxSimpleCell{}, KxSimpleCell{}, KxSimpleCell{}}}, device, 0, cache));
+}
+
+TEST_F(RowHeights, TheWordsThatDecideAColumnsWidthStayWholeInEveryPiece) {
+    // Narrow columns at the width of their longest word beside a long note that takes the rest.
+    std::string header = "<thead><tr>";
+    std::string rows = "<tr>";
+    for (const char* name : {"Name", "Kind", "Price", "Count", "Bought", "At", "Lent", "Total", "Category"}) {
+        header += std::string("<th>") + name + "</th>";
+        rows += std::string("<td>") + (name[0] == 'L' ? "\u2611" : "100.25") + "</td>";
+    }
+    std::string note;
+    for (int i = 0; i < 30; ++i) note += "word ";
+    header += "<th>Notes</th></tr></thead>";
+    rows += "<td>" + note + "</td></tr>";
+    const QString html = QString::fromStdString(kHead + kTable + header + rows + rows + "</table></body></html>");
+    QTextDocument sizing;
+    sizing.setDocumentMargin(0);
+    sizing.setHtml(html);
+    sizing.documentLayout()->setPaintDevice(&device);
+    sizing.setTextWidth(4200);
+    const std::vector<double> widths = kxColumnWidths(sizing);
+    ASSERT_EQ(widths.size(), 10u);
+    QTextDocument piece;
+    piece.setDocumentMargin(0);
+    piece.setHtml(html);
+    QTextTable* table = qobject_cast<QTextTable*>(*piece.rootFrame()->childFrames().begin());
+    ASSERT_TRUE(table);
+    kxFixColumnWidths(*table, widths);
+    piece.documentLayout()->setPaintDevice(&device);
+    piece.setTextWidth(4200);
+    piece.documentLayout()->documentSize();
+    for (int r = 0; r < table->rows(); ++r)
+        for (int c = 0; c + 1 < table->columns(); ++c)
+            EXPECT_EQ(piece.findBlock(table->cellAt(r, c).firstPosition()).layout()->lineCount(), 1) << r << " " << c;
 }
 
 TEST_F(RowHeights, TablesTheRowsCannotDrawAreMeasuredAsNone) {
