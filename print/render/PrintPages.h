@@ -3,7 +3,9 @@
 // margins of the page setup, with the page header and footer drawn in the margins from the
 // page-setup codes. The same pages go to the printer, the print preview and PDF. A long report
 // is laid out in small pieces (see HtmlChunks.h) and put on pages by our own pagination (see
-// PageFlow.h), so the time it takes grows with its length and no more.
+// PageFlow.h), so the time it takes grows with its length and no more. The pieces that hold
+// nothing but plain body rows of a long table skip the rich-text document: their rows are
+// read, laid out and painted directly (see SimpleRows.h and TableRows.h).
 
 #include "print/HeaderFooterCodes.h"
 #include "print/KxPrintSettings.h"
