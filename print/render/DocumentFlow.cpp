@@ -16,13 +16,12 @@
 // Qt's own: the resolution that lengths written in a document (padding, borders) are taken in.
 Q_GUI_EXPORT int qt_defaultDpiY();
 
-namespace {
-
-// Lengths of a document's formats in the units of its layout (the device's pixels).
-double deviceScale(const QTextDocument& document) {
+double kxDeviceScale(const QTextDocument& document) {
     const QPaintDevice* device = document.documentLayout()->paintDevice();
     return device ? device->logicalDpiY() / static_cast<double>(qt_defaultDpiY()) : 1.0;
 }
+
+namespace {
 
 double topPadding(const QTextTable& table, const QTextTableCellFormat& cell) {
     return cell.hasProperty(QTextFormat::TableCellTopPadding) ? cell.topPadding() : table.format().cellPadding();
@@ -44,21 +43,13 @@ QRectF blockRect(const QTextDocument& document, int position) {
     return document.documentLayout()->blockBoundingRect(document.findBlock(position));
 }
 
-// Where the rows of a table stand: the top of each row's cells (their border included), the
-// bottom of the last row, and the outer edges of the table's own border.
-struct TableGeometry {
-    double top = 0;
-    std::vector<double> rowTops; // NaN where no cell tells
-    double rowsBottom = 0;
-    double bottom = 0;
-    double spacing = 0;
-};
+} // namespace
 
-TableGeometry measure(const QTextDocument& document, const QTextTable& table) {
+KxTableGeometry kxMeasureTable(const QTextDocument& document, const QTextTable& table) {
     const QTextTableFormat format = table.format();
-    const double scale = deviceScale(document);
+    const double scale = kxDeviceScale(document);
     const double border = format.border() * scale;
-    TableGeometry g;
+    KxTableGeometry g;
     g.spacing = format.cellSpacing() * scale;
     const int rows = table.rows();
     g.rowTops.assign(static_cast<std::size_t>(rows), std::numeric_limits<double>::quiet_NaN());
@@ -95,6 +86,8 @@ TableGeometry measure(const QTextDocument& document, const QTextTable& table) {
     g.bottom = g.rowsBottom + frame;
     return g;
 }
+
+namespace {
 
 void appendPiece(std::vector<KxFlowPiece>& pieces, const KxFlowPiece& piece) {
     if (!pieces.empty() && pieces.back().document == piece.document && std::abs(pieces.back().bottom - piece.top) < 1e-6)
@@ -181,7 +174,7 @@ void KxDocumentFlow::add(const QTextDocument& document, int index, bool continue
 
 void KxDocumentFlow::addTable(const QTextDocument& document, int index, const QTextTable& table, bool continues,
                               bool goesOn) {
-    const TableGeometry g = measure(document, table);
+    const KxTableGeometry g = kxMeasureTable(document, table);
     const int header = std::clamp(table.format().headerRowCount(), 0, table.rows() - 1);
     const auto rowTop = [&](int r) { return g.rowTops[static_cast<std::size_t>(r)] - g.spacing; };
     if (!continues || !inTable_) {
@@ -205,6 +198,15 @@ void KxDocumentFlow::addTable(const QTextDocument& document, int index, const QT
         finishTable();
         if (table.format().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysAfter) breakNext_ = true;
     }
+}
+
+bool KxDocumentFlow::addRows(const std::vector<KxFlowPiece>& rows, const KxFlowPiece& closing, bool goesOn) {
+    if (!inTable_) return false;
+    rows_.insert(rows_.end(), rows.begin(), rows.end());
+    closing_ = closing;
+    bottom_ = closing.bottom;
+    if (!goesOn) finishTable();
+    return true;
 }
 
 void KxDocumentFlow::finishTable() {
@@ -254,7 +256,7 @@ std::optional<std::vector<double>> columnEdges(QTextDocument& document, QTextTab
     if (!found || found->rows() == 0) return std::nullopt;
     document.documentLayout()->documentSize();
     const QTextTable& table = *found;
-    const double scale = deviceScale(document);
+    const double scale = kxDeviceScale(document);
     const double border = table.format().border() * scale;
     std::vector<double> edges(static_cast<std::size_t>(table.columns()) + 1, std::numeric_limits<double>::quiet_NaN());
     for (int r = table.rows() - 1; r >= 0; --r) {
@@ -295,8 +297,19 @@ std::vector<double> kxColumnWidths(QTextDocument& document) {
     QTextTable* table = nullptr;
     const auto edges = columnEdges(document, table);
     if (!edges) return {};
-    const double spacing = table->format().cellSpacing() * deviceScale(document);
-    const std::vector<double> wanted = widthsOf(*edges, spacing);
+    const double spacing = table->format().cellSpacing() * kxDeviceScale(document);
+    std::vector<double> wanted = widthsOf(*edges, spacing);
+    // The layout rounds the shares it is given: a column as narrow as its longest word would
+    // break that word. Every column gets a little room from the widest, which wraps anyway.
+    const auto widest = std::max_element(wanted.begin(), wanted.end());
+    const double room = 2 * kxDeviceScale(document);
+    if (*widest > room * static_cast<double>(2 * wanted.size())) {
+        for (auto it = wanted.begin(); it != wanted.end(); ++it) {
+            if (it == widest) continue;
+            *it += room;
+            *widest -= room;
+        }
+    }
     // The widths go in as shares of the table's width; what the layout makes of them is
     // measured and made up for, twice.
     double total = 0;

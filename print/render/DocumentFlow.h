@@ -7,6 +7,21 @@
 class QTextDocument;
 class QTextTable;
 
+// Where the rows of a table stand: the top of each row's cells (their border included), the
+// bottom of the last row, and the outer edges of the table's own border.
+struct KxTableGeometry {
+    double top = 0;
+    std::vector<double> rowTops; // NaN where no cell tells
+    double rowsBottom = 0;
+    double bottom = 0;
+    double spacing = 0;
+};
+
+// The geometry of a table of a laid-out document, in the units of its layout.
+KxTableGeometry kxMeasureTable(const QTextDocument& document, const QTextTable& table);
+// Lengths written in a document (padding, borders) in the units of its layout.
+double kxDeviceScale(const QTextDocument& document);
+
 class KxDocumentFlow {
   public:
     explicit KxDocumentFlow(double pageHeight) : pageHeight_(pageHeight) {}
@@ -14,6 +29,11 @@ class KxDocumentFlow {
     // `document` (laid out, without pages) is number `index`; its first outermost table goes
     // on from the previous document's last, or its last goes on in the next.
     void add(const QTextDocument& document, int index, bool continuesTable, bool tableContinues);
+
+    // Rows laid out elsewhere that go on with the table being read, and that table's bottom
+    // border below them; false (and nothing added) when no table is being read.
+    bool addRows(const std::vector<KxFlowPiece>& rows, const KxFlowPiece& closing, bool goesOn);
+    bool inTable() const { return inTable_; }
 
     const std::vector<KxFlowAtom>& atoms() const { return atoms_; }
     const std::vector<KxFlowTable>& tables() const { return tables_; }

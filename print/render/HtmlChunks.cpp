@@ -1,19 +1,13 @@
 #include "print/render/HtmlChunks.h"
 
+#include "print/render/HtmlTags.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <optional>
 
 namespace {
-
-char lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
-
-std::size_t findNoCase(std::string_view text, std::string_view what, std::size_t from) {
-    const auto it = std::search(text.begin() + static_cast<long>(std::min(from, text.size())), text.end(),
-                                what.begin(), what.end(), [](char a, char b) { return lower(a) == lower(b); });
-    return it == text.end() ? std::string_view::npos : static_cast<std::size_t>(it - text.begin());
-}
 
 template <std::size_t N>
 bool isOneOf(const std::string& name, const std::array<std::string_view, N>& names) {
@@ -28,38 +22,6 @@ constexpr std::array<std::string_view, 24> kUntracked{
 // Starts of blocks that end an open paragraph: a cut may fall before them.
 constexpr std::array<std::string_view, 16> kBlocks{"table", "div", "p", "h1", "h2", "h3", "h4", "h5",
                                                    "h6", "hr", "ul", "ol", "dl", "blockquote", "pre", "center"};
-
-struct Tag {
-    std::size_t begin = 0;
-    std::size_t end = 0; // one past '>'
-    std::string name;    // lower case
-    bool closing = false;
-};
-
-// The tag starting at `at` (a '<'), or none when the '<' starts text.
-std::optional<Tag> readTag(std::string_view text, std::size_t at) {
-    Tag tag;
-    tag.begin = at;
-    std::size_t i = at + 1;
-    if (i < text.size() && text[i] == '/') {
-        tag.closing = true;
-        ++i;
-    }
-    while (i < text.size() && std::isalnum(static_cast<unsigned char>(text[i]))) tag.name += lower(text[i++]);
-    if (tag.name.empty()) return std::nullopt;
-    char quote = 0;
-    for (; i < text.size(); ++i) {
-        if (quote) {
-            if (text[i] == quote) quote = 0;
-        } else if (text[i] == '"' || text[i] == '\'') {
-            quote = text[i];
-        } else if (text[i] == '>') {
-            tag.end = i + 1;
-            return tag;
-        }
-    }
-    return std::nullopt;
-}
 
 // The widest cells of one column seen so far.
 struct ColumnSizing {
@@ -107,7 +69,7 @@ struct TableState {
 class Splitter {
   public:
     Splitter(std::string_view html, std::size_t budget) : html_(html), budget_(budget) {
-        const std::size_t bodyTag = findNoCase(html, "<body", 0);
+        const std::size_t bodyTag = kxFindNoCase(html, "<body", 0);
         const std::size_t bodyOpen = bodyTag == std::string_view::npos ? bodyTag : html.find('>', bodyTag);
         if (bodyOpen == std::string_view::npos) {
             out_.chunks.push_back({std::string(html), false, false, -1, -1});
@@ -115,8 +77,8 @@ class Splitter {
         }
         body_ = bodyOpen + 1;
         std::size_t close = html.size();
-        for (std::size_t at = findNoCase(html, "</body", body_); at != std::string_view::npos;
-             at = findNoCase(html, "</body", at + 1))
+        for (std::size_t at = kxFindNoCase(html, "</body", body_); at != std::string_view::npos;
+             at = kxFindNoCase(html, "</body", at + 1))
             close = at;
         end_ = close;
         prefix_ = html.substr(0, body_);
@@ -142,7 +104,7 @@ class Splitter {
                 i = close == std::string_view::npos ? end_ : close + 3;
                 continue;
             }
-            const auto tag = readTag(html_, i);
+            const auto tag = kxReadHtmlTag(html_, i);
             if (!tag || tag->end > end_) {
                 textChar(c);
                 ++i;
@@ -152,7 +114,7 @@ class Splitter {
             else startTag(*tag);
             i = tag->end;
             if (!tag->closing && (tag->name == "style" || tag->name == "script")) {
-                const std::size_t close = findNoCase(html_, "</" + tag->name, i);
+                const std::size_t close = kxFindNoCase(html_, "</" + tag->name, i);
                 i = close == std::string_view::npos ? end_ : close;
             }
         }
@@ -181,7 +143,7 @@ class Splitter {
         table_->cell->addChar(std::isspace(static_cast<unsigned char>(c)) != 0);
     }
 
-    void startTag(const Tag& tag) {
+    void startTag(const KxHtmlTag& tag) {
         const std::string_view text = html_.substr(tag.begin, tag.end - tag.begin);
         if (open_.empty() && isOneOf(tag.name, kBlocks)) maybeCut(tag.begin, false);
         if (table_ && atRowLevel()) {
@@ -191,8 +153,8 @@ class Splitter {
             } else if (tag.name == "td" || tag.name == "th") {
                 endCell(tag.begin);
                 table_->cell = CellText{tag.begin};
-                if (findNoCase(text, "colspan", 0) != std::string_view::npos ||
-                    findNoCase(text, "rowspan", 0) != std::string_view::npos)
+                if (kxFindNoCase(text, "colspan", 0) != std::string_view::npos ||
+                    kxFindNoCase(text, "rowspan", 0) != std::string_view::npos)
                     table_->rowSpans = true;
             }
         }
@@ -207,7 +169,7 @@ class Splitter {
         open_.push_back(tag.name);
     }
 
-    void endTag(const Tag& tag) {
+    void endTag(const KxHtmlTag& tag) {
         if (table_ && atRowLevel() && (tag.name == "tr" || tag.name == "table" || tag.name == "tbody"))
             endRow(tag.begin);
         const auto it = std::find(open_.rbegin(), open_.rend(), tag.name);

@@ -6,6 +6,8 @@
 #include "print/UserPrintSetup.h"
 #include "print/render/DocumentFlow.h"
 #include "print/render/HtmlChunks.h"
+#include "print/render/SimpleRows.h"
+#include "print/render/TableRows.h"
 
 #include "platform/Cp1252.h"
 
@@ -121,23 +123,41 @@ KxPrintPages::Frame KxPrintPages::layOut(QPagedPaintDevice& device, const Progre
     frame.header = QRectF(left, (top - line) / 2, frame.body.width(), line);
     frame.footer = QRectF(left, page.height() - bottom + (bottom - line) / 2, frame.body.width(), line);
 
-    documents_.clear();
+    pieces_.clear();
+    rowPieces_ = 0;
     const KxHtmlChunks split = kxSplitHtml(html_, kChunkBytes);
-    // The column widths of each table cut over pieces, from its widest cells.
+    // The column widths of each table cut over pieces, from its widest cells, and what its
+    // rows need to be laid out without a document.
     std::vector<std::vector<double>> columns;
+    std::vector<std::shared_ptr<const KxTableFrame>> frames;
     for (const std::string& sizing : split.sizingTables) {
         const auto table = document(sizing);
         layOutDocument(*table, device, frame.body.width());
         columns.push_back(kxColumnWidths(*table));
+        auto measured = rowLayout_ ? kxMeasureTableFrame(*table, columns.back()) : std::nullopt;
+        frames.push_back(measured ? std::make_shared<const KxTableFrame>(std::move(*measured)) : nullptr);
     }
+    std::vector<KxShapeCache> shapes(frames.size());
     KxDocumentFlow flow(frame.body.height());
     for (const KxHtmlChunk& chunk : split.chunks) {
         if (progress && progress(0, 1)) {
             frame.pages = -1;
             return frame;
         }
-        documents_.push_back(document(chunk.html));
-        QTextDocument& piece = *documents_.back();
+        const int index = static_cast<int>(pieces_.size());
+        if (chunk.headSizing >= 0 && frames[static_cast<std::size_t>(chunk.headSizing)] && flow.inTable()) {
+            const auto sizing = static_cast<std::size_t>(chunk.headSizing);
+            if (const auto rows = kxSimpleTableRows(chunk.html)) {
+                auto laid = KxTableRows::layOut(frames[sizing], *rows, device, index, shapes[sizing]);
+                if (laid && flow.addRows(laid->rowBands(), laid->closingBand(), chunk.tableContinues)) {
+                    pieces_.push_back({nullptr, std::move(laid)});
+                    ++rowPieces_;
+                    continue;
+                }
+            }
+        }
+        pieces_.push_back({document(chunk.html), nullptr});
+        QTextDocument& piece = *pieces_.back().document;
         std::vector<QTextTable*> tables;
         for (auto it = piece.rootFrame()->begin(); !it.atEnd(); ++it)
             if (auto* table = qobject_cast<QTextTable*>(it.currentFrame())) tables.push_back(table);
@@ -146,7 +166,7 @@ KxPrintPages::Frame KxPrintPages::layOut(QPagedPaintDevice& device, const Progre
         if (chunk.tailSizing >= 0 && !tables.empty())
             kxFixColumnWidths(*tables.back(), columns[static_cast<std::size_t>(chunk.tailSizing)]);
         layOutDocument(piece, device, frame.body.width());
-        flow.add(piece, static_cast<int>(documents_.size()) - 1, chunk.continuesTable, chunk.tableContinues);
+        flow.add(piece, index, chunk.continuesTable, chunk.tableContinues);
     }
     pages_ = kxPaginate(flow.atoms(), flow.tables(), frame.body.height());
     frame.pages = static_cast<int>(pages_.size());
@@ -207,7 +227,9 @@ int KxPrintPages::paint(QPagedPaintDevice& device, const Progress& progress) {
             context.clip = QRectF(0, source.top, frame.body.width(), source.height());
             context.palette.setColor(QPalette::Text, Qt::black);
             painter.setClipRect(context.clip);
-            documents_[static_cast<std::size_t>(source.document)]->documentLayout()->draw(&painter, context);
+            const Piece& piece = pieces_[static_cast<std::size_t>(source.document)];
+            if (piece.rows) piece.rows->paint(painter, source.top, source.bottom);
+            else piece.document->documentLayout()->draw(&painter, context);
             painter.restore();
         }
     }

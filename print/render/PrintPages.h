@@ -3,7 +3,9 @@
 // margins of the page setup, with the page header and footer drawn in the margins from the
 // page-setup codes. The same pages go to the printer, the print preview and PDF. A long report
 // is laid out in small pieces (see HtmlChunks.h) and put on pages by our own pagination (see
-// PageFlow.h), so the time it takes grows with its length and no more.
+// PageFlow.h), so the time it takes grows with its length and no more. The pieces that hold
+// nothing but plain body rows of a long table skip the rich-text document: their rows are
+// read, laid out and painted directly (see SimpleRows.h and TableRows.h).
 
 #include "print/HeaderFooterCodes.h"
 #include "print/KxPrintSettings.h"
@@ -20,6 +22,7 @@
 class QPagedPaintDevice;
 class QPainter;
 class QTextDocument;
+class KxTableRows;
 
 // The paper the user prints on (kept per user, not per database).
 struct KxPaperChoice {
@@ -56,6 +59,12 @@ class KxPrintPages {
     // The page count on that device.
     int pageCount(QPagedPaintDevice& device);
 
+    // Whether the body rows of long plain tables are laid out and painted without the
+    // rich-text document (the default; they look the same, in a fraction of the time).
+    void setRowLayout(bool enabled) { rowLayout_ = enabled; }
+    // The pieces of the last layout that went that way.
+    int rowLayoutPieces() const { return rowPieces_; }
+
     // The values of the codes on a page; the dates and times are those of the moment the
     // pages were made.
     KxPageCodeValues codeValues(int page, int pageCount) const;
@@ -72,6 +81,13 @@ class KxPrintPages {
     std::string html_;
     KxPageSetup setup_;
     KxPageCodeValues values_;
-    std::vector<std::unique_ptr<QTextDocument>> documents_;
+    // A piece of the printout: a rich-text document or rows laid out without one.
+    struct Piece {
+        std::unique_ptr<QTextDocument> document;
+        std::unique_ptr<KxTableRows> rows;
+    };
+    std::vector<Piece> pieces_;
+    bool rowLayout_ = true;
+    int rowPieces_ = 0;
     std::vector<KxFlowPage> pages_;
 };

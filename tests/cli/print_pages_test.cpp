@@ -20,7 +20,9 @@
 namespace {
 
 const std::string kHead = "<html><head><style type=\"text/css\">body { font-size: 9pt; }</style></head><body>";
-const std::string kTable = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">";
+// As Table.htm writes it.
+const std::string kTable = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
+                           "style=\"border-color: #8a9bad; border-style: solid;\">";
 const std::string kHeader = "<thead><tr><th>Name</th><th>Count</th></tr></thead>";
 
 std::string record(int i) {
@@ -159,11 +161,14 @@ class PrintedPdf : public ::testing::Test {
         if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext is not installed";
         kxEnsureGuiApplication();
     }
-    // The text of each page of the PDF of that report.
-    std::vector<std::string> pages(const std::string& html) {
+    // The text of each page of the PDF of that report, the rows of long tables laid out
+    // alone or by the document.
+    std::vector<std::string> pages(const std::string& html, bool rowLayout = true) {
         const KxPageSetup setup{"&w", "&bPage &p of &P", "0.750000", "0.750000", "0.750000", "0.750000"};
         KxPrintPages printout(html, setup, "Stock", "/tmp/report.htm");
+        printout.setRowLayout(rowLayout);
         const auto pdf = kxRenderPdf(printout, {QPageSize::Letter, QPageLayout::Portrait});
+        rowPieces = printout.rowLayoutPieces();
         EXPECT_TRUE(pdf);
         if (!pdf) return {};
         const auto path = std::filesystem::temp_directory_path() / ("rolva-pages-" + std::to_string(::getpid()) + ".pdf");
@@ -184,6 +189,7 @@ class PrintedPdf : public ::testing::Test {
         }
         return split;
     }
+    int rowPieces = 0;
 };
 
 TEST_F(PrintedPdf, EveryRecordOnceInOrderWithTheHeaderOnEveryPage) {
@@ -199,6 +205,40 @@ TEST_F(PrintedPdf, EveryRecordOnceInOrderWithTheHeaderOnEveryPage) {
             EXPECT_EQ(text[p].substr(at, 7), record(next++)) << "page " << p + 1;
     }
     EXPECT_EQ(next, records + 1);
+}
+
+TEST_F(PrintedPdf, RowsLaidOutAloneFallOnTheDocumentsPages) {
+    // Rows as the report writes them: escaped text, check marks, multi-line and long values.
+    std::string html = kHead + "<h1>Stock</h1>\n" + kTable + kHeader + "\n";
+    const std::string note = "a note long enough to wrap over more than one line of its column";
+    for (int i = 1; i <= 1200; ++i) {
+        std::string value = std::to_string(i);
+        if (i % 7 == 0) value += " Tom &amp; Jerry &lt;3&gt;";
+        if (i % 5 == 0) value += i % 2 ? "<br>second line" : " " + note;
+        const char* mark = i % 3 ? "&#254" : "&#168";
+        html += "<tr><td valign=\"top\">" + record(i) + " <FONT FACE=\"Wingdings\">" + mark + "</FONT></td><td valign=\"top\">" +
+                value + "</td></tr>\n";
+    }
+    html += "</table>\n</body>\n</html>\n";
+    const auto alone = pages(html);
+    EXPECT_GT(rowPieces, 3);
+    const auto byDocument = pages(html, false);
+    EXPECT_EQ(rowPieces, 0);
+    ASSERT_GT(alone.size(), 5u);
+    ASSERT_EQ(alone.size(), byDocument.size());
+    for (std::size_t p = 0; p < alone.size(); ++p) {
+        EXPECT_EQ(alone[p], byDocument[p]) << "page " << p + 1;
+        EXPECT_EQ(count(alone[p], "Name"), 1u) << "the header row on page " << p + 1;
+    }
+    const std::string all = [&] {
+        std::string text;
+        for (const std::string& page : alone) text += page;
+        return text;
+    }();
+    EXPECT_EQ(count(all, "Tom & Jerry <3>"), 1200u / 7);
+    EXPECT_EQ(count(all, "second line"), 120u);
+    EXPECT_EQ(count(all, "\u2611"), 800u);
+    EXPECT_EQ(count(all, "\u2610"), 400u);
 }
 
 TEST_F(PrintedPdf, ACardsHeadingStandsOnThePageOfItsFirstRow) {

@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
@@ -184,6 +185,41 @@ TEST_F(PrintDialogs, FirstPreviewPageOfEachShippedTemplate) {
         QApplication::processEvents();
         EXPECT_GE(painted, 1) << name;
         saveScreenshot(preview, QStringLiteral("preview-%1.png").arg(QString::fromLatin1(name).chopped(4).toLower()));
+    }
+}
+
+// A table long enough to be cut: the first rows are laid out by the document, those after
+// them alone. The sixth page shows the header repeated over rows laid out alone; its
+// picture must look like the one with every row laid out by the document.
+TEST_F(PrintDialogs, FirstPreviewPageOfALongTableWithItsRowsLaidOutAlone) {
+    for (int i = 0; i < 300; ++i)
+        t.addRecord({"Item " + std::to_string(i) + (i % 4 ? "" : " & more"), std::to_string(i), i % 2 ? "Yes" : "No",
+                     i % 5 ? "" : "A note long enough to wrap in its column of the table, twice or more"});
+    auto s = session();
+    s->title = "Stock";
+    s->setTemplateName("Table.htm");
+    ASSERT_TRUE(s->generate(nullptr));
+    for (const bool alone : {true, false}) {
+        const auto pages = KxPrintPages::fromFile(s->outputPath(), s->pageSetup(), s->title);
+        ASSERT_TRUE(pages);
+        pages->setRowLayout(alone);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setFullPage(true);
+        KxPrintPages::preparePaper(printer, {QPageSize::Letter, QPageLayout::Portrait});
+        QPrintPreviewDialog preview(&printer);
+        int painted = 0;
+        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                         [&](QPrinter* target) { painted = pages->paint(*target); });
+        preview.resize(620, 820);
+        preview.show();
+        QApplication::processEvents();
+        auto* view = preview.findChild<QPrintPreviewWidget*>();
+        ASSERT_TRUE(view);
+        view->setCurrentPage(6);
+        EXPECT_GT(painted, 3);
+        EXPECT_EQ(pages->rowLayoutPieces() > 0, alone);
+        saveScreenshot(preview, alone ? QStringLiteral("preview-table-rows-page6.png")
+                                            : QStringLiteral("preview-table-document-page6.png"));
     }
 }
 
