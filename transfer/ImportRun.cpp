@@ -138,6 +138,18 @@ private:
         return value;
     }
 
+    // A cell of plain text going to a Text field is stored as it stands, which is what a
+    // Text value of it stores, without making that value. False for any other cell.
+    bool storedAsText(std::size_t row, std::size_t column, std::size_t field) {
+        if (db_.header().fields[field].type != KxFieldType::Text ||
+            source_.columnType(column) != static_cast<int>(KxFieldType::Text))
+            return false;
+        const auto text = source_.cellText(row, column);
+        if (!text || std::any_of(text->begin(), text->end(), [](char c) { return c == '\0' || c == '\r'; })) return false;
+        builder_.storeText(field, *text);
+        return true;
+    }
+
     RowOutcome importRow(std::size_t row) {
         const KxRecordInfo info = source_.recordInfo(row);
         const KxIdentityIndex::Entry* existing = info.present() ? index().find(info.identity) : nullptr;
@@ -159,6 +171,9 @@ private:
         for (std::size_t column = 0; column < columns_; ++column) {
             const std::uint8_t entry = entryOf(column);
             if (entry == kSkipped) continue;
+            // A copy of a duplicate logs its first value, which needs the value made.
+            if (copyLogged && !selection_.entryIsCategory(entry) && storedAsText(row, column, selection_.entryField(entry)))
+                continue;
             std::optional<FieldValue> stored;
             if (!selection_.entryIsCategory(entry) && (stored = parsedText(row, column, selection_.entryField(entry)))) {
                 builder_.store(selection_.entryField(entry), *stored);

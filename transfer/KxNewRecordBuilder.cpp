@@ -21,20 +21,28 @@ std::span<const std::uint8_t> KxNewRecordBuilder::raw(std::size_t field) const {
     return {bytes_.data() + slot.offset, slot.size};
 }
 
-void KxNewRecordBuilder::storeBytes(std::size_t field, std::span<const std::uint8_t> bytes) {
+// The bytes, then that many NULs.
+void KxNewRecordBuilder::storeBytes(std::size_t field, std::span<const std::uint8_t> bytes, std::size_t padding) {
     if (field >= slots_.size()) throw KxDbError::LimitReached;
-    const std::size_t values = valueBytes_ - slots_[field].size + bytes.size();
+    const std::size_t size = bytes.size() + padding;
+    const std::size_t values = valueBytes_ - slots_[field].size + size;
     if (KxRecordChunk::kFixedSize + 4 * slots_.size() + values > kMaxChunkSize) throw KxDbError::TooLarge;
-    slots_[field] = {bytes_.size(), bytes.size()};
+    slots_[field] = {bytes_.size(), size};
     bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+    bytes_.resize(bytes_.size() + padding);
     valueBytes_ = values;
     // While the joined record is up to date (during a recalculation) it follows at once, so
     // that a calculation sees the results above it.
-    if (joined_) record_.setValue(field, bytes);
+    if (joined_) record_.setValue(field, raw(field));
 }
 
 void KxNewRecordBuilder::store(std::size_t field, const FieldValue& value) {
     storeBytes(field, value.raw());
+}
+
+void KxNewRecordBuilder::storeText(std::size_t field, std::string_view text) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    storeBytes(field, {bytes, text.size()}, FieldValue::textPadding(text.size()));
 }
 
 const KxRecordChunk& KxNewRecordBuilder::record() const {

@@ -24,6 +24,9 @@ public:
     // Stores the value's bytes (a value without bytes empties the field). KxDbError::TooLarge
     // when the record would grow beyond 65280 bytes; the field then keeps what it had.
     void store(std::size_t field, const FieldValue& value);
+    // Stores a text that holds no NUL and no carriage return as a Text value of it, without
+    // making the value first; the same errors as store.
+    void storeText(std::size_t field, std::string_view text);
     std::span<const std::uint8_t> raw(std::size_t field) const;
     bool isEmpty() const { return valueBytes_ == 0; }
 
@@ -43,7 +46,7 @@ private:
         std::size_t size = 0;
     };
 
-    void storeBytes(std::size_t field, std::span<const std::uint8_t> bytes);
+    void storeBytes(std::size_t field, std::span<const std::uint8_t> bytes, std::size_t padding = 0);
     // The values joined into record_ (done again only after a change).
     const KxRecordChunk& record() const;
 

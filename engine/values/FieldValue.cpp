@@ -189,7 +189,7 @@ void FieldValue::setText(std::string_view text) {
         textRaw_.append(text, from, cr - from);
         from = cr + 1;
     }
-    if (!textRaw_.empty()) textRaw_.append(textRaw_.size() % 2 == 0 ? 2 : 1, '\0');
+    textRaw_.append(textPadding(textRaw_.size()), '\0');
 }
 
 // ---- numbers -----------------------------------------------------------------------------

@@ -66,6 +66,9 @@ class FieldValue {
     std::string displayForm() const;
     // Stores the text without carriage returns, up to a NUL; an empty text is no text.
     void setText(std::string_view text);
+    // The NULs a stored text of that length ends with: its terminator, and one more to make
+    // the value's length even; none for no text.
+    static std::size_t textPadding(std::size_t length) { return length == 0 ? 0 : length % 2 == 0 ? 2 : 1; }
 
     // ---- Number stored as integer (3) and type 8 ----
     std::int32_t integer() const;

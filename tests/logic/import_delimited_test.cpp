@@ -80,6 +80,28 @@ TEST_F(DelimitedImportTest, ValuesAreConvertedCalculatedAndSorted) {
     EXPECT_FALSE(std::filesystem::exists(logPath())); // nothing went wrong: no log
 }
 
+// Texts of odd and even length, with a line feed, a carriage return or a NUL inside, are
+// stored with the bytes a Text value of them has.
+TEST_F(DelimitedImportTest, TextsAreStoredAsTheirTextValues) {
+    const Texts names{"ab", "abc", "two\nlines", "cr\r\nlf", std::string("nul\0cut", 7)};
+    std::string csv;
+    for (const auto& name : names) csv += "\"" + name + "\"\n";
+    ASSERT_EQ(import(csv).imported, names.size());
+    std::vector<std::vector<std::uint8_t>> stored, expected;
+    for (std::size_t i = 0; i < t.db.liveCount(); ++i) {
+        const auto raw = t.db.liveChunk(i).value(0);
+        stored.emplace_back(raw.begin(), raw.end());
+    }
+    for (const auto& name : names) {
+        FieldValue value = FieldValue::newValue(static_cast<int>(KxFieldType::Text));
+        value.setText(name);
+        expected.emplace_back(value.raw().begin(), value.raw().end());
+    }
+    std::sort(stored.begin(), stored.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(stored, expected);
+}
+
 TEST_F(DelimitedImportTest, NewRecordsJoinExistingOnesInSortOrder) {
     t.addRecord({"Bob"});
     t.addRecord({"Dan"});
