@@ -2,12 +2,15 @@
 
 #include "engine/TextCollation.h"
 
-#include <charconv>
 #include <limits>
 
 namespace {
 
 constexpr int kMaxCountedDigits = 15;
+
+// The powers of ten a fraction of counted digits can need, all exact doubles.
+constexpr double kExactPowersOfTen[kMaxCountedDigits + 1] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -51,8 +54,8 @@ double kxParseNumber(std::string_view text, const KxLocale& locale) {
         skipFiller();
     }
 
-    // The counted digits, then "e-<fraction digits>": a C-locale text for from_chars.
-    char buf[kMaxCountedDigits + 8];
+    // The counted digits, and how many of them follow the decimal separator.
+    char buf[kMaxCountedDigits];
     int counted = 0;
     int fraction = 0;
     bool inFraction = false;
@@ -76,12 +79,12 @@ double kxParseNumber(std::string_view text, const KxLocale& locale) {
     // A sign with no digits, or zeros only, is a signed zero: "-0" and "-" read as -0.0.
     const double zero = negative ? -0.0 : 0.0;
     if (counted == 0) return zero;
-    int length = counted;
-    buf[length++] = 'e';
-    buf[length++] = '-';
-    const char* end = std::to_chars(buf + length, buf + sizeof buf, fraction).ptr;
-    double value = 0;
-    std::from_chars(buf, end, value);
+    // At most fifteen digits are below 2^53 and at most fifteen of them follow the separator,
+    // so the digits and the power of ten are exact doubles and their quotient is the
+    // correctly rounded number.
+    std::int64_t digits = 0;
+    for (int k = 0; k < counted; ++k) digits = digits * 10 + (buf[k] - '0');
+    const double value = static_cast<double>(digits) / kExactPowersOfTen[fraction];
     if (value == 0) return zero;
     return negative ? -value : value;
 }

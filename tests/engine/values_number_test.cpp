@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <random>
+#include <string>
 #include <limits>
 
 namespace {
@@ -142,6 +145,23 @@ TEST(ParseNumber, KeepsFifteenDigitsCorrectlyRounded) {
     for (const char* zero : {"-0", "-", "-0.00", "-$0"})
         EXPECT_TRUE(std::signbit(kxParseNumber(zero, us)) && kxParseNumber(zero, us) == 0) << zero;
     EXPECT_EQ(kxParseNumber("1.234,5", germanLocale()), 1234.5);
+}
+
+// Texts of up to fifteen digits read as the C library reads them, whatever the split between
+// whole and fraction digits.
+TEST(ParseNumber, AgreesWithTheCLibraryUpToFifteenDigits) {
+    const KxLocale us = usLocale();
+    std::mt19937_64 random(15);
+    for (int i = 0; i < 20000; ++i) {
+        const int whole = static_cast<int>(random() % 9);
+        const int fraction = static_cast<int>(random() % (16 - whole));
+        std::string text;
+        for (int k = 0; k < whole; ++k) text += static_cast<char>('0' + random() % 10);
+        if (fraction > 0) text += '.';
+        for (int k = 0; k < fraction; ++k) text += static_cast<char>('0' + random() % 10);
+        if (text.empty() || text == ".") continue;
+        EXPECT_EQ(kxParseNumber(text, us), std::strtod(text.c_str(), nullptr)) << text;
+    }
 }
 
 TEST(IsNumberText, AcceptsSignCurrencyDigitsAndSeparatorsOnly) {
