@@ -225,8 +225,12 @@ private:
 // Offers a log with lines to the user (or keeps it unasked); an empty one goes.
 void finishLog(KxUi& ui, KxImportLog& log, const KxImportOptions& options, KxImportResult& result) {
     result.logLines = log.lineCount();
+    if (!log.hasLines()) {
+        log.discard();
+        return;
+    }
     log.close();
-    if (!log.hasLines() || !log.exists()) {
+    if (!log.exists()) {
         log.remove();
         return;
     }

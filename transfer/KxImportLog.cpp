@@ -4,6 +4,7 @@
 #include "platform/Paths.h"
 
 #include <algorithm>
+#include <sys/stat.h>
 #include <unistd.h>
 
 std::string KxImportLog::defaultPath() {
@@ -53,6 +54,14 @@ void KxImportLog::remove() {
     file_.reset(); // a log never put in place leaves nothing behind
     // Only the file this log put in place goes.
     if (placed_) ::unlink(path_.c_str());
+    placed_ = false;
+    created_ = false;
+}
+
+void KxImportLog::discard() {
+    file_.reset(); // never put in place, so it leaves nothing behind
+    struct stat info {};
+    if (::lstat(path_.c_str(), &info) == 0 && S_ISREG(info.st_mode)) ::unlink(path_.c_str());
     placed_ = false;
     created_ = false;
 }

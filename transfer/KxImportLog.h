@@ -31,6 +31,9 @@ public:
     void close();
     // Closes the log and deletes the file.
     void remove();
+    // Drops the log unwritten, and deletes a log an earlier run left at its path (a regular
+    // file only), as putting an empty log in place and deleting it would.
+    void discard();
 
 private:
     std::string path_;

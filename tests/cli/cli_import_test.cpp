@@ -122,6 +122,21 @@ TEST_F(CliImport, ProblemsGoToTheLogBesideTheDatabase) {
     EXPECT_EQ(records(path), (Rows{"a|1|", "b|2|\xE9t\xE9"}));
 }
 
+// An import with nothing to log leaves no log: the one an earlier run left goes, while a
+// link planted at the log's name stays and its target is untouched.
+TEST_F(CliImport, AnImportWithNothingToLogLeavesNoLog) {
+    const std::string log = path + ".import.log";
+    writeFileText(log, "an earlier run's log\n");
+    ASSERT_EQ(box.run({"import", path, write("a.csv", "a,1\n")}).status, 0);
+    EXPECT_FALSE(std::filesystem::exists(log));
+
+    const std::string target = write("precious.txt", "keep me\n");
+    std::filesystem::create_symlink(target, log);
+    ASSERT_EQ(box.run({"import", path, write("b.csv", "b,2\n")}).status, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(log));
+    EXPECT_EQ(readFileText(target), "keep me\n");
+}
+
 // A NUL ends a text value where it stands; the log tells which row lost the rest.
 TEST_F(CliImport, ANulCharacterIsLogged) {
     const auto r = box.run({"import", path, write("nul.csv", std::string("a\0b,1\nc,2\n", 10))});
