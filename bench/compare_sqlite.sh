@@ -4,7 +4,8 @@
 # `rolva export` against `sqlite3 -csv` of the same table. Each step runs several times;
 # the medians of the wall time and of the peak memory (resident set) are printed with the
 # ratios rolva / sqlite3, and the import's peak memory against the size of the database
-# file it wrote.
+# file it wrote. The two programs take turns, run by run, so that a busy moment of the
+# machine falls on both.
 #
 # Usage: bench/compare_sqlite.sh [ROLVA] [ROWS] [RUNS]
 #   ROLVA  the rolva program (default: build/release/cli/rolva)
@@ -57,21 +58,33 @@ awk -v rows="$rows" 'BEGIN {
 
 now() { date +%s%N; }
 
-# Runs "prepare" (untimed) then "step" (timed) RUNS times. Prints the median wall time in
-# milliseconds and the median peak resident memory in MB.
-measure() {
-    local prepare=$1 step=$2 times=() peaks=() start
+# Runs one step once: "prepare" (untimed), then "step" (timed). Prints the wall time in
+# microseconds and the peak resident memory in KB.
+run_once() {
+    local prepare=$1 step=$2 start
+    eval "$prepare"
+    start=$(now)
+    eval "/usr/bin/time -f %M -o \"$work/peak\" $step" >/dev/null
+    echo "$(( ($(now) - start) / 1000 )) $(cat "$work/peak")"
+}
+
+median() { printf '%s\n' "$@" | sort -n | awk -v d="$scale" '{ t[NR] = $1 } END { printf "%.1f", t[int((NR + 1) / 2)] / d }'; }
+
+# Runs rolva's step and sqlite3's step RUNS times each, taking turns, so that both meet the
+# same machine. Prints the median wall times in milliseconds and the median peak memories in
+# MB: rolva's, then sqlite3's.
+measure_pair() {
+    local rolva_times=() rolva_peaks=() sqlite_times=() sqlite_peaks=() us kb
     for ((run = 0; run < runs; run++)); do
-        eval "$prepare"
-        start=$(now)
-        eval "/usr/bin/time -f %M -o \"$work/peak\" $step" >/dev/null
-        times+=($(( ($(now) - start) / 1000 )))
-        peaks+=($(cat "$work/peak"))
+        read -r us kb < <(run_once "$1" "$2")
+        rolva_times+=("$us"); rolva_peaks+=("$kb")
+        read -r us kb < <(run_once "$3" "$4")
+        sqlite_times+=("$us"); sqlite_peaks+=("$kb")
     done
-    local ms mb
-    ms=$(printf '%s\n' "${times[@]}" | sort -n | awk '{ t[NR] = $1 } END { printf "%.1f", t[int((NR + 1) / 2)] / 1000 }')
-    mb=$(printf '%s\n' "${peaks[@]}" | sort -n | awk '{ t[NR] = $1 } END { printf "%.1f", t[int((NR + 1) / 2)] / 1024 }')
-    echo "$ms $mb"
+    scale=1000 median "${rolva_times[@]}"; printf ' '
+    scale=1024 median "${rolva_peaks[@]}"; printf ' '
+    scale=1000 median "${sqlite_times[@]}"; printf ' '
+    scale=1024 median "${sqlite_peaks[@]}"; echo
 }
 
 # The fields carry the labels of the header line, so that rolva leaves that line out.
@@ -82,16 +95,15 @@ fields+=(--field "Column 17:date" --field "Column 18:date" --field "Column 19:ti
 rolva_new='rm -f "$work/db.rlv" "$work/db.rlv.import.log"; "$rolva" new "$work/db.rlv" "${fields[@]}" >/dev/null'
 sqlite_new='rm -f "$work/db.sqlite"'
 
-read -r rolva_import rolva_import_mb < <(measure "$rolva_new" '"$rolva" import "$work/db.rlv" "$work/data.csv"')
-read -r sqlite_import sqlite_import_mb < <(measure "$sqlite_new" \
-    'sqlite3 "$work/db.sqlite" ".mode csv" ".import $work/data.csv items"')
+read -r rolva_import rolva_import_mb sqlite_import sqlite_import_mb < <(measure_pair \
+    "$rolva_new" '"$rolva" import "$work/db.rlv" "$work/data.csv"' \
+    "$sqlite_new" 'sqlite3 "$work/db.sqlite" ".mode csv" ".import $work/data.csv items"')
 db_mb=$(awk -v b="$(stat -c %s "$work/db.rlv")" 'BEGIN { printf "%.1f", b / 1048576 }')
 csv_mb=$(awk -v b="$(stat -c %s "$work/data.csv")" 'BEGIN { printf "%.2f", b / 1048576 }')
 
-read -r rolva_export rolva_export_mb < <(measure 'rm -f "$work/out.csv"' \
-    '"$rolva" export "$work/db.rlv" "$work/out.csv"')
-read -r sqlite_export sqlite_export_mb < <(measure 'rm -f "$work/out.sqlite.csv"' \
-    'sqlite3 -csv -header "$work/db.sqlite" "SELECT * FROM items" > "$work/out.sqlite.csv"')
+read -r rolva_export rolva_export_mb sqlite_export sqlite_export_mb < <(measure_pair \
+    'rm -f "$work/out.csv"' '"$rolva" export "$work/db.rlv" "$work/out.csv"' \
+    'rm -f "$work/out.sqlite.csv"' 'sqlite3 -csv -header "$work/db.sqlite" "SELECT * FROM items" > "$work/out.sqlite.csv"')
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
 
