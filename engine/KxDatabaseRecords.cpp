@@ -262,7 +262,14 @@ void KxDatabase::deleteAllInCategory(std::uint16_t filter) {
 }
 
 void KxDatabase::takeUndoCopy(const KxRecordChunk& record, std::uint16_t category, bool modified) {
-    auto copy = std::make_unique<KxRecordChunk>(0);
-    copy->copyContentFrom(record);
-    undo_ = UndoCopy{std::move(copy), category, modified};
+    // The copy's storage is used again; a copy that fails half-way is no copy at all.
+    try {
+        if (!undo_) undo_ = UndoCopy{std::make_unique<KxRecordChunk>(0), 0, false};
+        undo_->chunk->copyContentFrom(record);
+    } catch (...) {
+        undo_.reset();
+        throw;
+    }
+    undo_->category = category;
+    undo_->modified = modified;
 }

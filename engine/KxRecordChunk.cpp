@@ -121,10 +121,17 @@ void KxRecordChunk::setValues(std::span<const std::span<const std::uint8_t>> val
 }
 
 void KxRecordChunk::copyValuesFrom(const KxRecordChunk& other) {
-    auto data = allocate(other.count_, other.valueBytes());
-    std::memcpy(data.get(), other.data_.get(), other.count_ * sizeof(std::uint16_t) + other.valueBytes());
-    data_ = std::move(data);
+    if (this == &other) return;
+    const std::size_t bytes = other.count_ * sizeof(std::uint16_t) + other.valueBytes();
+    // Storage of the same size is used again (an undo copy of one new record after another).
+    if (count_ * sizeof(std::uint16_t) + valueBytes() != bytes || !data_) data_ = allocate(other.count_, other.valueBytes());
+    std::memcpy(data_.get(), other.data_.get(), bytes);
     count_ = other.count_;
+}
+
+void KxRecordChunk::swapValues(KxRecordChunk& other) {
+    std::swap(data_, other.data_);
+    std::swap(count_, other.count_);
 }
 
 void KxRecordChunk::insertValue(std::size_t field) {

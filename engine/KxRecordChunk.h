@@ -51,6 +51,8 @@ public:
     void setValues(std::span<const std::span<const std::uint8_t>> values);
     // Takes every value of another record of the same schema.
     void copyValuesFrom(const KxRecordChunk& other);
+    // Exchanges every value with another record of the same schema.
+    void swapValues(KxRecordChunk& other);
     void insertValue(std::size_t field); // a new empty value at that position
     void eraseValue(std::size_t field);
 

@@ -109,12 +109,24 @@ void KxRecordHandle::setRawValue(std::size_t field, std::span<const std::uint8_t
 }
 
 void KxRecordHandle::setRawValues(const KxRecordChunk& values) {
-    if (values.valueCount() != chunk_->valueCount()) throw KxDbError::LimitReached;
-    if (std::size_t{values.byteSize()} > kMaxChunkSize) throw KxDbError::TooLarge;
+    checkAllValues(values);
     beforeChange();
     chunk_->copyValuesFrom(values);
     chunk_->modified = kxClock().now();
     modified_ = dirtyPending_ = true;
+}
+
+void KxRecordHandle::takeRawValues(KxRecordChunk& values) {
+    checkAllValues(values);
+    beforeChange();
+    chunk_->swapValues(values);
+    chunk_->modified = kxClock().now();
+    modified_ = dirtyPending_ = true;
+}
+
+void KxRecordHandle::checkAllValues(const KxRecordChunk& values) const {
+    if (values.valueCount() != chunk_->valueCount()) throw KxDbError::LimitReached;
+    if (std::size_t{values.byteSize()} > kMaxChunkSize) throw KxDbError::TooLarge;
 }
 
 void KxRecordHandle::clearValue(std::size_t field) { setRawValue(field, {}); }

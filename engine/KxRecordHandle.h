@@ -31,6 +31,8 @@ public:
     // Every value at once from a record of the same schema (KxDbError::TooLarge when it is
     // beyond 65280 bytes, the record then unchanged).
     void setRawValues(const KxRecordChunk& values);
+    // The same, taking the values over: `values` gets what the record held.
+    void takeRawValues(KxRecordChunk& values);
     void clearValue(std::size_t field);
     // The value as an object of the field's type, or none for an empty field.
     std::optional<FieldValue> value(std::size_t field) const;
@@ -69,6 +71,8 @@ private:
     std::size_t find() const; // the record's directory index, kGone when it is no more
     std::size_t locate() const;
     void beforeChange();
+    // The checks of setting every value at once.
+    void checkAllValues(const KxRecordChunk& values) const;
 
     KxDatabase* db_;
     mutable std::size_t hint_;

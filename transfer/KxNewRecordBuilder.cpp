@@ -72,7 +72,10 @@ std::size_t KxNewRecordBuilder::addTo(KxDatabase& db, std::uint16_t category,
     KxRecordHandle handle = db.newRecord(position, true);
     if (sourceInfo) handle.setIdentity(sourceInfo->identity);
     handle.setCategory(category);
-    handle.setRawValues(record());
+    // The joined values go over to the record; they are joined again for the next one.
+    record();
+    handle.takeRawValues(record_);
+    joined_ = false;
     if (sourceInfo) handle.setModificationTime(sourceInfo->modified);
     return position;
 }

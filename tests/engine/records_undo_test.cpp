@@ -5,6 +5,7 @@
 #include "tests/support/RlvBuilder.h"
 #include "tests/support/TestFiles.h"
 
+#include "engine/KxRecordChunk.h"
 #include "engine/KxRecordHandle.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +60,25 @@ TEST_F(RecordsUndo, UndoFollowsTheRecordWhenItMoves) {
     db.moveRecord(1, 0);
     b.undo();
     EXPECT_EQ(valueOf(db.record(0, false)), rlv::textValue("b0"));
+}
+
+// Values handed over whole (as an import adds records) swap with what the record held, and
+// can be undone like any other change.
+TEST_F(RecordsUndo, ValuesTakenOverSwapAndCanBeUndone) {
+    KxRecordChunk values(1);
+    const auto taken = rlv::textValue("taken");
+    values.setValue(0, taken);
+    KxRecordHandle a = db.record(0, true);
+    a.takeRawValues(values);
+    EXPECT_EQ(valueOf(a), taken);
+    const auto left = values.value(0);
+    EXPECT_EQ(std::vector<std::uint8_t>(left.begin(), left.end()), rlv::textValue("a0"));
+    a.undo();
+    EXPECT_EQ(valueOf(a), rlv::textValue("a0"));
+
+    KxRecordChunk wrongSchema(2);
+    EXPECT_EQ(thrownBy([&] { a.takeRawValues(wrongSchema); }), KxDbError::LimitReached);
+    EXPECT_EQ(valueOf(a), rlv::textValue("a0"));
 }
 
 TEST_F(RecordsUndo, NothingToUndoAfterCloseOrRemoval) {
