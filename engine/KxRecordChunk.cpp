@@ -12,12 +12,14 @@ constexpr std::size_t kMaxValueBytes = std::numeric_limits<std::uint16_t>::max()
 
 std::unique_ptr<std::uint16_t[]> KxRecordChunk::allocate(std::size_t count, std::size_t bytes) {
     if (bytes > kMaxValueBytes || count > kMaxValueBytes) throw KxDbError::TooLarge;
-    return std::make_unique_for_overwrite<std::uint16_t[]>(count + (bytes + 1) / 2);
+    auto data = std::make_unique_for_overwrite<std::uint16_t[]>(1 + count + (bytes + 1) / 2);
+    data[0] = static_cast<std::uint16_t>(count);
+    return data;
 }
 
 KxRecordChunk::KxRecordChunk(std::size_t fieldCount)
-    : KxChunk(KxChunkTag::Record), data_(allocate(fieldCount, 0)), count_(static_cast<std::uint16_t>(fieldCount)) {
-    std::fill_n(ends(), count_, std::uint16_t{0});
+    : KxChunk(KxChunkTag::Record), data_(allocate(fieldCount, 0)) {
+    std::fill_n(ends(), fieldCount, std::uint16_t{0});
 }
 
 KxRecordChunk::KxRecordChunk(const KxRecordChunk& other) : KxChunk(other) { copyContentFrom(other); }
@@ -54,12 +56,11 @@ std::unique_ptr<KxRecordChunk> KxRecordChunk::load(const kx::ByteReader& in,
         const std::uint32_t end =
             i + 1 < fieldCount ? in.u32(table + 4 * (i + 1)) : static_cast<std::uint32_t>(in.size());
         if (end < previous || end > in.size()) throw KxDbError::Damaged;
-        data[i] = static_cast<std::uint16_t>(end - first);
+        data[1 + i] = static_cast<std::uint16_t>(end - first);
         previous = end;
     }
+    if (bytes) std::memcpy(valuesOf(data.get()), in.data() + first, bytes);
     record->data_ = std::move(data);
-    record->count_ = static_cast<std::uint16_t>(fieldCount);
-    if (bytes) std::memcpy(record->values(), in.data() + first, bytes);
     return record;
 }
 
@@ -74,9 +75,9 @@ void KxRecordChunk::write(kx::ByteWriter& out) const {
     out.u32(modified);
     out.u32(reserved22);
     out.u32(kFixedSize);
-    const std::uint32_t base = kFixedSize + 4 * std::uint32_t{count_};
+    const std::uint32_t base = kFixedSize + 4 * std::uint32_t{count()};
     std::uint32_t start = 0;
-    for (std::size_t i = 0; i < count_; ++i) {
+    for (std::size_t i = 0; i < count(); ++i) {
         out.u32(base + start);
         start = ends()[i];
     }
@@ -91,12 +92,12 @@ void KxRecordChunk::setValue(std::size_t field, std::span<const std::uint8_t> by
         if (!bytes.empty()) std::memcpy(values() + start, bytes.data(), bytes.size());
         return;
     }
-    const std::size_t newTotal = total - (oldEnd - start) + bytes.size();
-    auto data = allocate(count_, newTotal);
+    const std::size_t n = count();
+    auto data = allocate(n, total - (oldEnd - start) + bytes.size());
     const auto delta = static_cast<std::ptrdiff_t>(bytes.size()) - static_cast<std::ptrdiff_t>(oldEnd - start);
-    for (std::size_t i = 0; i < count_; ++i)
-        data[i] = static_cast<std::uint16_t>(i < field ? ends()[i] : ends()[i] + delta);
-    auto* into = reinterpret_cast<std::uint8_t*>(data.get() + count_);
+    for (std::size_t i = 0; i < n; ++i)
+        data[1 + i] = static_cast<std::uint16_t>(i < field ? ends()[i] : ends()[i] + delta);
+    std::uint8_t* into = valuesOf(data.get());
     std::memcpy(into, values(), start);
     if (!bytes.empty()) std::memcpy(into + start, bytes.data(), bytes.size());
     std::memcpy(into + start + bytes.size(), values() + oldEnd, total - oldEnd);
@@ -104,57 +105,54 @@ void KxRecordChunk::setValue(std::size_t field, std::span<const std::uint8_t> by
 }
 
 void KxRecordChunk::setValues(std::span<const std::span<const std::uint8_t>> values) {
-    const std::size_t given = std::min<std::size_t>(values.size(), count_);
+    const std::size_t n = count();
+    const std::size_t given = std::min(values.size(), n);
     std::size_t total = 0;
     for (std::size_t field = 0; field < given; ++field) total += values[field].size();
-    auto data = allocate(count_, total);
-    auto* into = reinterpret_cast<std::uint8_t*>(data.get() + count_);
+    auto data = allocate(n, total);
+    std::uint8_t* into = valuesOf(data.get());
     std::size_t end = 0;
-    for (std::size_t field = 0; field < count_; ++field) {
+    for (std::size_t field = 0; field < n; ++field) {
         if (field < given && !values[field].empty()) {
             std::memcpy(into + end, values[field].data(), values[field].size());
             end += values[field].size();
         }
-        data[field] = static_cast<std::uint16_t>(end);
+        data[1 + field] = static_cast<std::uint16_t>(end);
     }
     data_ = std::move(data);
 }
 
 void KxRecordChunk::copyValuesFrom(const KxRecordChunk& other) {
     if (this == &other) return;
-    const std::size_t bytes = other.count_ * sizeof(std::uint16_t) + other.valueBytes();
+    const std::size_t bytes = other.storageBytes();
     // Storage of the same size is used again (an undo copy of one new record after another).
-    if (count_ * sizeof(std::uint16_t) + valueBytes() != bytes || !data_) data_ = allocate(other.count_, other.valueBytes());
+    if (!data_ || storageBytes() != bytes) data_ = allocate(other.count(), other.valueBytes());
     std::memcpy(data_.get(), other.data_.get(), bytes);
-    count_ = other.count_;
 }
 
-void KxRecordChunk::swapValues(KxRecordChunk& other) {
-    std::swap(data_, other.data_);
-    std::swap(count_, other.count_);
-}
+void KxRecordChunk::swapValues(KxRecordChunk& other) { std::swap(data_, other.data_); }
 
 void KxRecordChunk::insertValue(std::size_t field) {
+    const std::size_t n = count();
     const std::size_t total = valueBytes();
-    auto data = allocate(count_ + 1u, total);
+    auto data = allocate(n + 1, total);
     const std::uint16_t at = field == 0 ? 0 : ends()[field - 1];
-    std::copy(ends(), ends() + field, data.get());
-    data[field] = at;
-    std::copy(ends() + field, ends() + count_, data.get() + field + 1);
-    std::memcpy(reinterpret_cast<std::uint8_t*>(data.get() + count_ + 1), values(), total);
+    std::copy(ends(), ends() + field, data.get() + 1);
+    data[1 + field] = at;
+    std::copy(ends() + field, ends() + n, data.get() + 2 + field);
+    std::memcpy(valuesOf(data.get()), values(), total);
     data_ = std::move(data);
-    ++count_;
 }
 
 void KxRecordChunk::eraseValue(std::size_t field) {
     setValue(field, {});
+    const std::size_t n = count();
     const std::size_t total = valueBytes();
-    auto data = allocate(count_ - 1u, total);
-    std::copy(ends(), ends() + field, data.get());
-    std::copy(ends() + field + 1, ends() + count_, data.get() + field);
-    std::memcpy(reinterpret_cast<std::uint8_t*>(data.get() + count_ - 1), values(), total);
+    auto data = allocate(n - 1, total);
+    std::copy(ends(), ends() + field, data.get() + 1);
+    std::copy(ends() + field + 1, ends() + n, data.get() + 1 + field);
+    std::memcpy(valuesOf(data.get()), values(), total);
     data_ = std::move(data);
-    --count_;
 }
 
 void KxRecordChunk::copyContentFrom(const KxRecordChunk& other) {

@@ -28,7 +28,7 @@ public:
     KxRecordChunk& operator=(const KxRecordChunk& other);
     static std::unique_ptr<KxRecordChunk> load(const kx::ByteReader& in, std::size_t fieldCount);
 
-    std::uint32_t byteSize() const override { return kFixedSize + 4 * std::uint32_t{count_} + valueBytes(); }
+    std::uint32_t byteSize() const override { return kFixedSize + 4 * std::uint32_t{count()} + valueBytes(); }
     void write(kx::ByteWriter& out) const override;
 
     std::uint8_t flags = 0;
@@ -37,7 +37,7 @@ public:
     std::uint32_t modified = 0;
     std::uint32_t reserved22 = 0;
 
-    std::size_t valueCount() const { return count_; }
+    std::size_t valueCount() const { return count(); }
     std::span<const std::uint8_t> value(std::size_t field) const {
         const std::uint16_t start = field == 0 ? 0 : ends()[field - 1];
         return {values() + start, static_cast<std::size_t>(ends()[field] - start)};
@@ -60,14 +60,17 @@ public:
     void copyContentFrom(const KxRecordChunk& other);
 
 private:
-    // Storage for `count` end offsets followed by `bytes` bytes of values.
+    // Storage for the count, `count` end offsets and `bytes` bytes of values; the count is set.
     static std::unique_ptr<std::uint16_t[]> allocate(std::size_t count, std::size_t bytes);
-    std::uint16_t* ends() const { return data_.get(); }
-    std::uint8_t* values() const { return reinterpret_cast<std::uint8_t*>(data_.get() + count_); }
-    std::uint32_t valueBytes() const { return count_ == 0 ? 0 : ends()[count_ - 1]; }
+    static std::uint8_t* valuesOf(std::uint16_t* data) { return reinterpret_cast<std::uint8_t*>(data + 1 + data[0]); }
+    std::uint16_t count() const { return data_[0]; }
+    std::uint16_t* ends() const { return data_.get() + 1; }
+    std::uint8_t* values() const { return valuesOf(data_.get()); }
+    std::uint32_t valueBytes() const { return count() == 0 ? 0 : ends()[count() - 1]; }
+    // The bytes of the storage in use.
+    std::size_t storageBytes() const { return (1 + std::size_t{count()}) * sizeof(std::uint16_t) + valueBytes(); }
 
-    // The end offset of each value (a record's values never reach 65536 bytes), then the
-    // values end to end.
+    // The value count, the end offset of each value (a record's values never reach 65536
+    // bytes), then the values end to end: one allocation, so that a record object stays small.
     std::unique_ptr<std::uint16_t[]> data_;
-    std::uint16_t count_ = 0;
 };

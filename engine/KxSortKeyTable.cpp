@@ -26,6 +26,8 @@ KxSortKeyTable::KxSortKeyTable(const std::vector<KxFieldDef>& fields,
                                const std::vector<KxSortKey>& keys, Held held)
     : keys_(keys), held_(held) {
     for (const auto& key : keys) types_.push_back(static_cast<int>(fields.at(key.field).type));
+    leadingIsText_ = !types_.empty() && (types_[0] == kx::type::Text || types_[0] == kx::type::MultipleChoice);
+    leadingDescends_ = !keys_.empty() && keys_[0].direction == KxSortDirection::Descending;
 }
 
 KxSortKeyTable::Cell KxSortKeyTable::makeCell(int type, std::span<const std::uint8_t> raw) {
@@ -79,14 +81,12 @@ int KxSortKeyTable::compareCells(std::size_t key, const Cell& x, const Cell& y, 
 
 void KxSortKeyTable::reserve(std::size_t records) {
     cells_.reserve(records * held());
-    identities_.reserve(records);
     records_.reserve(records);
 }
 
 void KxSortKeyTable::add(const KxRecordChunk& record) {
     for (std::size_t k = 0; k < held(); ++k)
         cells_.push_back(makeCell(types_[k], record.value(keys_[k].field)));
-    identities_.push_back({record.identity.created, record.identity.sequence, record.identity.userId});
     records_.push_back(&record);
 }
 
@@ -99,21 +99,12 @@ int KxSortKeyTable::compare(std::size_t a, std::size_t b) const {
                                            makeCell(types_[k], records_[b]->value(keys_[k].field)), a, b);
         if (c != 0) return keys_[k].direction == KxSortDirection::Descending ? -c : c;
     }
-    const Identity& x = identities_[a];
-    const Identity& y = identities_[b];
+    const KxRecordIdentity& x = records_[a]->identity;
+    const KxRecordIdentity& y = records_[b]->identity;
     int c = 0;
     if (x.created != y.created) c = x.created < y.created ? -1 : 1;
     else if (x.sequence != y.sequence) c = x.sequence < y.sequence ? -1 : 1;
     else if (x.userId != y.userId) c = x.userId < y.userId ? -1 : 1;
     const bool descending = n > 0 && keys_[0].direction == KxSortDirection::Descending;
     return descending ? -c : c;
-}
-
-std::uint64_t KxSortKeyTable::leadingOrder(std::size_t record) const {
-    if (keys_.empty() || (types_[0] != kx::type::Text && types_[0] != kx::type::MultipleChoice)) return 0;
-    // A missing text and an empty one both give 0, and a text weighs more than 0 as soon as
-    // it has a character, so the order of two different numbers is the texts' order.
-    const Cell& cell = cells_[record * held()];
-    const std::uint64_t prefix = cell.present ? cell.prefix : 0;
-    return keys_[0].direction == KxSortDirection::Descending ? ~prefix : prefix;
 }

@@ -29,8 +29,15 @@ public:
     // kxCompareRecords of records a and b, from the table.
     int compare(std::size_t a, std::size_t b) const;
     // A number whose order agrees with compare's wherever two of them differ (equal ones
-    // tell nothing): the first key's eight leading weights for a text key, else 0.
-    std::uint64_t leadingOrder(std::size_t record) const;
+    // tell nothing): the first key's eight leading weights for a text key, else 0. A missing
+    // text and an empty one both give 0, and a text weighs more than 0 as soon as it has a
+    // character, so the order of two different numbers is the texts' order.
+    std::uint64_t leadingOrder(std::size_t record) const {
+        if (!leadingIsText_) return 0;
+        const Cell& cell = cells_[record * held()];
+        const std::uint64_t prefix = cell.present ? cell.prefix : 0;
+        return leadingDescends_ ? ~prefix : prefix;
+    }
 
     // The key of one value, as the table stores it.
     struct Cell {
@@ -45,18 +52,14 @@ public:
     static Cell makeCell(int type, std::span<const std::uint8_t> raw);
 
 private:
-    struct Identity {
-        std::uint32_t created;
-        std::uint16_t sequence;
-        std::uint32_t userId;
-    };
     int compareCells(std::size_t key, const Cell& x, const Cell& y, std::size_t a, std::size_t b) const;
     std::size_t held() const { return held_ == Held::AllKeys ? keys_.size() : std::min<std::size_t>(keys_.size(), 1); }
 
     std::vector<int> types_;
     std::vector<KxSortKey> keys_;
     Held held_;
+    bool leadingIsText_ = false;   // the first key is a Text or Multiple Choice field
+    bool leadingDescends_ = false; // and sorts descending
     std::vector<Cell> cells_;  // held() cells per record
-    std::vector<Identity> identities_;
     std::vector<const KxRecordChunk*> records_;
 };

@@ -79,4 +79,7 @@ TEST(RecordValues, ARecordLoadedFromItsBytesWritesThemBackAndRefusesWhatCannotBe
     EXPECT_EQ(valuesOf(big), (std::vector<std::string>{half, ""})); // unchanged after the refusal
 }
 
+// A database holds up to 16000 records: the object of one stays as small as it was made.
+static_assert(sizeof(KxRecordChunk) <= 40);
+
 } // namespace
