@@ -165,6 +165,25 @@ TEST_F(PrintDialogs, PageSetupKeepsStoredTextUnlessChanged) {
     EXPECT_EQ(dialog.setup().header, "&w&bPage &p");
 }
 
+// The pages in a preview dialog on Letter paper, shown and painted.
+struct ShownPreview {
+    explicit ShownPreview(KxPrintPages& pages) : preview(letter(printer)) {
+        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                         [this, &pages](QPrinter* target) { painted = pages.paint(*target); });
+        preview.resize(620, 820);
+        preview.show();
+        QApplication::processEvents();
+    }
+    static QPrinter* letter(QPrinter& printer) {
+        printer.setFullPage(true);
+        KxPrintPages::preparePaper(printer, {QPageSize::Letter, QPageLayout::Portrait});
+        return &printer;
+    }
+    QPrinter printer{QPrinter::HighResolution};
+    QPrintPreviewDialog preview;
+    int painted = 0;
+};
+
 TEST_F(PrintDialogs, FirstPreviewPageOfEachShippedTemplate) {
     auto s = session();
     s->title = "Stock";
@@ -173,18 +192,9 @@ TEST_F(PrintDialogs, FirstPreviewPageOfEachShippedTemplate) {
         ASSERT_TRUE(s->generate(nullptr)) << name;
         const auto pages = KxPrintPages::fromFile(s->outputPath(), s->pageSetup(), s->title);
         ASSERT_TRUE(pages);
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setFullPage(true);
-        KxPrintPages::preparePaper(printer, {QPageSize::Letter, QPageLayout::Portrait});
-        QPrintPreviewDialog preview(&printer);
-        int painted = 0;
-        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                         [&](QPrinter* target) { painted = pages->paint(*target); });
-        preview.resize(620, 820);
-        preview.show();
-        QApplication::processEvents();
-        EXPECT_GE(painted, 1) << name;
-        saveScreenshot(preview, QStringLiteral("preview-%1.png").arg(QString::fromLatin1(name).chopped(4).toLower()));
+        ShownPreview shown(*pages);
+        EXPECT_GE(shown.painted, 1) << name;
+        saveScreenshot(shown.preview, QStringLiteral("preview-%1.png").arg(QString::fromLatin1(name).chopped(4).toLower()));
     }
 }
 
@@ -203,22 +213,13 @@ TEST_F(PrintDialogs, FirstPreviewPageOfALongTableWithItsRowsLaidOutAlone) {
         const auto pages = KxPrintPages::fromFile(s->outputPath(), s->pageSetup(), s->title);
         ASSERT_TRUE(pages);
         pages->setRowLayout(alone);
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setFullPage(true);
-        KxPrintPages::preparePaper(printer, {QPageSize::Letter, QPageLayout::Portrait});
-        QPrintPreviewDialog preview(&printer);
-        int painted = 0;
-        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                         [&](QPrinter* target) { painted = pages->paint(*target); });
-        preview.resize(620, 820);
-        preview.show();
-        QApplication::processEvents();
-        auto* view = preview.findChild<QPrintPreviewWidget*>();
+        ShownPreview shown(*pages);
+        auto* view = shown.preview.findChild<QPrintPreviewWidget*>();
         ASSERT_TRUE(view);
         view->setCurrentPage(6);
-        EXPECT_GT(painted, 3);
+        EXPECT_GT(shown.painted, 3);
         EXPECT_EQ(pages->rowLayoutPieces() > 0, alone);
-        saveScreenshot(preview, alone ? QStringLiteral("preview-table-rows-page6.png")
+        saveScreenshot(shown.preview, alone ? QStringLiteral("preview-table-rows-page6.png")
                                             : QStringLiteral("preview-table-document-page6.png"));
     }
 }

@@ -35,24 +35,12 @@ struct ReadAll {
     std::size_t columns = 0;
 };
 
-ReadAll readAll(KxDelimitedReader& reader) {
+// The rows as readRow reads them, or as skipRow passes over them (places, flags and column
+// count, no values).
+ReadAll readAll(KxDelimitedReader& reader, bool skip = false) {
     ReadAll all;
     ReadRow row;
-    while ((all.last = reader.readRow(row.values)) == KxRowRead::Row) {
-        row.start = reader.rowStart();
-        row.replaced = reader.rowHadReplacements();
-        row.nul = reader.rowHadNul();
-        all.rows.push_back(row);
-    }
-    all.columns = reader.columnCount();
-    return all;
-}
-
-// The rows as skipRow passes over them: places, flags and column count, no values.
-ReadAll skipAll(KxDelimitedReader& reader) {
-    ReadAll all;
-    ReadRow row;
-    while ((all.last = reader.skipRow()) == KxRowRead::Row) {
+    while ((all.last = skip ? reader.skipRow() : reader.readRow(row.values)) == KxRowRead::Row) {
         row.start = reader.rowStart();
         row.replaced = reader.rowHadReplacements();
         row.nul = reader.rowHadNul();
@@ -80,14 +68,14 @@ void expectSameAsInMemory(const TempDir& dir, const std::string& text, bool stre
     for (std::size_t i = 0; i < a.rows.size(); ++i) ASSERT_EQ(b.rows[i], a.rows[i]) << "row " << i;
 
     KxDelimitedReader skipped = KxDelimitedReader::streamFile(path, ',');
-    const ReadAll c = skipAll(skipped);
+    const ReadAll c = readAll(skipped, true);
     EXPECT_EQ(c.last, a.last);
     EXPECT_EQ(c.columns, a.columns);
     ASSERT_EQ(c.rows.size(), a.rows.size());
     for (std::size_t i = 0; i < a.rows.size(); ++i) {
-        EXPECT_EQ(c.rows[i].start, a.rows[i].start) << "row " << i;
-        EXPECT_EQ(c.rows[i].replaced, a.rows[i].replaced) << "row " << i;
-        EXPECT_EQ(c.rows[i].nul, a.rows[i].nul) << "row " << i;
+        ReadRow placeOnly = a.rows[i];
+        placeOnly.values.clear();
+        ASSERT_EQ(c.rows[i], placeOnly) << "row " << i;
     }
 }
 
