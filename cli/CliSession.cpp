@@ -37,8 +37,13 @@ NotedDetail& noted() {
     return detail;
 }
 
-std::unique_ptr<KxDatabase> openDatabase(const std::string& path, std::uint16_t flags, std::uint32_t user) {
-    auto db = std::make_unique<KxDatabase>();
+bool& leaveToTheSystem() {
+    static bool leave = false;
+    return leave;
+}
+
+CliDatabase openDatabase(const std::string& path, std::uint16_t flags, std::uint32_t user) {
+    CliDatabase db(new KxDatabase);
     try {
         db->open(path, flags, user);
     } catch (KxDbError e) {
@@ -57,11 +62,21 @@ std::string cliTakeFailureDetail(KxDbError code) {
     return detail;
 }
 
-std::unique_ptr<KxDatabase> cliOpenForReading(const std::string& path) {
+void CliDatabaseCloser::operator()(KxDatabase* db) const {
+    if (!leaveToTheSystem()) {
+        delete db;
+        return;
+    }
+    db->closeFileOnly();
+}
+
+void cliLeaveDatabasesToTheSystem() { leaveToTheSystem() = true; }
+
+CliDatabase cliOpenForReading(const std::string& path) {
     return openDatabase(path, kOpenReadShared, 0);
 }
 
-std::unique_ptr<KxDatabase> cliOpenForWriting(const std::string& path) {
+CliDatabase cliOpenForWriting(const std::string& path) {
     return openDatabase(path, kOpenDocument, cliUserId());
 }
 

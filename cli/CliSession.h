@@ -19,10 +19,22 @@ std::uint32_t cliUserId();
 // is made or changed.
 std::uint32_t cliFreshStamp();
 
+// An open database of a command: closed when it goes, and freed unless the program ends next
+// (see cliLeaveDatabasesToTheSystem).
+struct CliDatabaseCloser {
+    void operator()(KxDatabase* db) const;
+};
+using CliDatabase = std::unique_ptr<KxDatabase, CliDatabaseCloser>;
+
 // Opens a database for reading (shared) or for changing (read-write, deny other writers). A
 // failure notes what the file tells (not a database, held by another program, write-protected).
-std::unique_ptr<KxDatabase> cliOpenForReading(const std::string& path);
-std::unique_ptr<KxDatabase> cliOpenForWriting(const std::string& path);
+CliDatabase cliOpenForReading(const std::string& path);
+CliDatabase cliOpenForWriting(const std::string& path);
+
+// The program ends after its one command: a database it closes keeps its records in memory,
+// which the system takes back at the end at once, instead of freeing them one by one. The
+// tool's main says so; tests of the commands, which go on, do not.
+void cliLeaveDatabasesToTheSystem();
 // Saves the database (as `target` when given); a failure notes where and why.
 void cliSave(KxDatabase& db, const std::optional<std::string>& target = std::nullopt);
 

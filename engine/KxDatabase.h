@@ -83,6 +83,9 @@ public:
     // a failure leaves the previous file untouched and the database can be saved again.
     void save(const std::optional<std::string>& newPath = std::nullopt);
     void close(bool ignoreErrors);
+    // Closes the file and gives up its lock, keeping every chunk in memory: for a program that
+    // ends right after, whose memory the system takes back at once.
+    void closeFileOnly() { file_.close(true); }
     bool isOpen(std::uint16_t* flags = nullptr) const;
     void setProgress(KxProgressFn progress) { progress_ = std::move(progress); }
     const KxProgressFn& progress() const { return progress_; }
