@@ -218,53 +218,54 @@ void KxDatabase::checkReferences() const {
 
 // --- save ---
 
-std::vector<std::uint8_t> KxDatabase::serializeDirectory(std::vector<std::uint32_t>& positions) {
-    const std::size_t n = directory_.size();
-    positions.resize(n);
-    std::uint64_t at = KxFileHeader::kSize + KxFileHeader::kDirEntrySize * n;
-    for (std::size_t k = 0; k < n; ++k) {
+void KxDatabase::placeItemLists() {
+    std::uint64_t at = KxFileHeader::kSize + KxFileHeader::kDirEntrySize * directory_.size();
+    std::vector<std::uint32_t> listPositions(schemaChunkCount());
+    for (std::size_t k = 0; k < directory_.size(); ++k) {
         // Never write what open would refuse; the previous file stays as it is.
         const std::uint32_t size = directory_[k].chunk->byteSize();
         if (size > kMaxChunkSize) throw KxDbError::TooLarge;
-        positions[k] = static_cast<std::uint32_t>(at);
+        if (k < listPositions.size()) listPositions[k] = static_cast<std::uint32_t>(at);
         at += size;
     }
     // Each list reference becomes the new position of its chunk.
     for (auto& field : header_->fields) {
         if (!field.itemList) continue;
         for (std::size_t k = 0; k < schemaChunkCount(); ++k)
-            if (directory_[k].chunk.get() == field.itemList) field.typeOption = positions[k];
+            if (directory_[k].chunk.get() == field.itemList) field.typeOption = listPositions[k];
     }
-    std::vector<std::uint8_t> head;
-    head.reserve(KxFileHeader::kSize + KxFileHeader::kDirEntrySize * n);
-    kx::ByteWriter out(head);
+}
+
+// The file header, the directory and every chunk, written in blocks: the directory's
+// positions follow from the chunks' sizes as it goes.
+void KxDatabase::writeFile(PosixFile& file) {
+    placeItemLists();
+    const auto n = static_cast<std::uint32_t>(directory_.size());
+    std::vector<std::uint8_t> buffer;
+    buffer.reserve(kWriteBlock + kMaxChunkSize);
+    kx::ByteWriter out(buffer);
+    const auto flushFull = [&] {
+        if (buffer.size() < kWriteBlock) return;
+        file.writeAll(buffer.data(), buffer.size());
+        buffer.clear();
+    };
     KxFileHeader image = fileHeader_;
-    image.prepareForWrite(static_cast<std::uint32_t>(n));
+    image.prepareForWrite(n);
     out.bytes(image.image().data(), KxFileHeader::kSize);
-    for (std::size_t k = 0; k < n; ++k) {
-        const KxDirEntry& e = directory_[k];
-        out.u32(positions[k]);
+    std::uint64_t at = KxFileHeader::kSize + KxFileHeader::kDirEntrySize * std::uint64_t{n};
+    for (const KxDirEntry& e : directory_) {
+        out.u32(static_cast<std::uint32_t>(at));
         out.u32(e.reserved);
         out.u16(e.category);
         out.u8(static_cast<std::uint8_t>(e.attributes & ~kAttrBusy));
         out.u8(e.reserved2);
+        at += e.chunk->byteSize();
+        flushFull();
     }
-    return head;
-}
-
-void KxDatabase::writeFile(PosixFile& file) {
-    const auto n = static_cast<std::uint32_t>(directory_.size());
-    std::vector<std::uint32_t> positions;
-    std::vector<std::uint8_t> buffer = serializeDirectory(positions);
     report(1, n + 2);
-    buffer.reserve(kWriteBlock + kMaxChunkSize);
-    kx::ByteWriter out(buffer);
     for (std::uint32_t k = 0; k < n; ++k) {
         directory_[k].chunk->write(out);
-        if (buffer.size() >= kWriteBlock) {
-            file.writeAll(buffer.data(), buffer.size());
-            buffer.clear();
-        }
+        flushFull();
         report(k + 2, n + 2);
     }
     file.writeAll(buffer.data(), buffer.size());

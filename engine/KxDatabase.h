@@ -179,7 +179,9 @@ private:
     void loadChunks(KxChunkLoader& loader, const std::vector<std::uint32_t>& offsets);
     void bindItemLists(const std::vector<std::uint32_t>& offsets);
     void checkReferences() const;
-    std::vector<std::uint8_t> serializeDirectory(std::vector<std::uint32_t>& positions);
+    // Checks every chunk's size and points the item-list references at their chunks'
+    // places in the file about to be written.
+    void placeItemLists();
     void writeFile(PosixFile& file);
     void report(std::uint32_t done, std::uint32_t total) const;
 

@@ -108,3 +108,10 @@ int KxSortKeyTable::compare(std::size_t a, std::size_t b) const {
     const bool descending = n > 0 && keys_[0].direction == KxSortDirection::Descending;
     return descending ? -c : c;
 }
+
+std::uint64_t KxSortKeyTable::leadingOrder(std::size_t record) const {
+    if (!leadingIsText_) return 0;
+    const Cell cell = held() > 0 ? cells_[record * held()] : makeCell(types_[0], records_[record]->value(keys_[0].field));
+    const std::uint64_t prefix = cell.present ? cell.prefix : 0;
+    return leadingDescends_ ? ~prefix : prefix;
+}

@@ -15,9 +15,9 @@ class KxRecordChunk;
 
 class KxSortKeyTable {
 public:
-    // Which keys the table holds: all of them, or only the first, the others being read
-    // from the records when the first ties (less memory where ties are rare).
-    enum class Held { AllKeys, FirstKey };
+    // Which keys the table holds: all of them, or none, every comparison then reading the
+    // records (for a sort that orders by leadingOrder first, where ties are rare).
+    enum class Held { AllKeys, NoKeys };
 
     KxSortKeyTable(const std::vector<KxFieldDef>& fields, const std::vector<KxSortKey>& keys,
                    Held held = Held::AllKeys);
@@ -32,12 +32,7 @@ public:
     // tell nothing): the first key's eight leading weights for a text key, else 0. A missing
     // text and an empty one both give 0, and a text weighs more than 0 as soon as it has a
     // character, so the order of two different numbers is the texts' order.
-    std::uint64_t leadingOrder(std::size_t record) const {
-        if (!leadingIsText_) return 0;
-        const Cell& cell = cells_[record * held()];
-        const std::uint64_t prefix = cell.present ? cell.prefix : 0;
-        return leadingDescends_ ? ~prefix : prefix;
-    }
+    std::uint64_t leadingOrder(std::size_t record) const;
 
     // The key of one value, as the table stores it.
     struct Cell {
@@ -53,7 +48,7 @@ public:
 
 private:
     int compareCells(std::size_t key, const Cell& x, const Cell& y, std::size_t a, std::size_t b) const;
-    std::size_t held() const { return held_ == Held::AllKeys ? keys_.size() : std::min<std::size_t>(keys_.size(), 1); }
+    std::size_t held() const { return held_ == Held::AllKeys ? keys_.size() : 0; }
 
     std::vector<int> types_;
     std::vector<KxSortKey> keys_;

@@ -209,28 +209,35 @@ void KxDatabase::placeRecords(std::size_t first) {
     const auto keys = kxSortKeys(*this);
     if (keys.empty()) return;
     const std::size_t base = liveBase();
-    // An import adds thousands of records with few ties on the first key: the table holds
-    // that key alone, and the new records are sorted by its leading weights first.
-    KxSortKeyTable table(header_->fields, keys, KxSortKeyTable::Held::FirstKey);
+    // An import adds thousands of records with few ties on the first key: they are sorted by
+    // its leading weights, and the table holds no key, reading the records on a tie.
+    KxSortKeyTable table(header_->fields, keys, KxSortKeyTable::Held::NoKeys);
     table.reserve(count);
     for (std::size_t i = 0; i < count; ++i) table.add(recordAt(base + i));
-    auto before = [&](std::uint32_t a, std::uint32_t b) {
-        const std::uint64_t x = table.leadingOrder(a), y = table.leadingOrder(b);
-        return x != y ? x < y : table.compare(a, b) < 0;
+    // Twelve bytes an entry: sixteen thousand of them are sorted while every record is held.
+#pragma pack(push, 4)
+    struct Entry {
+        std::uint64_t order;
+        std::uint32_t record;
     };
-    std::vector<std::uint32_t> order(count);
-    std::iota(order.begin(), order.end(), 0u);
+#pragma pack(pop)
+    static_assert(sizeof(Entry) == 12);
+    auto before = [&](const Entry& a, const Entry& b) {
+        return a.order != b.order ? a.order < b.order : table.compare(a.record, b.record) < 0;
+    };
+    std::vector<Entry> order(count);
+    for (std::size_t i = 0; i < count; ++i) order[i] = {table.leadingOrder(i), static_cast<std::uint32_t>(i)};
     const auto added = order.begin() + static_cast<std::ptrdiff_t>(first);
     std::sort(added, order.end(), before);
     std::inplace_merge(order.begin(), added, order.end(), before);
     // The entries follow the order in place, one cycle of the permutation at a time.
     for (std::size_t i = 0; i < count; ++i) {
-        if (order[i] == i) continue;
+        if (order[i].record == i) continue;
         KxDirEntry held = std::move(directory_[base + i]);
         std::size_t at = i;
         for (;;) {
-            const std::size_t from = order[at];
-            order[at] = static_cast<std::uint32_t>(at);
+            const std::size_t from = order[at].record;
+            order[at].record = static_cast<std::uint32_t>(at);
             if (from == i) break;
             directory_[base + at] = std::move(directory_[base + from]);
             at = from;
