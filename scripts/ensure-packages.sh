@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev
-          libgtest-dev libbenchmark-dev xvfb xauth sqlite3 poppler-utils "$@")
+          libgtest-dev libbenchmark-dev xvfb xauth sqlite3 poppler-utils binutils "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
